@@ -1,0 +1,36 @@
+# Windows-side tests run under Wine in one private display and prefix per ctest run:
+# the fixture "wine" brings them up before the first such test and ends them after the
+# last, also when a test fails or times out. The tests share one prefix (and with it
+# C:\q_vosk and the window titles the programs look for), so they run one at a time.
+set(VQ_WINE_ENV_DIR ${CMAKE_BINARY_DIR}/wine-env)
+
+if(WIN32)
+  add_test(NAME wine_env_up COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh up ${VQ_WINE_ENV_DIR})
+  set_tests_properties(wine_env_up PROPERTIES FIXTURES_SETUP wine TIMEOUT 300 RESOURCE_LOCK wine)
+  add_test(NAME wine_env_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh down ${VQ_WINE_ENV_DIR})
+  set_tests_properties(wine_env_down PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 120 RESOURCE_LOCK wine)
+endif()
+
+# vq_add_wine_test(NAME <name> COMMAND <target> [args...] [TIMEOUT seconds])
+# The test program sees VQ_DIST_DIR (the installable pair, a Unix path) and the Wine env.
+function(vq_add_wine_test)
+  cmake_parse_arguments(arg "" "NAME;TIMEOUT" "COMMAND" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 300)
+  endif()
+  add_test(NAME ${arg_NAME} COMMAND ${arg_COMMAND})
+  set_tests_properties(${arg_NAME} PROPERTIES
+    FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine
+    TIMEOUT ${arg_TIMEOUT}
+    LABELS wine
+    ENVIRONMENT "VQ_WINE_ENV=${VQ_WINE_ENV_DIR};VQ_DIST_DIR=${VQ_DIST_DIR};VQ_SOURCE_DIR=${CMAKE_SOURCE_DIR};VQ_WINE_TIMEOUT=${arg_TIMEOUT}")
+endfunction()
+
+# vq_dist(<target> <file name>): lay a program out in dist/ under its installed name.
+function(vq_dist target file_name)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${VQ_DIST_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${VQ_DIST_DIR}/${file_name}
+    VERBATIM)
+endfunction()

@@ -1,0 +1,310 @@
+// Win32 side of the end-to-end test helpers; see wintest.h.
+#include "wintest.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace wintest {
+
+std::optional<ChildProcess> ChildProcess::Start(const std::string& commandLine,
+                                                const std::string& workDir, int showCommand) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+    ChildProcess child;
+    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.empty() ? nullptr : workDir.c_str(), &startup, &child.info_)) {
+        return std::nullopt;
+    }
+    return child;
+}
+
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept : info_(other.info_) {
+    other.info_ = PROCESS_INFORMATION{};
+}
+
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
+    if (this != &other) {
+        Kill();
+        info_ = other.info_;
+        other.info_ = PROCESS_INFORMATION{};
+    }
+    return *this;
+}
+
+ChildProcess::~ChildProcess() { Kill(); }
+
+bool ChildProcess::IsRunning() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> ChildProcess::WaitExit(DWORD timeoutMs) const {
+    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    if (!GetExitCodeProcess(info_.hProcess, &code)) return std::nullopt;
+    return code;
+}
+
+void ChildProcess::Kill() {
+    if (info_.hProcess) {
+        if (IsRunning()) {
+            TerminateProcess(info_.hProcess, 0xDEAD);
+            WaitForSingleObject(info_.hProcess, 10000);
+        }
+        CloseHandle(info_.hProcess);
+    }
+    if (info_.hThread) CloseHandle(info_.hThread);
+    info_ = PROCESS_INFORMATION{};
+}
+
+void SleepMs(DWORD ms) { Sleep(ms); }
+
+HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND found = FindWindowA(className, title)) return found;
+        if (GetTickCount() - start >= timeoutMs) return nullptr;
+        Sleep(20);
+    }
+}
+
+bool WaitForWindowGone(const char* title, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (!FindWindowA(nullptr, title)) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(20);
+    }
+}
+
+DWORD WindowProcessId(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+namespace {
+
+std::wstring WindowTextW(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+std::wstring ClassNameW(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+struct BoxSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    if (WindowProcessId(window) == search->processId && IsWindowVisible(window) &&
+        ClassNameW(window) == L"#32770") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
+    auto* box = reinterpret_cast<MessageBoxSeen*>(param);
+    const std::wstring cls = ClassNameW(child);
+    if (_wcsicmp(cls.c_str(), L"Button") == 0) {
+        box->buttons.push_back(WindowTextW(child));
+    } else if (_wcsicmp(cls.c_str(), L"Static") == 0) {
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if ((style & SS_TYPEMASK) == SS_ICON) {
+            // WINE: the icon static exists in every box; only a loaded icon counts.
+            if (SendMessageW(child, STM_GETICON, 0, 0) != 0) box->hasIcon = true;
+        } else if (GetDlgCtrlID(child) == 0xFFFF || box->text.empty()) {
+            const std::wstring text = WindowTextW(child);
+            if (!text.empty()) box->text = text;
+        }
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        BoxSearch search{processId, nullptr};
+        EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            Sleep(100);  // let the box finish laying out its children
+            MessageBoxSeen box;
+            box.window = search.found;
+            box.caption = WindowTextW(search.found);
+            EnumChildWindows(search.found, ReadBoxChild, reinterpret_cast<LPARAM>(&box));
+            return box;
+        }
+        if (GetTickCount() - start >= timeoutMs) return std::nullopt;
+        Sleep(50);
+    }
+}
+
+bool DismissMessageBox(const MessageBoxSeen& box, DWORD timeoutMs) {
+    PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    const DWORD start = GetTickCount();
+    while (IsWindow(box.window)) {
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void DeleteTree(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string full = path + "\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(full);
+            } else {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(full.c_str());
+            }
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+namespace {
+std::string UnixEnvAsWindowsPath(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value || !*value) return "";
+    std::string path = std::string("Z:") + value;
+    for (char& c : path) if (c == '/') c = '\\';
+    return path;
+}
+}  // namespace
+
+std::string DistDir() { return UnixEnvAsWindowsPath("VQ_DIST_DIR"); }
+std::string SourceDir() { return UnixEnvAsWindowsPath("VQ_SOURCE_DIR"); }
+
+std::string InstallPairTo(const std::string& folderName, bool withRenderer) {
+    CreateDirectoryA("C:\\vqtest", nullptr);
+    const std::string folder = "C:\\vqtest\\" + folderName;
+    DeleteTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string dist = DistDir();
+    CopyFileA((dist + "\\Vaporquill.scr").c_str(), (folder + "\\Vaporquill.scr").c_str(), FALSE);
+    if (withRenderer) {
+        CopyFileA((dist + "\\Vaporquill.dll").c_str(), (folder + "\\Vaporquill.dll").c_str(), FALSE);
+    }
+    return folder;
+}
+
+uint32_t Screenshot::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return 0;
+    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
+    const uint8_t* p = &bgr[static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 3];
+    return (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+}
+
+bool Screenshot::SaveBmp(const std::string& path) const {
+    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = -height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biSizeImage = static_cast<DWORD>(stride * height);
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
+    bytes.append(reinterpret_cast<const char*>(bgr.data()), bgr.size());
+    return WriteFileBytes(path, bytes);
+}
+
+Screenshot CaptureScreen() {
+    Screenshot shot;
+    shot.width = GetSystemMetrics(SM_CXSCREEN);
+    shot.height = GetSystemMetrics(SM_CYSCREEN);
+    const size_t stride = (static_cast<size_t>(shot.width) * 3 + 3) & ~static_cast<size_t>(3);
+    shot.bgr.assign(stride * shot.height, 0);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.width, shot.height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    GetDIBits(memory, bitmap, 0, shot.height, shot.bgr.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+std::wstring Widen(const std::string& text, UINT codePage) {
+    if (text.empty()) return {};
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text, UINT codePage) {
+    if (text.empty()) return {};
+    const int length = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+std::string Utf8(const std::wstring& text) { return Narrow(text, CP_UTF8); }
+
+}  // namespace wintest

@@ -1,0 +1,90 @@
+// Helpers for the end-to-end tests that run under Wine and drive the real programs:
+// start them, wait for their windows, read and dismiss their message boxes, look at files
+// and the screen. Win32 only; every process a test starts is ended by the test, by its id.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wintest {
+
+// A program started by a test. The destructor ends it (TerminateProcess by its handle)
+// if it is still running, so a failing assertion never leaves a process behind.
+class ChildProcess {
+  public:
+    // commandLine is passed whole to CreateProcessA; workDir may be empty.
+    static std::optional<ChildProcess> Start(const std::string& commandLine,
+                                             const std::string& workDir = "",
+                                             int showCommand = SW_SHOWNORMAL);
+    ChildProcess(ChildProcess&& other) noexcept;
+    ChildProcess& operator=(ChildProcess&& other) noexcept;
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    ~ChildProcess();
+
+    DWORD id() const { return info_.dwProcessId; }
+    HANDLE handle() const { return info_.hProcess; }
+    bool IsRunning() const;
+    // The exit code once the process has ended within timeoutMs, else nothing.
+    std::optional<DWORD> WaitExit(DWORD timeoutMs) const;
+    void Kill();
+
+  private:
+    ChildProcess() = default;
+    PROCESS_INFORMATION info_{};
+};
+
+// Polls FindWindowA (top-level windows, hidden ones included) until the title appears.
+HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className = nullptr);
+// Polls until no top-level window has the title; true when it went within the time.
+bool WaitForWindowGone(const char* title, DWORD timeoutMs);
+// The process that owns a window.
+DWORD WindowProcessId(HWND window);
+
+// A message box (dialog class #32770) of a given process, read through the wide API so
+// Japanese text compares correctly whatever the code page.
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::wstring caption;
+    std::wstring text;
+    std::vector<std::wstring> buttons;
+    bool hasIcon = false;
+};
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD timeoutMs);
+// Presses the box's first button (OK) and waits until the box has gone.
+bool DismissMessageBox(const MessageBoxSeen& box, DWORD timeoutMs = 10000);
+
+// Files, by Windows path.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+void DeleteTree(const std::string& path);
+
+// Where the build laid out dist/ (a Unix path from the environment), as a Windows path.
+std::string DistDir();
+std::string SourceDir();
+// Copies Vaporquill.scr and Vaporquill.dll from dist/ into a fresh folder under C:\vqtest
+// and gives that folder, so each test has its own settings file beside its own copy.
+std::string InstallPairTo(const std::string& folderName, bool withRenderer = true);
+
+// The screen as 24-bit BGR rows, top-down, read back through GDI.
+struct Screenshot {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> bgr;
+    uint32_t Pixel(int x, int y) const;          // 0xRRGGBB
+    bool SaveBmp(const std::string& path) const;  // for a person to look at
+};
+Screenshot CaptureScreen();
+
+// Text conversion at the test's edge.
+std::wstring Widen(const std::string& text, UINT codePage = CP_ACP);
+std::string Narrow(const std::wstring& text, UINT codePage = CP_ACP);
+std::string Utf8(const std::wstring& text);
+
+void SleepMs(DWORD ms);
+
+}  // namespace wintest

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Brings a Debian 12 machine to the point where Vaporquill builds and its tests run:
+# the native toolchain, the mingw-w64 cross compiler, 32-bit Wine, Xvfb and a Japanese locale.
+# Idempotent: it installs only what is missing, so a second run takes seconds.
+set -euo pipefail
+
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then exec sudo -E bash "$0" "$@"; fi
+  echo "setup: run as root (apt-get installs packages)" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+
+packages=(
+  cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  mingw-w64 g++-mingw-w64-i686 binutils-mingw-w64-i686
+  wine wine32:i386
+  xvfb x11-utils imagemagick
+  locales fonts-ipafont-gothic
+)
+
+missing=()
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  need_update=1
+fi
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The users' machines run code page 932; Wine takes its ANSI code page from the locale.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
+fi
+
+# Debian's mingw g++ defaults to the win32 thread model; the posix one gives std::thread and
+# is what we link statically (winpthread included), so pick it for the cross compiler.
+for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc; do
+  if [ -x "/usr/bin/${tool}-posix" ] && [ "$(readlink -f /etc/alternatives/$tool 2>/dev/null)" != "/usr/bin/${tool}-posix" ]; then
+    update-alternatives --set "$tool" "/usr/bin/${tool}-posix" >/dev/null
+  fi
+done
+
+echo "setup: ready"

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The private Wine world of one test run: an Xvfb display of its own and a 32-bit prefix
+# booted once, both recorded in STATE_DIR/env.sh so that every test can enter them.
+#   wine_env.sh up STATE_DIR     start the display, boot the prefix, write env.sh
+#   wine_env.sh down STATE_DIR   end the prefix's processes and the display, by process id
+set -euo pipefail
+cmd=${1:?up or down}
+state=${2:?state directory}
+mkdir -p "$state"
+state=$(cd "$state" && pwd)
+
+wine_env_down() {
+  if [ -f "$state/env.sh" ]; then
+    # shellcheck disable=SC1091
+    . "$state/env.sh"
+    WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
+    if [ -n "${VQ_XVFB_PID:-}" ] && kill -0 "$VQ_XVFB_PID" 2>/dev/null; then
+      kill "$VQ_XVFB_PID" 2>/dev/null || true
+      for _ in $(seq 50); do kill -0 "$VQ_XVFB_PID" 2>/dev/null || break; sleep 0.1; done
+      kill -9 "$VQ_XVFB_PID" 2>/dev/null || true
+    fi
+    rm -f "$state/env.sh"
+  fi
+}
+
+if [ "$cmd" = down ]; then
+  wine_env_down
+  exit 0
+fi
+
+wine_env_down   # a run that died before its clean-up leaves nothing behind for this one
+
+# Xvfb picks a free display number itself and writes it to fd 3.
+rm -f "$state/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$state/display" \
+  >"$state/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
+if [ ! -s "$state/display" ]; then
+  echo "wine_env: Xvfb did not start" >&2; kill "$xvfb_pid" 2>/dev/null || true; exit 1
+fi
+display=":$(tr -d '[:space:]' <"$state/display")"
+
+prefix="$state/prefix"
+cat >"$state/env.sh" <<ENV
+export DISPLAY=$display
+export WINEPREFIX=$prefix
+export WINEARCH=win32
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export VQ_XVFB_PID=$xvfb_pid
+ENV
+# shellcheck disable=SC1091
+. "$state/env.sh"
+export WINEDEBUG=-all
+
+if [ ! -f "$prefix/system.reg" ]; then
+  wineboot -i >"$state/wineboot.log" 2>&1
+fi
+# No window manager runs on Xvfb: unmanaged windows keep Wine from waiting on withdrawals,
+# and a crash ends the process with its code instead of waiting for a click on a dialog.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wineserver -w
+
+acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' | awk '/ACP/ {print $NF}')
+if [ "$acp" != 932 ]; then
+  echo "wine_env: the prefix's ANSI code page is '$acp', not 932; is the ja_JP.UTF-8 locale generated?" >&2
+  wine_env_down
+  exit 1
+fi
+echo "wine_env: display $display, prefix $prefix, code page $acp"
