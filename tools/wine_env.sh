@@ -2,6 +2,7 @@
 # The private Wine world of one test run: an Xvfb display of its own and a 32-bit prefix
 # booted once, both recorded in STATE_DIR/env.sh so that every test can enter them.
 #   wine_env.sh up STATE_DIR     start the display, boot the prefix, write env.sh
+#                                (VQ_USE_DISPLAY=:N uses that display instead of an Xvfb)
 #   wine_env.sh down STATE_DIR   end the prefix's processes and the display, by process id
 set -euo pipefail
 cmd=${1:?up or down}
@@ -30,16 +31,21 @@ fi
 
 wine_env_down   # a run that died before its clean-up leaves nothing behind for this one
 
-# Xvfb picks a free display number itself and writes it to fd 3.
-rm -f "$state/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$state/display" \
-  >"$state/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
-if [ ! -s "$state/display" ]; then
-  echo "wine_env: Xvfb did not start" >&2; kill "$xvfb_pid" 2>/dev/null || true; exit 1
+xvfb_pid=
+if [ -n "${VQ_USE_DISPLAY:-}" ]; then
+  display=$VQ_USE_DISPLAY   # a person's own screen, for the run command
+else
+  # Xvfb picks a free display number itself and writes it to fd 3.
+  rm -f "$state/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$state/display" \
+    >"$state/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
+  if [ ! -s "$state/display" ]; then
+    echo "wine_env: Xvfb did not start" >&2; kill "$xvfb_pid" 2>/dev/null || true; exit 1
+  fi
+  display=":$(tr -d '[:space:]' <"$state/display")"
 fi
-display=":$(tr -d '[:space:]' <"$state/display")"
 
 prefix="$state/prefix"
 cat >"$state/env.sh" <<ENV
