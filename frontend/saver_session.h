@@ -1,0 +1,84 @@
+// The saver session's decisions: what the hidden saver form does at load, on each of its
+// three timers and at the end. Portable: it never calls the platform itself; the saver
+// form (saver_form_win32) reports what it observed and carries out the calls through the
+// two small interfaces below.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "settings/settings_record.h"
+
+// The music operations the session drives (the music module behind them).
+class SessionMusic {
+  public:
+    virtual ~SessionMusic() = default;
+    virtual void OpenCd() = 0;
+    virtual void PollCd() = 0;
+    virtual bool CdOk() const = 0;
+    virtual void StopCd() = 0;
+    virtual void PlayWav() = 0;
+    virtual void StopWav() = 0;
+    virtual void PlayMp3() = 0;
+    virtual void Mp3Repeat() = 0;
+    virtual void StopMp3() = 0;
+};
+
+// What the session needs of the platform besides music.
+class SessionPlatform {
+  public:
+    virtual ~SessionPlatform() = default;
+    // Writes the cloud picture as the texture bitmap, replacing an earlier file.
+    virtual void WriteTextureFile(const std::string& path) = 0;
+    // Starts the renderer (the whole command line is its path), shown and activated, and
+    // keeps its process so that RendererProcessAlive can answer; false when it did not start.
+    virtual bool StartRenderer(const std::string& path) = 0;
+    virtual bool RendererWindowExists() = 0;
+    virtual bool RendererProcessAlive() = 0;
+    virtual std::string SwitchLetter() = 0;  // read afresh from the command line
+    virtual void ShowCursor() = 0;           // raises the cursor display counter by one
+    virtual void EndProgram() = 0;           // immediate termination: nothing runs after it
+};
+
+// Which music the settings ask for, by kind and by the file name's last three characters.
+enum class SessionMusicKind { None, AudioCd, Wav, Mp3 };
+SessionMusicKind ChooseSessionMusic(const SettingsRecord& settings);
+
+struct SaverTimers {
+    bool timer1Enabled = false;  // music-file repeat check, 1000 ms
+    bool timer2Enabled = false;  // audio-CD poll, 200 ms
+    bool timer3Enabled = true;   // renderer watch, 500 ms, running from load
+};
+
+class SaverSession {
+  public:
+    static constexpr const char* kTextureFile = "C:\\q_vosk\\Cirrovance.bmp";
+    static constexpr uint32_t kTimer1IntervalMs = 1000;
+    static constexpr uint32_t kTimer2IntervalMs = 200;
+    static constexpr uint32_t kTimer3IntervalMs = 500;
+    // How long the watch waits for a live renderer to show its window for the first time.
+    static constexpr uint32_t kFirstWindowGraceMs = 15000;
+
+    SaverSession(SessionPlatform& platform, SessionMusic& music, const SettingsRecord& settings);
+
+    // The load handler; programFolder is the front end's own folder, without a trailing "\".
+    void Load(const std::string& programFolder, uint32_t nowMs);
+    void OnTimer1();
+    void OnTimer2();
+    // The renderer watch; true when the session asks for the form to be unloaded.
+    bool OnTimer3(uint32_t nowMs);
+    // The query-unload handler: stops the music, restores the cursor, ends the program.
+    void QueryUnload();
+
+    const SaverTimers& timers() const { return timers_; }
+    const std::string& RendererPath() const { return rendererPath_; }
+
+  private:
+    SessionPlatform& platform_;
+    SessionMusic& music_;
+    const SettingsRecord& settings_;
+    SaverTimers timers_;
+    std::string rendererPath_;
+    bool rendererStarted_ = false;
+    bool rendererWindowSeen_ = false;
+    uint32_t loadedAtMs_ = 0;
+};
