@@ -1,0 +1,82 @@
+// The settings file's read and write sequences; see settings_file.h.
+#include "settings/settings_file.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "settings/number_text.h"
+
+namespace {
+
+constexpr const char* kSettingsFileName = "\\Vaporquill.ini";
+// The read buffer: a value longer than 255 bytes comes back cut to 255.
+constexpr uint32_t kValueBufferBytes = 256;
+// Section and key names travel in 128-byte buffers that end in a NUL.
+constexpr size_t kNameBufferBytes = 128;
+
+// Only the text before a NUL reaches the platform, and at most what the buffer holds.
+std::string AsNameBuffer(const std::string& name) {
+    const size_t end = std::min({name.find('\0'), name.size(), kNameBufferBytes - 1});
+    return name.substr(0, end);
+}
+
+// An empty value gives 0; a value that is no 16-bit whole number leaves the field alone.
+void ReadSmallWholeNumber(const std::string& value, int16_t& field) {
+    if (value.empty()) {
+        field = 0;
+        return;
+    }
+    const std::optional<double> number = ReadWholeNumber(value);
+    if (!number) return;  // Skipped by design: the field keeps its value.
+    if (const std::optional<int16_t> whole = FloorToInt16(*number)) field = *whole;
+}
+
+}  // namespace
+
+std::string SettingsPath(SettingsFilePlatform& platform) {
+    return platform.ProgramFolder() + kSettingsFileName;
+}
+
+std::string ReadIniValue(SettingsFilePlatform& platform, const std::string& section,
+                         const std::string& key, const std::string& path) {
+    std::vector<char> buffer(kValueBufferBytes, '\0');
+    platform.GetProfileString(section, key, "", buffer.data(), kValueBufferBytes, path);
+    buffer.back() = '\0';  // NOTE: a platform that fills the whole buffer still ends here.
+    return std::string(buffer.data());
+}
+
+void WriteIniValue(SettingsFilePlatform& platform, int32_t& lastResult,
+                   const std::string& section, const std::string& key,
+                   const std::string& value, const std::string& path) {
+    // Skipped by design: a failed write is only recorded in lastResult.
+    lastResult = platform.WriteProfileString(AsNameBuffer(section), AsNameBuffer(key), value, path);
+}
+
+std::string SignPositionText(int16_t value) {
+    const std::string digits = std::to_string(value);
+    return value < 0 ? digits : " " + digits;
+}
+
+void LoadSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+                  SettingsRecord& settings) {
+    ReadSmallWholeNumber(ReadIniValue(platform, names.section, names.kindKey, SettingsPath(platform)),
+                         settings.BgmKind);
+    ReadSmallWholeNumber(ReadIniValue(platform, names.section, names.repeatKey, SettingsPath(platform)),
+                         settings.BgmRepeat);
+
+    settings.BgmFile = ReadIniValue(platform, names.section, names.fileKey, SettingsPath(platform));
+    if (!settings.BgmFile.empty() && !platform.FileExists(settings.BgmFile)) settings.BgmFile.clear();
+    // Only a music-file choice depends on the file; an audio-CD choice stands without one.
+    if (settings.BgmFile.empty() && settings.BgmKind == kBgmMusicFile) settings.BgmKind = kBgmNone;
+}
+
+void SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+                  const SettingsRecord& settings, int32_t& lastResult) {
+    WriteIniValue(platform, lastResult, names.section, names.kindKey,
+                  SignPositionText(settings.BgmKind), SettingsPath(platform));
+    WriteIniValue(platform, lastResult, names.section, names.repeatKey,
+                  SignPositionText(settings.BgmRepeat), SettingsPath(platform));
+    WriteIniValue(platform, lastResult, names.section, names.fileKey, settings.BgmFile,
+                  SettingsPath(platform));
+}

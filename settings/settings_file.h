@@ -1,0 +1,67 @@
+// The settings file "Vaporquill.ini" beside the program: its names, the value forms, and how
+// the settings record is read from it and written back. Portable: the profile calls, the
+// program's folder and the file test come through SettingsFilePlatform.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "settings/settings_record.h"
+
+// What the settings file needs of the platform. All texts are in the ANSI code page.
+class SettingsFilePlatform {
+  public:
+    virtual ~SettingsFilePlatform() = default;
+    // The folder that holds the program file, without a trailing "\".
+    virtual std::string ProgramFolder() = 0;
+    // The profile read: copies the value (defaultValue when the file, section or key is
+    // missing) into buffer, cut to bufferSize - 1 bytes and NUL-terminated.
+    virtual void GetProfileString(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue, char* buffer,
+                                  uint32_t bufferSize, const std::string& path) = 0;
+    // The profile write; gives the platform's result (non-zero when it succeeded).
+    virtual int32_t WriteProfileString(const std::string& section, const std::string& key,
+                                       const std::string& value, const std::string& path) = 0;
+    // True when the file can be opened for reading.
+    virtual bool FileExists(const std::string& path) = 0;
+};
+
+// The section and key names as the program holds them. The platform converts them to the
+// ANSI code page (on code page 932 the keys become the bytes existing files hold).
+inline constexpr const wchar_t* kSettingsSection = L"Section";
+inline constexpr const wchar_t* kBgmKindKey = L"BGM区分";
+inline constexpr const wchar_t* kBgmRepeatKey = L"BGMﾘﾋﾟｰﾄ";
+inline constexpr const wchar_t* kBgmFileKey = L"BGMﾌｧｲﾙ";
+
+// The same names in the ANSI code page, as the profile calls take them.
+struct SettingsNames {
+    std::string section;
+    std::string kindKey;
+    std::string repeatKey;
+    std::string fileKey;
+};
+
+// The program's folder followed by "\Vaporquill.ini", asked afresh each time.
+std::string SettingsPath(SettingsFilePlatform& platform);
+
+// The value of a key, or "" when the file, section or key is missing; at most 255 bytes.
+std::string ReadIniValue(SettingsFilePlatform& platform, const std::string& section,
+                         const std::string& key, const std::string& path);
+
+// Writes the value; the platform's result goes to lastResult and nothing else.
+void WriteIniValue(SettingsFilePlatform& platform, int32_t& lastResult,
+                   const std::string& section, const std::string& key,
+                   const std::string& value, const std::string& path);
+
+// A number with its sign position: a blank before zero and positive values (" 2"), a minus
+// sign before negative ones ("-3").
+std::string SignPositionText(int16_t value);
+
+// Fills the record from the file. Each field is read on its own; a value that is no
+// number or whose whole part does not fit 16 bits leaves its field as it was. A music
+// file that is missing or cannot be opened clears BgmFile and turns kind 2 into 0.
+void LoadSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+                  SettingsRecord& settings);
+
+// Writes kind, repeat and file, in this order; lastResult holds the last write's result.
+void SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+                  const SettingsRecord& settings, int32_t& lastResult);

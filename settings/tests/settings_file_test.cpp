@@ -1,0 +1,214 @@
+// Loading and saving the settings record over a fake profile store that behaves as the
+// platform's profile functions do (byte strings, cut to the buffer, blanks around values
+// dropped on reading).
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+// The keys as code page 932 bytes, as existing files hold them.
+const SettingsNames kNames{"Section", "BGM\x8B\xE6\x95\xAA", "BGM\xD8\xCB\xDF\xB0\xC4",
+                           "BGM\xCC\xA7\xB2\xD9"};
+const std::string kFolder = "C:\\Saver";
+const std::string kIniPath = "C:\\Saver\\Vaporquill.ini";
+
+struct WriteCall {
+    std::string section, key, value, path;
+    bool operator==(const WriteCall& o) const {
+        return std::tie(section, key, value, path) == std::tie(o.section, o.key, o.value, o.path);
+    }
+};
+
+class FakeProfile : public SettingsFilePlatform {
+  public:
+    std::string ProgramFolder() override { return kFolder; }
+
+    void GetProfileString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue, char* buffer, uint32_t bufferSize,
+                          const std::string& path) override {
+        readPaths.push_back(path);
+        std::string value = defaultValue;
+        const auto found = values.find({path, section, key});
+        if (found != values.end()) value = Trimmed(found->second);
+        const size_t length = std::min<size_t>(value.size(), bufferSize - 1);
+        std::memcpy(buffer, value.data(), length);
+        buffer[length] = '\0';
+    }
+
+    int32_t WriteProfileString(const std::string& section, const std::string& key,
+                               const std::string& value, const std::string& path) override {
+        writes.push_back({section, key, value, path});
+        if (failWrites) return 0;
+        values[{path, section, key}] = value;
+        return 1;
+    }
+
+    bool FileExists(const std::string& path) override {
+        existenceAsked.push_back(path);
+        return existingFiles.count(path) > 0;
+    }
+
+    void Put(const std::string& key, const std::string& value) { values[{kIniPath, "Section", key}] = value; }
+
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
+    std::set<std::string> existingFiles;
+    std::vector<WriteCall> writes;
+    std::vector<std::string> readPaths;
+    std::vector<std::string> existenceAsked;
+    bool failWrites = false;
+
+  private:
+    static std::string Trimmed(const std::string& text) {
+        const size_t first = text.find_first_not_of(' ');
+        if (first == std::string::npos) return "";
+        return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    }
+};
+
+// --- Loading ---------------------------------------------------------------------------
+
+struct LoadCase {
+    const char* name;
+    std::optional<std::string> kind, repeat, file;
+    bool fileExists;
+    int16_t expectedKind, expectedRepeat;
+    std::string expectedFile;
+};
+
+class LoadingSettings : public testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadingSettings, FillsTheRecord) {
+    const LoadCase& c = GetParam();
+    FakeProfile profile;
+    if (c.kind) profile.Put(kNames.kindKey, *c.kind);
+    if (c.repeat) profile.Put(kNames.repeatKey, *c.repeat);
+    if (c.file) profile.Put(kNames.fileKey, *c.file);
+    if (c.fileExists && c.file) profile.existingFiles.insert(*c.file);
+
+    SettingsRecord settings;
+    LoadSettings(profile, kNames, settings);
+    EXPECT_EQ(settings.BgmKind, c.expectedKind);
+    EXPECT_EQ(settings.BgmRepeat, c.expectedRepeat);
+    EXPECT_EQ(settings.BgmFile, c.expectedFile);
+}
+
+const std::string kMusic = "D:\\Music\\song.mp3";
+const std::string kJapaneseMusic = "D:\\\x89\xB9\x8A\x79\\\x95\x5C.wav";  // 音楽\表.wav
+
+INSTANTIATE_TEST_SUITE_P(Cases, LoadingSettings, testing::Values(
+    LoadCase{"NoFile", {}, {}, {}, false, 0, 0, ""},
+    LoadCase{"MusicFile", " 2", " 0", kMusic, true, 2, 0, kMusic},
+    LoadCase{"JapanesePathKeptAsBytes", " 2", " 0", kJapaneseMusic, true, 2, 0, kJapaneseMusic},
+    LoadCase{"MusicFileGone", " 2", " 0", kMusic, false, 0, 0, ""},
+    LoadCase{"MusicFileKeyEmpty", " 2", " 0", "", false, 0, 0, ""},
+    LoadCase{"MusicFileKeyMissing", " 2", " 3", {}, false, 0, 3, ""},
+    LoadCase{"AudioCdWithoutFileKey", " 1", " 4", {}, false, 1, 4, ""},
+    LoadCase{"AudioCdKeepsKindWhenFileGone", " 1", " 0", kMusic, false, 1, 0, ""},
+    LoadCase{"NoneKeepsAnExistingFile", " 0", " 0", kMusic, true, 0, 0, kMusic},
+    LoadCase{"FractionRoundsDown", "2.9", " 0", kMusic, true, 2, 0, kMusic},
+    LoadCase{"NegativeFractionRoundsDown", "-0.5", "-2.5", {}, false, -1, -3, ""},
+    LoadCase{"NotANumber", "abc", "x1", {}, false, 0, 0, ""},
+    LoadCase{"TrailingGarbage", "2abc", "12x", {}, false, 0, 0, ""},
+    LoadCase{"Outside16Bits", "99999", "-32769", {}, false, 0, 0, ""},
+    LoadCase{"Edges16Bits", "32767", "-32768", {}, false, 32767, -32768, ""},
+    LoadCase{"UnknownKindLoadsUnchanged", "7", " 0", {}, false, 7, 0, ""},
+    LoadCase{"RepeatWithBlank", " 1", " 12", {}, false, 1, 12, ""},
+    LoadCase{"BlanksAround", "  1  ", " 5 ", {}, false, 1, 5, ""},
+    LoadCase{"ExponentForm", "1e0", "1e1", {}, false, 1, 10, ""}),
+    [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+TEST(LoadingSettingsFile, ReadsEveryKeyFromTheFileBesideTheProgram) {
+    FakeProfile profile;
+    SettingsRecord settings;
+    LoadSettings(profile, kNames, settings);
+    ASSERT_EQ(profile.readPaths.size(), 3u);
+    for (const std::string& path : profile.readPaths) EXPECT_EQ(path, kIniPath);
+}
+
+TEST(LoadingSettingsFile, AKeyInAnotherCodePageDoesNotMatch) {
+    FakeProfile profile;
+    profile.Put("BGM\xE5\x8C\xBA\xE5\x88\x86", " 1");  // the kind key in UTF-8
+    SettingsRecord settings;
+    LoadSettings(profile, kNames, settings);
+    EXPECT_EQ(settings.BgmKind, 0);
+}
+
+TEST(LoadingSettingsFile, AnOverlongPathIsCutTo255BytesBeforeTheExistenceTest) {
+    FakeProfile profile;
+    const std::string longPath = "C:\\" + std::string(297, 'a');
+    profile.Put(kNames.kindKey, " 2");
+    profile.Put(kNames.fileKey, longPath);
+    profile.existingFiles.insert(longPath.substr(0, 255));
+    SettingsRecord settings;
+    LoadSettings(profile, kNames, settings);
+    ASSERT_EQ(profile.existenceAsked.size(), 1u);
+    EXPECT_EQ(profile.existenceAsked[0].size(), 255u);
+    EXPECT_EQ(settings.BgmFile, longPath.substr(0, 255));
+    EXPECT_EQ(settings.BgmKind, 2);
+}
+
+// --- Saving ----------------------------------------------------------------------------
+
+TEST(SavingSettings, WritesKindRepeatFileInOrderWithTheSignPosition) {
+    FakeProfile profile;
+    int32_t lastResult = -7;
+    SaveSettings(profile, kNames, SettingsRecord{2, 0, kMusic}, lastResult);
+    const std::vector<WriteCall> expected{
+        {"Section", kNames.kindKey, " 2", kIniPath},
+        {"Section", kNames.repeatKey, " 0", kIniPath},
+        {"Section", kNames.fileKey, kMusic, kIniPath}};
+    EXPECT_EQ(profile.writes, expected);
+    EXPECT_EQ(lastResult, 1);
+}
+
+struct SignCase { int16_t value; const char* text; };
+class SignPosition : public testing::TestWithParam<SignCase> {};
+TEST_P(SignPosition, BlankForZeroAndPositiveMinusForNegative) {
+    EXPECT_EQ(SignPositionText(GetParam().value), GetParam().text);
+}
+INSTANTIATE_TEST_SUITE_P(Values, SignPosition, testing::Values(
+    SignCase{0, " 0"}, SignCase{2, " 2"}, SignCase{12, " 12"}, SignCase{-1, "-1"},
+    SignCase{-3, "-3"}, SignCase{32767, " 32767"}, SignCase{-32768, "-32768"}));
+
+TEST(SavingSettings, AFailedWriteIsRecordedInLastResultOnly) {
+    FakeProfile profile;
+    profile.failWrites = true;
+    int32_t lastResult = 1;
+    SaveSettings(profile, kNames, SettingsRecord{1, 3, ""}, lastResult);
+    EXPECT_EQ(profile.writes.size(), 3u) << "every write is tried";
+    EXPECT_EQ(lastResult, 0);
+}
+
+TEST(SavingSettings, WhatIsSavedLoadsBackUnchanged) {
+    for (const SettingsRecord& saved : {SettingsRecord{2, 0, kJapaneseMusic},
+                                        SettingsRecord{1, 12, ""}, SettingsRecord{1, -3, ""},
+                                        SettingsRecord{0, 0, ""}, SettingsRecord{7, 0, ""}}) {
+        FakeProfile profile;
+        profile.existingFiles.insert(kJapaneseMusic);
+        int32_t lastResult = 0;
+        SaveSettings(profile, kNames, saved, lastResult);
+        SettingsRecord loaded;
+        LoadSettings(profile, kNames, loaded);
+        EXPECT_EQ(loaded.BgmKind, saved.BgmKind);
+        EXPECT_EQ(loaded.BgmRepeat, saved.BgmRepeat);
+        EXPECT_EQ(loaded.BgmFile, saved.BgmFile);
+    }
+}
+
+TEST(WritingIniValues, NamesPassOnlyUpToTheirBufferAndAnyNul) {
+    FakeProfile profile;
+    int32_t lastResult = 0;
+    WriteIniValue(profile, lastResult, std::string(200, 's'), std::string("key\0tail", 8), "v", kIniPath);
+    ASSERT_EQ(profile.writes.size(), 1u);
+    EXPECT_EQ(profile.writes[0].section, std::string(127, 's'));
+    EXPECT_EQ(profile.writes[0].key, "key");
+}
+
+}  // namespace
