@@ -1,0 +1,29 @@
+// The flight's animation state: the phase that moves the tunnel and the speed that the
+// arrow keys and the slow automatic swing change. Portable; advances per frame, not per second.
+#pragma once
+
+namespace tunnel {
+
+struct Flight {
+    // TunnelTime. Double precision so that a run of days keeps moving smoothly: in single
+    // precision the phase stops growing after about nine days of frames.
+    double time = 0.0;
+    float speed = 0.5f;   // TunnelSpeed: added to time each frame; negative flies backward
+    bool rising = true;   // SpeedRising: direction of the automatic swing
+};
+
+struct SpeedKeys {
+    bool faster = false;  // Up held
+    bool slower = false;  // Down held
+};
+
+// ResetTunnelAnimation: the state before the first frame.
+void ResetTunnelAnimation(Flight& flight);
+
+// The phase step at the start of each frame; returns the time the frame draws with.
+double AdvanceTunnelTime(Flight& flight);
+
+// StepTunnelSpeed: after each presented frame, the keys and the swing change the speed.
+void StepTunnelSpeed(Flight& flight, const SpeedKeys& keys);
+
+}  // namespace tunnel
