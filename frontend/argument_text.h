@@ -1,0 +1,18 @@
+// The command line as the front end reads it: the argument text, the mode letter and the
+// preview host window. Portable: the platform hands in the command line it was given.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The command line less the program's path (quoted or not) and the one blank after it.
+std::string ArgumentTextOf(std::string_view commandLine);
+
+// The second character of the argument text, upper-cased; "" when the text is shorter.
+// The first character is never looked at, so "/s", "-s" and "xs" are the same switch.
+std::wstring SwitchLetterOf(const std::wstring& argumentText);
+
+// The preview host window: the number at the start of the text from its fourth character
+// on (leading blanks skipped), rounded half to even; 0 without a number or when it does
+// not fit 32 bits.
+int32_t PreviewHostOf(const std::wstring& argumentText);

@@ -1,0 +1,38 @@
+// Keeps the front end's handlers from interrupting one another on the one UI thread: a
+// timer tick is delivered only when no handler is running at the current modal level.
+// A form shown modally opens a new level, so its own handlers and timers run while the
+// handler that showed it waits. Portable.
+#pragma once
+
+class HandlerGate {
+  public:
+    bool IsHandlerRunning() const { return runningHandlers_ > 0; }
+
+    // Held while a handler runs.
+    class HandlerScope {
+      public:
+        explicit HandlerScope(HandlerGate& gate) : gate_(gate) { ++gate_.runningHandlers_; }
+        ~HandlerScope() { --gate_.runningHandlers_; }
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+      private:
+        HandlerGate& gate_;
+    };
+
+    // Held while a modal form runs its own message loop.
+    class ModalLevel {
+      public:
+        explicit ModalLevel(HandlerGate& gate) : gate_(gate), outer_(gate.runningHandlers_) {
+            gate_.runningHandlers_ = 0;
+        }
+        ~ModalLevel() { gate_.runningHandlers_ = outer_; }
+        ModalLevel(const ModalLevel&) = delete;
+        ModalLevel& operator=(const ModalLevel&) = delete;
+      private:
+        HandlerGate& gate_;
+        int outer_;
+    };
+
+  private:
+    int runningHandlers_ = 0;
+};

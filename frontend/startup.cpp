@@ -1,0 +1,44 @@
+// The start routine; see startup.h. Each step that fails is passed over; only the steps
+// that say so end the program.
+#include "frontend/startup.h"
+
+#include "frontend/argument_text.h"
+#include "frontend/window_titles.h"
+
+void Main(StartupPlatform& platform) {
+    // Both titles are asked for before deciding, the preview included.
+    const bool sessionRunning = platform.WindowExists(kSaverFormTitle);
+    const bool dialogOpen = platform.WindowExists(kSettingsDialogTitle);
+    if (sessionRunning || dialogOpen) {
+        platform.EndProgram();
+        return;
+    }
+
+    const std::wstring arguments = platform.ArgumentText();
+    const std::wstring switchLetter = SwitchLetterOf(arguments);
+    if (switchLetter == L"P") {
+        platform.ShowPreview(PreviewHostOf(arguments));
+        return;
+    }
+
+    platform.CreateFolder(kExchangeFolder);
+    platform.LoadSettings();
+    if (!platform.FileExists(platform.ProgramFolder() + kRendererFileName)) {
+        platform.ShowMessage(kRendererMissingMessage);
+        platform.EndProgram();
+        return;
+    }
+
+    if (switchLetter == L"C") {
+        platform.ShowSettingsDialog();
+        platform.EndProgram();
+        return;
+    }
+    if (switchLetter != L"S" && !arguments.empty()) {
+        platform.EndProgram();
+        return;
+    }
+    // Only "/s" hides the cursor; the session shows it again for "/s" alone.
+    if (switchLetter == L"S") platform.HideCursor();
+    platform.LoadSaverForm();
+}

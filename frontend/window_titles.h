@@ -1,0 +1,13 @@
+// Window titles by which the front end's programs find each other. Portable.
+#pragma once
+
+// A running saver session (the hidden saver form).
+inline constexpr const char* kSaverFormTitle = "Cirrovance_Main";
+// An open settings dialog.
+inline constexpr const char* kSettingsDialogTitle = "<Vaporquill>";
+// The renderer's top-level window.
+inline constexpr const char* kRendererWindowTitle = "Cirrovance_Tunnel";
+// The preview form inside the display settings' preview pane.
+inline constexpr const char* kPreviewFormTitle = "Preview Window";
+// The caption of message boxes that give none of their own.
+inline constexpr const wchar_t* kApplicationTitle = L"Vaporquill (Screen Saver)";
