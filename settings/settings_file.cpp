@@ -41,7 +41,7 @@ std::string SettingsPath(SettingsFilePlatform& platform) {
 std::string ReadIniValue(SettingsFilePlatform& platform, const std::string& section,
                          const std::string& key, const std::string& path) {
     std::vector<char> buffer(kValueBufferBytes, '\0');
-    platform.GetProfileString(section, key, "", buffer.data(), kValueBufferBytes, path);
+    platform.ReadProfileValue(section, key, "", buffer.data(), kValueBufferBytes, path);
     buffer.back() = '\0';  // NOTE: a platform that fills the whole buffer still ends here.
     return std::string(buffer.data());
 }
@@ -50,7 +50,7 @@ void WriteIniValue(SettingsFilePlatform& platform, int32_t& lastResult,
                    const std::string& section, const std::string& key,
                    const std::string& value, const std::string& path) {
     // Skipped by design: a failed write is only recorded in lastResult.
-    lastResult = platform.WriteProfileString(AsNameBuffer(section), AsNameBuffer(key), value, path);
+    lastResult = platform.WriteProfileValue(AsNameBuffer(section), AsNameBuffer(key), value, path);
 }
 
 std::string SignPositionText(int16_t value) {

@@ -15,11 +15,11 @@ class SettingsFilePlatform {
     virtual std::string ProgramFolder() = 0;
     // The profile read: copies the value (defaultValue when the file, section or key is
     // missing) into buffer, cut to bufferSize - 1 bytes and NUL-terminated.
-    virtual void GetProfileString(const std::string& section, const std::string& key,
+    virtual void ReadProfileValue(const std::string& section, const std::string& key,
                                   const std::string& defaultValue, char* buffer,
                                   uint32_t bufferSize, const std::string& path) = 0;
     // The profile write; gives the platform's result (non-zero when it succeeded).
-    virtual int32_t WriteProfileString(const std::string& section, const std::string& key,
+    virtual int32_t WriteProfileValue(const std::string& section, const std::string& key,
                                        const std::string& value, const std::string& path) = 0;
     // True when the file can be opened for reading.
     virtual bool FileExists(const std::string& path) = 0;

@@ -30,7 +30,7 @@ class FakeProfile : public SettingsFilePlatform {
   public:
     std::string ProgramFolder() override { return kFolder; }
 
-    void GetProfileString(const std::string& section, const std::string& key,
+    void ReadProfileValue(const std::string& section, const std::string& key,
                           const std::string& defaultValue, char* buffer, uint32_t bufferSize,
                           const std::string& path) override {
         readPaths.push_back(path);
@@ -42,7 +42,7 @@ class FakeProfile : public SettingsFilePlatform {
         buffer[length] = '\0';
     }
 
-    int32_t WriteProfileString(const std::string& section, const std::string& key,
+    int32_t WriteProfileValue(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path) override {
         writes.push_back({section, key, value, path});
         if (failWrites) return 0;

@@ -1,0 +1,21 @@
+// The screen saver program: the start routine runs first, then the program lives while
+// one of its forms is loaded. Win32 only.
+#include <windows.h>
+
+#include "frontend/form_host_win32.h"
+#include "frontend/frontend_state.h"
+#include "frontend/host_services_win32.h"
+#include "frontend/startup_platform_win32.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    FrontendState state;
+    FormHost host(instance);
+    StartupPlatformWin32 platform(host, state);
+    {
+        // The start routine counts as a handler: no timer tick interrupts it.
+        HandlerGate::HandlerScope startRoutine(host.gate());
+        Main(platform);
+    }
+    host.RunWhileFormsLoaded();
+    EndProgram();
+}

@@ -1,0 +1,23 @@
+// The preview form "Preview Window", shown inside the preview pane of the display
+// settings (the host window). Win32 only.
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "frontend/form_host_win32.h"
+
+class PreviewForm {
+  public:
+    explicit PreviewForm(FormHost& host);
+    ~PreviewForm();
+    PreviewForm(const PreviewForm&) = delete;
+    PreviewForm& operator=(const PreviewForm&) = delete;
+
+    // Makes the form a child of the host window, of the host's size, and shows it. The
+    // form unloads, and the program ends, when the host destroys its window.
+    void ShowPreview(int32_t hostWindow);
+
+  private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};

@@ -1,0 +1,10 @@
+// The settings dialog "<Vaporquill>", shown modally and without owner. Win32 only.
+#pragma once
+#include <cstdint>
+
+#include "frontend/form_host_win32.h"
+#include "settings/settings_record.h"
+
+// Returns when the dialog has closed. Only the dialog changes the record; it writes it
+// back with SaveSettings when the user confirms.
+void ShowSettingsDialog(FormHost& host, SettingsRecord& settings, int32_t& lastResult);

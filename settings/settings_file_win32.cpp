@@ -1,0 +1,39 @@
+// The settings file on the real platform; see settings_file_win32.h.
+#include "settings/settings_file_win32.h"
+
+#include <windows.h>
+
+#include "settings/ansi_text_win32.h"
+#include "settings/program_files_win32.h"
+
+std::string ProfileFilePlatform::ProgramFolder() { return ::ProgramFolder(); }
+
+void ProfileFilePlatform::ReadProfileValue(const std::string& section, const std::string& key,
+                                           const std::string& defaultValue, char* buffer,
+                                           uint32_t bufferSize, const std::string& path) {
+    // Skipped by design: the count it gives is not needed; the buffer ends in a NUL.
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
+                             bufferSize, path.c_str());
+}
+
+int32_t ProfileFilePlatform::WriteProfileValue(const std::string& section, const std::string& key,
+                                                const std::string& value, const std::string& path) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+}
+
+bool ProfileFilePlatform::FileExists(const std::string& path) { return ::FileExists(path); }
+
+SettingsNames AnsiSettingsNames() {
+    return SettingsNames{ToAnsi(kSettingsSection), ToAnsi(kBgmKindKey), ToAnsi(kBgmRepeatKey),
+                         ToAnsi(kBgmFileKey)};
+}
+
+void LoadSettings(SettingsRecord& settings) {
+    ProfileFilePlatform platform;
+    LoadSettings(platform, AnsiSettingsNames(), settings);
+}
+
+void SaveSettings(const SettingsRecord& settings, int32_t& lastResult) {
+    ProfileFilePlatform platform;
+    SaveSettings(platform, AnsiSettingsNames(), settings, lastResult);
+}

@@ -1,0 +1,24 @@
+// The settings file on the real platform: the ANSI profile functions, the program's
+// folder and the file test behind SettingsFilePlatform. Win32 only.
+#pragma once
+#include <cstdint>
+
+#include "settings/settings_file.h"
+
+class ProfileFilePlatform : public SettingsFilePlatform {
+  public:
+    std::string ProgramFolder() override;
+    void ReadProfileValue(const std::string& section, const std::string& key,
+                          const std::string& defaultValue, char* buffer, uint32_t bufferSize,
+                          const std::string& path) override;
+    int32_t WriteProfileValue(const std::string& section, const std::string& key,
+                               const std::string& value, const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+};
+
+// The section and keys in the system's ANSI code page.
+SettingsNames AnsiSettingsNames();
+
+// LoadSettings and SaveSettings of the settings file, on the real platform.
+void LoadSettings(SettingsRecord& settings);
+void SaveSettings(const SettingsRecord& settings, int32_t& lastResult);
