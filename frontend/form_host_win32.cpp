@@ -162,6 +162,9 @@ void Form::NoteUnloaded() {
     if (!countedAsLoaded_) return;
     countedAsLoaded_ = false;
     --host_.loadedForms_;
+    // NOTE: a window destroyed from outside is handled inside GetMessage, which then goes
+    // on waiting; a posted message lets the loops see that a form has gone.
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

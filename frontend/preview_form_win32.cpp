@@ -24,7 +24,8 @@ void PreviewForm::ShowPreview(int32_t hostWindow) {
     GetWindowRect(host, &hostRect);
     Form& form = parts_->form;
     if (!form.Load()) return;
-    SetWindowLongA(form.window(), GWL_STYLE, GetWindowLongA(form.window(), GWL_STYLE) | WS_CHILD);
+    // NOTE: the popup bit goes too: a popup answers GetParent with its owner, not the host.
+    SetWindowLongA(form.window(), GWL_STYLE, (GetWindowLongA(form.window(), GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
     SetParent(form.window(), host);
     MoveWindow(form.window(), 0, 0, hostRect.right - hostRect.left, hostRect.bottom - hostRect.top, TRUE);
     form.Show();

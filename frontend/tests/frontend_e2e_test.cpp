@@ -1,1 +1,273 @@
+// The screen saver program under Wine with code page 932: every start mode, the refusal
+// of a second start, the message for a missing renderer file, and the forms it hands over
+// to (for now the least that lets each path run).
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "wintest/wintest.h"
+
+namespace {
+
+// Generous bounds for a slow, loaded machine.
+constexpr DWORD kWindowAppearsMs = 30000;
+constexpr DWORD kProgramEndsMs = 30000;
+
+const wchar_t* const kRendererMissingText = L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+const char* const kExchangeFolder = "C:\\q_vosk";
+
+// Handles the messages sent to the test's own windows while it waits.
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool WaitPumping(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        PumpMessages();
+        if (done()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+// A top-level window of the test's own, standing in for another instance's window, the
+// renderer's window or the display settings' preview pane.
+class TestWindow {
+  public:
+    TestWindow(const char* title, bool visible, int width = 152, int height = 112) {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "VqTestWindow";
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        RegisterClassA(&windowClass);  // a second registration fails harmlessly
+        window_ = CreateWindowExA(0, "VqTestWindow", title, WS_POPUP | (visible ? WS_VISIBLE : 0), 100, 100,
+                                  width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        PumpMessages();
+    }
+    ~TestWindow() { Destroy(); }
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+    void Destroy() {
+        if (window_) DestroyWindow(window_);
+        window_ = nullptr;
+        PumpMessages();
+    }
+    HWND get() const { return window_; }
+    std::string NumberText() const { return std::to_string(reinterpret_cast<uintptr_t>(window_)); }
+
+  private:
+    HWND window_ = nullptr;
+};
+
+std::string InstallWithRendererFile(const std::string& name) {
+    const std::string folder = wintest::InstallPairTo(name, /*withRenderer*/ false);
+    // The start routine only opens the renderer file; any file will do.
+    wintest::WriteFileBytes(folder + "\\Vaporquill.dll", "renderer stand-in");
+    return folder;
+}
+
+std::optional<wintest::ChildProcess> StartSaver(const std::string& folder, const std::string& arguments) {
+    std::string commandLine = "\"" + folder + "\\Vaporquill.scr\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    return wintest::ChildProcess::Start(commandLine, folder);
+}
+
+class FrontEnd : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(GetACP(), 932u) << "the test must run under code page 932";
+        ASSERT_FALSE(FindWindowA(nullptr, "Cirrovance_Main")) << "a session of another test is still running";
+        ASSERT_FALSE(FindWindowA(nullptr, "<Vaporquill>"));
+        wintest::DeleteTree(kExchangeFolder);
+    }
+};
+
+// --- The renderer file is missing --------------------------------------------------------
+
+class RendererMissing : public FrontEnd, public testing::WithParamInterface<const char*> {};
+
+TEST_P(RendererMissing, ShowsTheMessageAndEndsWithoutOpeningAMode) {
+    const std::string folder = wintest::InstallPairTo("renderer_missing", /*withRenderer*/ false);
+    auto program = StartSaver(folder, GetParam());
+    ASSERT_TRUE(program.has_value());
+    const auto box = wintest::WaitForMessageBox(program->id(), kWindowAppearsMs);
+    ASSERT_TRUE(box.has_value()) << "no message box for " << GetParam();
+    EXPECT_EQ(box->caption, L"Vaporquill (Screen Saver)");
+    EXPECT_EQ(box->text, kRendererMissingText) << wintest::Utf8(box->text);
+    EXPECT_EQ(box->buttons.size(), 1u) << "OK only";
+    EXPECT_FALSE(box->hasIcon);
+    EXPECT_FALSE(FindWindowA(nullptr, "<Vaporquill>")) << "no dialog behind the message";
+    EXPECT_FALSE(FindWindowA(nullptr, "Cirrovance_Main")) << "no session behind the message";
+    EXPECT_TRUE(wintest::FileExists(kExchangeFolder)) << "the folder is made before the check";
+    ASSERT_TRUE(wintest::DismissMessageBox(*box));
+    EXPECT_TRUE(program->WaitExit(kProgramEndsMs).has_value()) << "the program did not end";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, RendererMissing, testing::Values("/s", "", "/c", "/c:1234", "/a"));
+
+TEST_F(FrontEnd, ThePreviewDoesNotLookForTheRenderer) {
+    const std::string folder = wintest::InstallPairTo("preview_no_renderer", /*withRenderer*/ false);
+    TestWindow host("Display settings preview", /*visible*/ true);
+    auto program = StartSaver(folder, "/p " + host.NumberText());
+    ASSERT_TRUE(program.has_value());
+    HWND preview = nullptr;
+    EXPECT_TRUE(WaitPumping([&] { return (preview = FindWindowExA(host.get(), nullptr, nullptr, "Preview Window")) != nullptr; },
+                            kWindowAppearsMs));
+    EXPECT_FALSE(wintest::WaitForMessageBox(program->id(), 500).has_value());
+    EXPECT_FALSE(wintest::FileExists(kExchangeFolder)) << "the preview makes no folder";
+}
+
+// --- Another instance is open -------------------------------------------------------------
+
+struct InstanceCase { const char* openTitle; const char* arguments; };
+class AnotherInstance : public FrontEnd, public testing::WithParamInterface<InstanceCase> {};
+
+TEST_P(AnotherInstance, EndsEveryStartAtOnce) {
+    // Without a renderer file any start that went on would stop at the message box.
+    const std::string folder = wintest::InstallPairTo("another_instance", /*withRenderer*/ false);
+    TestWindow previewHost("Display settings preview", /*visible*/ true);
+    TestWindow running(GetParam().openTitle, /*visible*/ false);
+    std::string arguments = GetParam().arguments;
+    if (arguments == "/p") arguments += " " + previewHost.NumberText();
+
+    auto program = StartSaver(folder, arguments);
+    ASSERT_TRUE(program.has_value());
+    EXPECT_TRUE(WaitPumping([&] { return !program->IsRunning(); }, kProgramEndsMs)) << "it did not end";
+    EXPECT_FALSE(FindWindowExA(previewHost.get(), nullptr, nullptr, "Preview Window"));
+    EXPECT_FALSE(wintest::FileExists(kExchangeFolder)) << "it ended before making the folder";
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, AnotherInstance, testing::Values(
+    InstanceCase{"<Vaporquill>", "/s"}, InstanceCase{"<Vaporquill>", "/c"},
+    InstanceCase{"<Vaporquill>", "/p"}, InstanceCase{"<Vaporquill>", ""},
+    InstanceCase{"Cirrovance_Main", "/s"}, InstanceCase{"Cirrovance_Main", "/c:1234"},
+    InstanceCase{"Cirrovance_Main", "/p"}, InstanceCase{"Cirrovance_Main", "/a"}));
+
+// --- Unrecognised switches ------------------------------------------------------------------
+
+class UnrecognisedSwitch : public FrontEnd, public testing::WithParamInterface<const char*> {};
+
+TEST_P(UnrecognisedSwitch, EndsAfterMakingTheExchangeFolder) {
+    const std::string folder = InstallWithRendererFile("unrecognised");
+    auto program = StartSaver(folder, GetParam());
+    ASSERT_TRUE(program.has_value());
+    EXPECT_TRUE(program->WaitExit(kProgramEndsMs).has_value()) << "it did not end";
+    EXPECT_TRUE(wintest::FileExists(kExchangeFolder));
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, UnrecognisedSwitch, testing::Values("/a", "x", "s"));
+
+// --- Settings mode ----------------------------------------------------------------------------
+
+class SettingsMode : public FrontEnd, public testing::WithParamInterface<const char*> {};
+
+TEST_P(SettingsMode, ShowsTheDialogWithoutOwnerAndEndsWhenItCloses) {
+    const std::string folder = InstallWithRendererFile("settings_mode");
+    auto program = StartSaver(folder, GetParam());
+    ASSERT_TRUE(program.has_value());
+    HWND dialog = wintest::WaitForWindow("<Vaporquill>", kWindowAppearsMs);
+    ASSERT_TRUE(dialog) << "no dialog for " << GetParam();
+    EXPECT_EQ(wintest::WindowProcessId(dialog), program->id());
+    EXPECT_FALSE(GetWindow(dialog, GW_OWNER));
+    // The window exists, hidden, a moment before it is shown.
+    EXPECT_TRUE(WaitPumping([&] { return IsWindowVisible(dialog) != FALSE; }, kWindowAppearsMs));
+    EXPECT_TRUE(wintest::FileExists(kExchangeFolder));
+
+    auto second = StartSaver(folder, "/s");
+    ASSERT_TRUE(second.has_value());
+    EXPECT_TRUE(second->WaitExit(kProgramEndsMs).has_value()) << "a second start must end at once";
+
+    EXPECT_TRUE(program->IsRunning()) << "the dialog keeps the program alive";
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program->WaitExit(kProgramEndsMs).has_value()) << "closing the dialog ends the program";
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, SettingsMode, testing::Values("/c", "/C", "/c:1234", "-c"));
+
+// --- Saver mode ---------------------------------------------------------------------------------
+
+class SaverMode : public FrontEnd, public testing::WithParamInterface<const char*> {};
+
+TEST_P(SaverMode, LoadsTheHiddenSessionFormThatEndsOnceTheRendererWindowIsGone) {
+    const std::string folder = InstallWithRendererFile("saver_mode");
+    TestWindow renderer("Cirrovance_Tunnel", /*visible*/ false);
+    auto program = StartSaver(folder, GetParam());
+    ASSERT_TRUE(program.has_value());
+    HWND session = wintest::WaitForWindow("Cirrovance_Main", kWindowAppearsMs);
+    ASSERT_TRUE(session) << "no session form for '" << GetParam() << "'";
+    EXPECT_EQ(wintest::WindowProcessId(session), program->id());
+    EXPECT_FALSE(IsWindowVisible(session));
+    wintest::SleepMs(1500);  // three renderer watches
+    EXPECT_TRUE(program->IsRunning()) << "the session ended while the renderer window was there";
+
+    renderer.Destroy();
+    EXPECT_TRUE(program->WaitExit(kProgramEndsMs).has_value()) << "the session outlived the renderer window";
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, SaverMode, testing::Values("/s", "-S", "zs", ""));
+
+TEST_F(FrontEnd, TheSystemEndingTheSessionEndsTheSaver) {
+    const std::string folder = InstallWithRendererFile("session_end");
+    TestWindow renderer("Cirrovance_Tunnel", /*visible*/ false);
+    auto program = StartSaver(folder, "/s");
+    ASSERT_TRUE(program.has_value());
+    HWND session = wintest::WaitForWindow("Cirrovance_Main", kWindowAppearsMs);
+    ASSERT_TRUE(session);
+    DWORD_PTR answer = 0;
+    // The query-unload handler ends the program inside the query, so no answer comes back.
+    SendMessageTimeoutA(session, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &answer);
+    EXPECT_TRUE(program->WaitExit(kProgramEndsMs).has_value());
+}
+
+// --- Preview mode ---------------------------------------------------------------------------------
+
+class PreviewMode : public FrontEnd, public testing::WithParamInterface<const char*> {};
+
+TEST_P(PreviewMode, PutsTheFormIntoTheHostAndEndsWhenTheHostGoes) {
+    const std::string folder = InstallWithRendererFile("preview_mode");
+    TestWindow host("Display settings preview", /*visible*/ true, 200, 150);
+    auto program = StartSaver(folder, std::string(GetParam()) + host.NumberText());
+    ASSERT_TRUE(program.has_value());
+    HWND preview = nullptr;
+    ASSERT_TRUE(WaitPumping([&] { return (preview = FindWindowExA(host.get(), nullptr, nullptr, "Preview Window")) != nullptr; },
+                            kWindowAppearsMs));
+    EXPECT_EQ(wintest::WindowProcessId(preview), program->id());
+    EXPECT_EQ(GetParent(preview), host.get());
+    EXPECT_TRUE(GetWindowLongA(preview, GWL_STYLE) & WS_CHILD);
+    RECT hostRect{}, previewRect{};
+    GetWindowRect(host.get(), &hostRect);
+    ASSERT_TRUE(WaitPumping([&] {
+        GetWindowRect(preview, &previewRect);
+        return IsWindowVisible(preview) && previewRect.right - previewRect.left == 200;
+    }, kWindowAppearsMs)) << "the preview is not shown at the host's size";
+    EXPECT_EQ(previewRect.left, hostRect.left);
+    EXPECT_EQ(previewRect.top, hostRect.top);
+    EXPECT_EQ(previewRect.bottom - previewRect.top, 150);
+    EXPECT_FALSE(wintest::FileExists(kExchangeFolder));
+
+    host.Destroy();
+    EXPECT_TRUE(WaitPumping([&] { return !program->IsRunning(); }, kProgramEndsMs))
+        << "the program outlived its host window";
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, PreviewMode, testing::Values("/p ", "/p:", "/P  "));
+
+class PreviewWithoutHost : public FrontEnd, public testing::WithParamInterface<const char*> {};
+
+TEST_P(PreviewWithoutHost, EndsInsteadOfLingeringUnseen) {
+    const std::string folder = InstallWithRendererFile("preview_no_host");
+    auto program = StartSaver(folder, GetParam());
+    ASSERT_TRUE(program.has_value());
+    EXPECT_TRUE(program->WaitExit(kProgramEndsMs).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, PreviewWithoutHost, testing::Values("/p", "/p 0", "/p 99999999999"));
+
+}  // namespace
