@@ -17,6 +17,7 @@ packages=(
   clang libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
+  libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
   xvfb x11-utils imagemagick
   locales fonts-ipafont-gothic
 )

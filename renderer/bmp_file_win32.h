@@ -1,0 +1,14 @@
+// The BMP module's file side: ReadBitmapFile opens the texture file, hands its bytes to the
+// portable reader and shows the module's messages ("BMP Unit") in the order they arise.
+#pragma once
+#include <string>
+
+#include "bmp_decode.h"
+
+namespace tunnel {
+
+// No data (HasData() false) when the file cannot be opened, its colour table is cut short,
+// or its headers are refused; the pixels as read when the pixel data is cut short.
+bmp::BitmapRead ReadBitmapFile(const std::string& path);
+
+}  // namespace tunnel

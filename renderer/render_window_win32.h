@@ -1,0 +1,49 @@
+// The renderer's window: class "OpenGL", title "Cirrovance_Tunnel", borderless over the
+// screen, with its device context, current GL context, title timer and key table.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "gl_context_win32.h"
+#include "run_rules.h"
+#include "tunnel_scene_win32.h"
+
+namespace tunnel {
+
+constexpr const char* kRendererWindowClass = "OpenGL";
+constexpr const char* kRendererWindowTitle = "Cirrovance_Tunnel";
+
+class RenderWindow {
+  public:
+    explicit RenderWindow(TunnelScene& scene, std::string texturePath = kCloudTexturePath)
+        : scene_(scene), texturePath_(std::move(texturePath)) {}
+    ~RenderWindow() { Close(); }
+    RenderWindow(const RenderWindow&) = delete;
+    RenderWindow& operator=(const RenderWindow&) = delete;
+
+    // OpenRenderWindow: true when window, DC and current context exist and the scene is
+    // prepared; on false everything obtained has been released again.
+    bool Open();
+    // CloseRenderWindow: context, DC, window, class, in that order, each only if it exists.
+    void Close();
+
+    HDC dc() const { return dc_.get(); }
+    HWND window() const { return window_.get(); }
+    const KeyTable& keys() const { return keys_; }
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    TunnelScene& scene_;
+    std::string texturePath_;
+    KeyTable keys_;
+    // Declared so that destruction runs context, DC, window, class, as Close does.
+    RegisteredClass class_;
+    OwnedWindow window_;
+    WindowDc dc_;
+    CurrentGlContext context_;
+};
+
+}  // namespace tunnel

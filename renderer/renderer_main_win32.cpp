@@ -1,0 +1,10 @@
+// Entry of the tunnel program. It reads no command line; the run ends with exit code 0
+// (a texture failure ends the process earlier, with exit code 1).
+#include <windows.h>
+
+#include "renderer_run_win32.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    tunnel::RunRenderer();
+    return 0;
+}

@@ -1,0 +1,43 @@
+// The tunnel's GL side: projection, one-time scene set-up with the cloud texture, and the
+// immediate-mode drawing of each frame from the portable flight and grid.
+#pragma once
+#include <windows.h>
+#include <GL/gl.h>
+
+#include <string>
+
+#include "flight.h"
+#include "tunnel_geometry.h"
+
+namespace tunnel {
+
+// The texture file the front end writes before it starts the renderer.
+constexpr const char* kCloudTexturePath = "c:\\q_vosk\\Cirrovance.bmp";
+
+// SetProjection: viewport and a 45-degree perspective for a window of this size.
+void SetProjection(int width, int height);
+
+// How the grid is computed each frame; the per-vertex formula is only for the benchmark.
+enum class GridMethod { PerRing, PerVertex };
+
+class TunnelScene {
+  public:
+    // PrepareScene: GL state, the cloud texture (or the texture failure's exit), the flight
+    // reset. Needs the current context.
+    void Prepare(const std::string& texturePath);
+    // DrawTunnelFrame: advances the phase and draws the whole tube; the caller swaps.
+    void DrawFrame(GridMethod method = GridMethod::PerRing);
+    void StepSpeed(const SpeedKeys& keys) { StepTunnelSpeed(flight_, keys); }
+    const Flight& flight() const { return flight_; }
+
+  private:
+    Flight flight_;
+    TunnelFrame frame_{};
+    GLuint cloudTexture_ = 0;  // CloudTexture: bound for the whole run
+};
+
+// BuildCloudTexture: reads the file and uploads it with its mipmaps; when the file yields no
+// pixels, says so and ends the process with exit code 1.
+GLuint BuildCloudTexture(const std::string& path);
+
+}  // namespace tunnel
