@@ -1,0 +1,212 @@
+// The form host on the real platform, in this test's own process under Wine: handler
+// order, timers that wait one interval and never interrupt a handler, modal showing,
+// forms that go with their parent window, and the services a saver session uses.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frontend/form_host_win32.h"
+#include "frontend/host_services_win32.h"
+#include "wintest/wintest.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+// Generous bounds for a slow, loaded machine.
+constexpr DWORD kGenerousMs = 30000;
+// SetTimer's granularity: a tick may come this much before its due time.
+constexpr DWORD kTimerSlackMs = 20;
+
+FormHandlers LoggingHandlers(Log& log, bool cancelUnload = false) {
+    return FormHandlers{
+        [&log] { log.push_back("load"); }, nullptr,
+        [&log, cancelUnload](UnloadReason reason) {
+            log.push_back(reason == UnloadReason::SessionEnd ? "queryUnload(session)" : "queryUnload");
+            return cancelUnload;
+        },
+        [&log] { log.push_back("unload"); }};
+}
+
+// Runs a message loop, as the program does, until done() or the time is up.
+bool RunUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start >= timeoutMs) return false;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void RunFor(DWORD ms) { RunUntil([] { return false; }, ms); }
+
+class FormHostTest : public testing::Test {
+  protected:
+    FormHost host_{GetModuleHandleA(nullptr)};
+};
+
+TEST_F(FormHostTest, LoadingCreatesAHiddenTitledWindowAndRunsTheLoadHandler) {
+    Log log;
+    Form form(host_, "VqTest_Hidden", FormLook{}, LoggingHandlers(log));
+    ASSERT_TRUE(form.Load());
+    EXPECT_EQ(FindWindowA(nullptr, "VqTest_Hidden"), form.window());
+    EXPECT_FALSE(IsWindowVisible(form.window()));
+    EXPECT_EQ(host_.loadedFormCount(), 1);
+    EXPECT_EQ(log, (Log{"load"}));
+}
+
+TEST_F(FormHostTest, ACloseRunsQueryUnloadThenUnloadAndTheProgramLoopEnds) {
+    Log log;
+    Form form(host_, "VqTest_Close", FormLook{}, LoggingHandlers(log));
+    form.Show();
+    PostMessageA(form.window(), WM_CLOSE, 0, 0);
+    host_.RunWhileFormsLoaded();  // returns once no form is loaded
+    EXPECT_EQ(log, (Log{"load", "queryUnload", "unload"}));
+    EXPECT_FALSE(FindWindowA(nullptr, "VqTest_Close"));
+}
+
+TEST_F(FormHostTest, ACancelledCloseKeepsTheForm) {
+    Log log;
+    Form form(host_, "VqTest_Cancel", FormLook{}, LoggingHandlers(log, /*cancel*/ true));
+    form.Load();
+    SendMessageA(form.window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(form.IsLoaded());
+    EXPECT_TRUE(IsWindow(form.window()));
+    EXPECT_EQ(log, (Log{"load", "queryUnload"}));
+}
+
+TEST_F(FormHostTest, TheSystemEndingTheSessionAsksThenUnloads) {
+    Log log;
+    Form form(host_, "VqTest_Session", FormLook{}, LoggingHandlers(log));
+    form.Load();
+    EXPECT_TRUE(SendMessageA(form.window(), WM_QUERYENDSESSION, 0, 0));
+    EXPECT_TRUE(form.IsLoaded());
+    SendMessageA(form.window(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(log, (Log{"load", "queryUnload(session)", "unload"}));
+}
+
+TEST_F(FormHostTest, AFormDestroyedWithItsParentUnloadsAndEndsTheProgramLoop) {
+    Log log;
+    Form parent(host_, "VqTest_Parent", FormLook{}, FormHandlers{});
+    Form child(host_, "VqTest_Child", FormLook{false, RGB(0, 0, 0), 50, 50}, LoggingHandlers(log));
+    parent.Show();
+    child.Load();
+    SetWindowLongA(child.window(), GWL_STYLE, (GetWindowLongA(child.window(), GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
+    SetParent(child.window(), parent.window());
+    DestroyWindow(parent.window());
+    EXPECT_FALSE(child.IsLoaded());
+    EXPECT_EQ(log, (Log{"load", "unload"}));
+    host_.RunWhileFormsLoaded();
+    EXPECT_EQ(host_.loadedFormCount(), 0);
+}
+
+TEST_F(FormHostTest, TheFirstTickComesOneIntervalAfterEnabling) {
+    Form form(host_, "VqTest_Timer", FormLook{}, FormHandlers{});
+    std::vector<DWORD> tickTimes;
+    FormTimer& timer = form.AddTimer(300, false, [&] { tickTimes.push_back(GetTickCount()); });
+    form.Load();
+    RunFor(500);
+    EXPECT_TRUE(tickTimes.empty()) << "a disabled timer ticked";
+
+    const DWORD enabledAt = GetTickCount();
+    timer.SetEnabled(true);
+    ASSERT_TRUE(RunUntil([&] { return tickTimes.size() >= 2; }, kGenerousMs));
+    EXPECT_GE(tickTimes[0] - enabledAt + kTimerSlackMs, 300u);
+    EXPECT_GE(tickTimes[1] - tickTimes[0] + kTimerSlackMs, 300u);
+
+    timer.SetEnabled(false);
+    const size_t ticksWhenDisabled = tickTimes.size();
+    RunFor(700);
+    EXPECT_EQ(tickTimes.size(), ticksWhenDisabled) << "a disabled timer ticked";
+}
+
+TEST_F(FormHostTest, TicksNeverInterruptAHandlerThatWaitsInAMessageLoop) {
+    Form form(host_, "VqTest_Busy", FormLook{}, FormHandlers{});
+    Log log;
+    bool handlerRunning = false;
+    form.AddTimer(50, true, [&] { log.push_back(handlerRunning ? "tick inside handler" : "tick"); });
+    form.Load();
+    Form busy(host_, "VqTest_BusyHandler", FormLook{},
+              FormHandlers{[&] {
+                  // A load handler that pumps messages for a while, as a message box would.
+                  handlerRunning = true;
+                  RunFor(600);
+                  handlerRunning = false;
+              }, nullptr, nullptr, nullptr});
+    busy.Load();
+    ASSERT_TRUE(RunUntil([&] { return !log.empty(); }, kGenerousMs));
+    for (const std::string& entry : log) EXPECT_EQ(entry, "tick");
+}
+
+TEST_F(FormHostTest, AModalFormRunsItsOwnTimerAndReturnsWhenItUnloads) {
+    Log log;
+    Form* modalForm = nullptr;
+    Form modal(host_, "VqTest_Modal", FormLook{true, RGB(128, 128, 128), 200, 100}, LoggingHandlers(log));
+    modalForm = &modal;
+    int ticks = 0;
+    modal.AddTimer(50, true, [&] {
+        if (++ticks == 3) modalForm->Unload();
+    });
+    Form opener(host_, "VqTest_Opener", FormLook{}, FormHandlers{});
+    opener.Show();
+    {
+        HandlerGate::HandlerScope showingHandler(host_.gate());  // shown from a handler
+        modal.ShowModal();
+    }
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(log, (Log{"load", "queryUnload", "unload"}));
+    EXPECT_TRUE(IsWindowEnabled(opener.window())) << "the other form is enabled again";
+}
+
+// --- Services -------------------------------------------------------------------------------
+
+TEST(HostServices, AStoredPictureIsWrittenAsItsBitmapFileReplacingAnOldOne) {
+    StoredPicture picture;
+    picture.width = 2;
+    picture.height = 2;
+    picture.bgrRowsBottomUp = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
+    CreateDirectoryA("C:\\vqtest", nullptr);
+    const std::string path = "C:\\vqtest\\picture.bmp";
+    ASSERT_TRUE(wintest::WriteFileBytes(path, std::string(100000, 'x')));
+    ASSERT_TRUE(WritePictureFile(picture, path));
+    EXPECT_EQ(wintest::ReadFileBytes(path), BitmapFileOf(picture));
+    DeleteFileA(path.c_str());
+}
+
+TEST(HostServices, StartsAProgramByItsFullPathWithBlanksWhateverItsFileNameEnding) {
+    const std::string folder = "C:\\vqtest\\with blank";
+    CreateDirectoryA("C:\\vqtest", nullptr);
+    wintest::DeleteTree(folder);
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string program = folder + "\\Vaporquill.dll";
+    std::string probe = PROBE_PATH;  // a program that ends with the code page as exit code
+    for (char& c : probe) if (c == '/') c = '\\';
+    ASSERT_TRUE(CopyFileA(("Z:" + probe).c_str(), program.c_str(), FALSE));
+    auto started = StartProgram(program);
+    ASSERT_TRUE(started.has_value());
+    EXPECT_NE(started->processId(), 0u);
+    ASSERT_EQ(WaitForSingleObject(started->process(), kGenerousMs), WAIT_OBJECT_0);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(started->process(), &exitCode);
+    EXPECT_EQ(exitCode, 932u) << "the program at the path did not run";
+    EXPECT_FALSE(started->IsRunning());
+    wintest::DeleteTree(folder);
+}
+
+TEST(HostServices, NothingStartsForAMissingProgram) {
+    EXPECT_FALSE(StartProgram("C:\\vqtest\\no such folder\\Vaporquill.dll").has_value());
+}
+
+TEST(HostServices, TheArgumentTextIsWhatFollowsThisProgramsPath) {
+    // gtest's own command line carries no arguments beyond what ctest gives: none.
+    EXPECT_EQ(ArgumentText(), L"");
+}
+
+}  // namespace
