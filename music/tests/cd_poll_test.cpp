@@ -28,10 +28,14 @@ class FakeCdDrive : public ScriptedPlatform {
     DeviceAnswer Answer(const std::string& c) override {
         if (c == "open cdaudio" || c == "set cdaudio time format tmsf") return {0, ""};
         if (!hasDisc) return {kErrNotReady, ""};
-        if (c == "status cdaudio current track")
-            return {0, currentTrackReply.empty() ? std::to_string(currentTrack) : currentTrackReply};
+        if (c == "status cdaudio current track") {
+            return {0, currentTrackReply.empty() ? std::to_string(currentTrack)
+                                                 : currentTrackReply};
+        }
         if (c == "status cdaudio number of tracks") return {0, std::to_string(trackCount)};
-        if (c == "status cdaudio mode") return modeQueryFails ? DeviceAnswer{kErrNotReady, ""} : DeviceAnswer{0, mode};
+        if (c == "status cdaudio mode") {
+            return modeQueryFails ? DeviceAnswer{kErrNotReady, ""} : DeviceAnswer{0, mode};
+        }
         const std::string positionQuery = "status cdaudio position track ";
         if (c.rfind(positionQuery, 0) == 0) {
             const int track = std::stoi(c.substr(positionQuery.size()));
@@ -161,7 +165,9 @@ TEST_P(CurrentTrackReplies, DecideWhetherPollingGoesOn) {
     player.PollCd();
     EXPECT_EQ(player.CdOk(), GetParam().cdOk);
     if (!player.CdOk()) {
-        for (const auto& sent : drive.sent) EXPECT_EQ(sent.command.rfind("play", 0), std::string::npos);
+        for (const auto& sent : drive.sent) {
+            EXPECT_EQ(sent.command.rfind("play", 0), std::string::npos) << sent.command;
+        }
     }
 }
 INSTANTIATE_TEST_SUITE_P(All, CurrentTrackReplies,

@@ -43,13 +43,9 @@ class MciTrace {
             const size_t end = fresh.find("\", ", begin);
             if (end == std::string::npos) continue;
             const std::string command = fresh.substr(begin, end - begin);
-            // WINE: a command for a device that is not open makes winmm try an automatic
-            // "open <device> wait" of its own, with a 6-character reply buffer; it is not ours.
-            const size_t sizeAt = fresh.find(", ", end + 3);
-            const bool autoOpen = command.rfind("open ", 0) == 0 && sizeAt != std::string::npos &&
-                                  fresh.compare(sizeAt, 5, ", 6, ") == 0 &&
-                                  command.size() > 5 && command.compare(command.size() - 5, 5, " wait") == 0;
-            if (!autoOpen) commands.push_back(command);
+            // The rest of the line: the reply buffer, its size and the callback window.
+            const std::string arguments = fresh.substr(end + 3, fresh.find('\n', end) - end - 3);
+            if (!IsAutomaticOpen(command, arguments)) commands.push_back(command);
         }
         return commands;
     }
@@ -73,6 +69,15 @@ class MciTrace {
     }
 
   private:
+    // WINE: a command for a device that is not open makes winmm try an "open <device> wait"
+    // of its own first, with a 6-character reply buffer; the player never sends those.
+    static bool IsAutomaticOpen(const std::string& command, const std::string& arguments) {
+        const std::string wait = " wait";
+        return command.rfind("open ", 0) == 0 && command.size() > wait.size() &&
+               command.compare(command.size() - wait.size(), wait.size(), wait) == 0 &&
+               arguments.find(", 6, ") != std::string::npos;
+    }
+
     std::string path_;
     size_t seen_ = 0;
 };
@@ -124,7 +129,9 @@ class NullMpegVideoDriver {
 // 0.2 s of a 440 Hz square wave, 8 kHz 8-bit mono.
 std::string ShortWav() {
     const uint32_t samples = 1600;
-    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    auto le32 = [](uint32_t v) {
+        return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    };
     auto le16 = [](uint16_t v) { return std::string{char(v), char(v >> 8)}; };
     std::string wav = "RIFF" + le32(36 + samples) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
                       le32(8000) + le32(8000) + le16(1) + le16(8) + "data" + le32(samples);

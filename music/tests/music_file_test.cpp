@@ -20,7 +20,9 @@ class FakeMp3Device : public ScriptedPlatform {
   protected:
     DeviceAnswer Answer(const std::string& c) override {
         if (c.rfind("open ", 0) == 0) {
-            if (c != "open \"" + readableFile + "\" type MPEGVideo Alias MP3Play") return {kErrFileNotFound, ""};
+            const std::string expected =
+                "open \"" + readableFile + "\" type MPEGVideo Alias MP3Play";
+            if (c != expected) return {kErrFileNotFound, ""};
             isOpen = true;
             return {0, ""};
         }
