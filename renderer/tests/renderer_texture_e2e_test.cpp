@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Files, RendererDamagedTexture, testing::Values(
                     {{L"Loading Textures", kUnableToLoad}}, false},
     DamagedFileCase{"SizesOverflowing", [](const std::string& c) { return WithField(WithField(WithField(c, 18, 0x10000), 22, 0x10000), 34, 0); },
                     {{L"Loading Textures", kUnableToLoad}}, false},
-    DamagedFileCase{"ThirtyTwoBit", [](const std::string& c) { return WithField(c, 28, 32 | (1u << 16)) /* bits, then compression's low half */; },
+    DamagedFileCase{"ThirtyTwoBit", [](const std::string& c) { return WithField(c, 28, 32); /* with compression's low half 0 */ },
                     {{L"Loading Textures", kUnableToLoad}}, false},
     DamagedFileCase{"SizeImageTooSmall", [](const std::string& c) { return WithField(c, 34, 100); }, {}, true},
     DamagedFileCase{"OddWidthSizeZero", [](const std::string& c) { return WithField(WithField(WithField(c, 18, 127), 22, 127), 34, 0); }, {}, true}),
