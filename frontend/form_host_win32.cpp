@@ -75,6 +75,11 @@ void FormHost::RunWhileFormsLoaded() {
     }
 }
 
+void FormHost::SetScreenPointer(ScreenPointer pointer) {
+    screenPointer_ = pointer;
+    SetCursor(LoadCursor(nullptr, pointer == ScreenPointer::Hourglass ? IDC_WAIT : IDC_ARROW));
+}
+
 void FormTimer::SetEnabled(bool enabled) { Carry(switch_.SetEnabled(enabled)); }
 
 void FormTimer::SetInterval(uint32_t intervalMs) { Carry(switch_.SetInterval(intervalMs)); }
@@ -151,6 +156,12 @@ void Form::MoveTwips(int left, int top, int width, int height) {
                TwipsToPixels(height), TRUE);
 }
 
+SIZE Form::OuterSizeTwips() const {
+    RECT frame{};
+    if (window_) GetWindowRect(window_, &frame);
+    return SIZE{PixelsToTwips(frame.right - frame.left), PixelsToTwips(frame.bottom - frame.top)};
+}
+
 void Form::DestroyWindowOnPurpose() {
     destroyingOnPurpose_ = true;
     if (window_) DestroyWindow(window_);
@@ -190,6 +201,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SIZE:
             life_.Resized();
+            break;
+        case WM_SETCURSOR:
+            // The hourglass covers every form and control of the program while it is set.
+            if (host_.screenPointer() == ScreenPointer::Hourglass) {
+                SetCursor(LoadCursor(nullptr, IDC_WAIT));
+                return TRUE;
+            }
             break;
         case WM_TIMER:
             for (FormTimer& timer : timers_) {

@@ -12,6 +12,9 @@
 #include "frontend/form_life.h"
 #include "frontend/timer_switch.h"
 
+// The screen-wide mouse pointer over the program's forms.
+enum class ScreenPointer { Default, Hourglass };
+
 class FormHost {
   public:
     explicit FormHost(HINSTANCE instance);
@@ -24,11 +27,15 @@ class FormHost {
     // The message loop of the program's life: returns once no form is loaded.
     void RunWhileFormsLoaded();
 
+    void SetScreenPointer(ScreenPointer pointer);
+    ScreenPointer screenPointer() const { return screenPointer_; }
+
   private:
     friend class Form;
     HINSTANCE instance_;
     HandlerGate gate_;
     int loadedForms_ = 0;
+    ScreenPointer screenPointer_ = ScreenPointer::Default;
 };
 
 // How a form's window looks before its own code changes it.
@@ -89,6 +96,8 @@ class Form {
     void SetTitle(const std::string& title);
     // The window's outer rectangle, in twips relative to its parent's client area.
     void MoveTwips(int left, int top, int width, int height);
+    // The window's outer size in twips.
+    SIZE OuterSizeTwips() const;
 
     // Messages the form's own code handles (painting, commands, mouse); the hook runs as a
     // handler and gives true when it handled the message, with the result to return.

@@ -165,6 +165,18 @@ TEST_F(FormHostTest, AModalFormRunsItsOwnTimerAndReturnsWhenItUnloads) {
     EXPECT_TRUE(IsWindowEnabled(opener.window())) << "the other form is enabled again";
 }
 
+TEST_F(FormHostTest, TheHourglassCoversTheFormsUntilTheDefaultPointerReturns) {
+    Form form(host_, "VqTest_Pointer", FormLook{true, RGB(0, 0, 0), 100, 50}, FormHandlers{});
+    form.Show();
+    host_.SetScreenPointer(ScreenPointer::Hourglass);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    SendMessageA(form.window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
+    host_.SetScreenPointer(ScreenPointer::Default);
+    SendMessageA(form.window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
+}
+
 // --- Services -------------------------------------------------------------------------------
 
 TEST(HostServices, AStoredPictureIsWrittenAsItsBitmapFileReplacingAnOldOne) {
