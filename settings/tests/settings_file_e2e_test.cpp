@@ -2,7 +2,9 @@
 // functions: its bytes after saving, a file written by hand, other contents that survive.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "wintest/wintest.h"
 
@@ -18,6 +20,27 @@ const std::string kFileKey = "BGM\xCC\xA7\xB2\xD9";
 std::string UnixToWindows(std::string path) {
     for (char& c : path) if (c == '/') c = '\\';
     return "Z:" + path;
+}
+
+// The profile writes of the test's children as Wine traces them (run_with_profile_trace.sh
+// sends the trace to a file): section, key and value with non-ASCII characters as "\" and
+// four hex digits, for the settings file of one folder.
+std::vector<std::string> TracedProfileWrites(const std::string& folderName) {
+    const char* unixPath = std::getenv("VQ_PROFILE_TRACE");
+    if (!unixPath) return {};
+    std::string path = std::string("Z:") + unixPath;
+    for (char& c : path) if (c == '/') c = '\\';
+    const std::string text = wintest::ReadFileBytes(path).value_or("");
+    const std::string marker = ":trace:profile:WritePrivateProfileStringW (";
+    std::vector<std::string> writes;
+    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1)) {
+        const size_t begin = at + marker.size();
+        const std::string line = text.substr(begin, text.find('\n', begin) - begin);
+        const size_t pathAt = line.rfind(", L\"");
+        if (pathAt == std::string::npos || line.find(folderName, pathAt) == std::string::npos) continue;
+        writes.push_back(line.substr(0, pathAt));
+    }
+    return writes;
 }
 
 class SettingsFile : public testing::Test {
@@ -58,8 +81,21 @@ TEST_F(SettingsFile, ANewFileHoldsTheSectionAndTheThreeKeysInOrderInShiftJis) {
     ASSERT_TRUE(bytes.has_value()) << "no settings file was written";
     // WINE: WritePrivateProfileStringA drops the leading blank of " 2" and " 0" that the
     // program passes (Windows keeps it, giving "BGM区分= 2"); the value passed is checked
-    // by the native tests over the fake profile store.
+    // in the profile trace below and by the native tests over the fake profile store.
     EXPECT_EQ(*bytes, "[Section]\r\n" + kKindKey + "=2\r\n" + kRepeatKey + "=0\r\n" + kFileKey + "=" + music + "\r\n");
+}
+
+TEST_F(SettingsFile, NumbersArePassedWithTheirSignPosition) {
+    if (!std::getenv("VQ_PROFILE_TRACE")) GTEST_SKIP() << "needs the profile trace of run_with_profile_trace.sh";
+    ASSERT_EQ(RunProbe("save 2 0 C:\\x.mp3"), 0u);
+    ASSERT_EQ(RunProbe("save 1 -3"), 0u);
+    const std::string folderName = "settings_NumbersArePassedWithTheirSignPosition";
+    const std::string kind = "L\"Section\", L\"BGM\\533a\\5206\", ";
+    const std::string repeat = "L\"Section\", L\"BGM\\ff98\\ff8b\\ff9f\\ff70\\ff84\", ";
+    const std::string file = "L\"Section\", L\"BGM\\ff8c\\ff67\\ff72\\ff99\", ";
+    EXPECT_EQ(TracedProfileWrites(folderName),
+              (std::vector<std::string>{kind + "L\" 2\"", repeat + "L\" 0\"", file + "L\"C:\\\\x.mp3\"",
+                                        kind + "L\" 1\"", repeat + "L\"-3\"", file + "L\"\""}));
 }
 
 TEST_F(SettingsFile, AFileWrittenByHandInShiftJisLoads) {
