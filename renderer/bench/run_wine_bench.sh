@@ -6,7 +6,8 @@
 set -euo pipefail
 build=$(cd "${1:?windows build dir}" && pwd)
 dist=$(cd "${2:?dist dir}" && pwd)
-seconds=${3:-10}
+seconds=${3:-4}
+rounds=${4:-5}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 state="$build/bench-wine-env"
@@ -26,7 +27,7 @@ cp "$root/assets/cloud.bmp" "$WINEPREFIX/drive_c/q_vosk/Cirrovance.bmp"
 
 result="$build/tunnel_wine_bench.txt"
 rm -f "$result"
-wine "$build/renderer/bench/tunnel_wine_bench.exe" "$seconds" "Z:${result//\//\\}"
+wine "$build/renderer/bench/tunnel_wine_bench.exe" "$seconds" "$rounds" "Z:${result//\//\\}"
 cat "$result"
 
 # The renderer itself, flying: its resident memory after a settling time, sampled twice.

@@ -1,13 +1,17 @@
 // Timed run under Wine: in one window and one GL context made by the renderer's own code,
 // alternate an empty clear-and-swap loop with the tunnel drawn both ways, and write the
 // frame rates and their ratios to a file.
-//   tunnel_wine_bench.exe <seconds per phase> <result file>
+//   tunnel_wine_bench.exe <seconds per phase> <rounds> <result file>
+// Each round runs the three loops back to back; the ratios reported are the medians of the
+// rounds' ratios, so a burst of other load on the machine skews one round, not the result.
 #include <windows.h>
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "gl_context_win32.h"
 #include "render_window_win32.h"
@@ -49,11 +53,18 @@ double FramesPerSecond(tunnel::TunnelScene& scene, HDC dc, Phase phase, double s
     return 0;
 }
 
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     char* rest = nullptr;
     const double seconds = std::strtod(commandLine, &rest);
+    const long rounds = std::max(1L, std::strtol(rest, &rest, 10));
     while (rest && *rest == ' ') ++rest;
     const std::string resultPath = rest && *rest ? rest : "tunnel_wine_bench.txt";
 
@@ -63,12 +74,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // Measure drawing, not the display: no wait for a retrace in either loop.
     const bool swapControl = tunnel::SetSwapInterval(0);
 
-    double empty = 0, perRing = 0, perVertex = 0;
-    constexpr int kRounds = 2;  // alternate the phases so drift in the machine's load is shared
-    for (int round = 0; round < kRounds; ++round) {
-        empty += FramesPerSecond(scene, window.dc(), Phase::EmptyLoop, seconds) / kRounds;
-        perRing += FramesPerSecond(scene, window.dc(), Phase::TunnelPerRing, seconds) / kRounds;
-        perVertex += FramesPerSecond(scene, window.dc(), Phase::TunnelPerVertex, seconds) / kRounds;
+    std::vector<double> empty, perRing, perVertex, perRingRatio, perVertexRatio;
+    for (long round = 0; round < rounds; ++round) {
+        empty.push_back(FramesPerSecond(scene, window.dc(), Phase::EmptyLoop, seconds));
+        perRing.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelPerRing, seconds));
+        perVertex.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelPerVertex, seconds));
+        perRingRatio.push_back(perRing.back() / empty.back());
+        perVertexRatio.push_back(perVertex.back() / empty.back());
     }
     RECT client;
     GetClientRect(window.window(), &client);
@@ -76,11 +88,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
 
     std::FILE* out = std::fopen(resultPath.c_str(), "w");
     if (!out) return 3;
-    std::fprintf(out, "window %ldx%ld, swap control %s, %g s per phase x %d rounds\n", client.right, client.bottom,
-                 swapControl ? "offered (interval 0)" : "not offered", seconds, kRounds);
-    std::fprintf(out, "empty clear-and-swap: %.1f fps\n", empty);
-    std::fprintf(out, "tunnel, grid per ring: %.1f fps, ratio %.3f\n", perRing, perRing / empty);
-    std::fprintf(out, "tunnel, grid per vertex: %.1f fps, ratio %.3f\n", perVertex, perVertex / empty);
+    std::fprintf(out, "window %ldx%ld, swap control %s, %g s per loop, %ld rounds (medians)\n", client.right,
+                 client.bottom, swapControl ? "offered (interval 0)" : "not offered", seconds, rounds);
+    std::fprintf(out, "empty clear-and-swap: %.1f fps\n", Median(empty));
+    std::fprintf(out, "tunnel, grid per ring: %.1f fps, ratio %.3f\n", Median(perRing), Median(perRingRatio));
+    std::fprintf(out, "tunnel, grid per vertex: %.1f fps, ratio %.3f\n", Median(perVertex), Median(perVertexRatio));
     std::fclose(out);
     return 0;
 }

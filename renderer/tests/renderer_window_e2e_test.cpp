@@ -73,6 +73,15 @@ TEST_F(RendererWindow, SetsItsTitleBackWithinAboutASecond) {
     EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }
 
+TEST_F(RendererWindow, FliesOnAfterASizeNoticeOfHeightZero) {
+    // The projection takes a height of 0 as 1 rather than dividing by it.
+    ASSERT_TRUE(PostMessageA(window_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 0)));
+    wintest::SleepMs(1000);
+    EXPECT_TRUE(renderer_->IsRunning());
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
+}
+
 struct EndingCase {
     const char* name;
     UINT message;
