@@ -1,36 +1,132 @@
-// The saver form. For now it only holds the place of a running session: a hidden form
-// titled "Cirrovance_Main" whose 500 ms watch ends the program once no renderer window
-// is found. It writes no texture, starts no renderer and plays no music.
+// The hidden saver form "Cirrovance_Main" (Cirrovance_S): the Win32 side of a saver
+// session. saver_session decides the order of work and when the session ends; this file
+// gathers what it needs (the cloud picture, the renderer's process and window, the music
+// player over winmm) and hands the form's load, timer and query-unload events to it.
 #include "frontend/saver_form_win32.h"
 
+#include <optional>
+#include <string>
+
 #include "frontend/host_services_win32.h"
+#include "frontend/saver_session.h"
+#include "frontend/stored_picture.h"
 #include "frontend/window_titles.h"
+#include "music/music_platform_win32.h"
+#include "music/music_player.h"
+#include "settings/program_files_win32.h"
+
+namespace {
+
+// Pic_1: the cloud picture stored with the form, kept as the program's resource.
+std::optional<StoredPicture> LoadCloudPicture(HINSTANCE instance) {
+    HRSRC found = FindResourceA(instance, "CLOUD_PICTURE", MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
+    if (!found) return std::nullopt;
+    HGLOBAL loaded = LoadResource(instance, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return std::nullopt;
+    return PictureFromBitmapFile(
+        std::string_view(static_cast<const char*>(bytes), SizeofResource(instance, found)));
+}
+
+class SessionMusicOverPlayer : public SessionMusic {
+  public:
+    explicit SessionMusicOverPlayer(MusicPlayer& player) : player_(player) {}
+    void OpenCd() override { player_.OpenCd(); }
+    void PollCd() override { player_.PollCd(); }
+    bool CdOk() const override { return player_.CdOk(); }
+    void StopCd() override { player_.StopCd(); }
+    void PlayWav() override { player_.PlayWav(); }
+    void StopWav() override { player_.StopWav(); }
+    void PlayMp3() override { player_.PlayMp3(); }
+    void Mp3Repeat() override { player_.Mp3Repeat(); }
+    void StopMp3() override { player_.StopMp3(); }
+
+  private:
+    MusicPlayer& player_;
+};
+
+class SessionPlatformWin32 : public SessionPlatform {
+  public:
+    explicit SessionPlatformWin32(HINSTANCE instance) : instance_(instance) {}
+
+    void WriteTextureFile(const std::string& path) override {
+        // Skipped by design: a picture that cannot be written leaves the renderer to say
+        // that it cannot load the texture.
+        if (const auto picture = LoadCloudPicture(instance_)) WritePictureFile(*picture, path);
+    }
+    bool StartRenderer(const std::string& path) override {
+        renderer_ = StartProgram(path);
+        return renderer_.has_value();
+    }
+    bool RendererWindowExists() override {
+        return FindWindowA(nullptr, kRendererWindowTitle) != nullptr;
+    }
+    bool RendererProcessAlive() override { return renderer_ && renderer_->IsRunning(); }
+    std::string SwitchLetter() override { return ::SwitchLetter() == L"S" ? "S" : ""; }
+    void ShowCursor() override { ::ShowCursor(TRUE); }
+    void EndProgram() override { ::EndProgram(); }
+
+  private:
+    HINSTANCE instance_;
+    std::optional<StartedProgram> renderer_;
+};
+
+}  // namespace
 
 struct SaverForm::Parts {
-    explicit Parts(FormHost& host)
-        : form(host, kSaverFormTitle, FormLook{false, RGB(0, 0, 0), 0, 0},
-               FormHandlers{nullptr, nullptr,
-                            [](UnloadReason) {
-                                // Undoes the hiding of the cursor that the start routine did.
-                                if (SwitchLetter() == L"S") ShowCursor(TRUE);
-                                EndProgram();
+    Parts(FormHost& host, FrontendState& state)
+        : platform(host.instance()),
+          player(musicPort, state.settings, state.LastResult),
+          music(player),
+          session(platform, music, state.settings),
+          form(host, kSaverFormTitle, FormLook{false, RGB(0, 0, 0), 0, 0},
+               FormHandlers{[this] { OnLoad(); }, nullptr,
+                            [this](UnloadReason) {
+                                // Whoever asks (the watch, log-off, shut-down), the session
+                                // ends here and the program with it: nothing is cancelled.
+                                session.QueryUnload();
                                 return false;
                             },
                             nullptr}),
-          rendererWatch(form.AddTimer(kRendererWatchIntervalMs, true, [this] { WatchRenderer(); })) {}
+          timer1(form.AddTimer(SaverSession::kTimer1IntervalMs, false, [this] { session.OnTimer1(); })),
+          timer2(form.AddTimer(SaverSession::kTimer2IntervalMs, false, [this] {
+              session.OnTimer2();
+              SyncTimers();
+          })),
+          timer3(form.AddTimer(SaverSession::kTimer3IntervalMs, true, [this] { OnWatch(); })) {}
 
-    void WatchRenderer() {
-        if (FindWindowA(nullptr, kRendererWindowTitle)) return;
-        rendererWatch.SetEnabled(false);
-        form.Unload();
+    void OnLoad() {
+        session.Load(ProgramFolder(), GetTickCount());
+        SyncTimers();
     }
 
-    static constexpr uint32_t kRendererWatchIntervalMs = 500;
+    void OnWatch() {
+        const bool rendererGone = session.OnTimer3(GetTickCount());
+        SyncTimers();
+        if (rendererGone) form.Unload();
+    }
+
+    // The session decides which timers run; the form's timers carry that out.
+    void SyncTimers() {
+        const SaverTimers& wanted = session.timers();
+        timer1.SetEnabled(wanted.timer1Enabled);
+        timer2.SetEnabled(wanted.timer2Enabled);
+        timer3.SetEnabled(wanted.timer3Enabled);
+    }
+
+    SessionPlatformWin32 platform;
+    MusicPlatformWin32 musicPort;
+    MusicPlayer player;
+    SessionMusicOverPlayer music;
+    SaverSession session;
     Form form;
-    FormTimer& rendererWatch;
+    FormTimer& timer1;
+    FormTimer& timer2;
+    FormTimer& timer3;
 };
 
-SaverForm::SaverForm(FormHost& host, FrontendState& /*state*/) : parts_(std::make_unique<Parts>(host)) {}
+SaverForm::SaverForm(FormHost& host, FrontendState& state)
+    : parts_(std::make_unique<Parts>(host, state)) {}
 
 SaverForm::~SaverForm() = default;
 
