@@ -11,14 +11,23 @@ if(WIN32)
   set_tests_properties(wine_env_down PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 120 RESOURCE_LOCK wine)
 endif()
 
-# vq_add_wine_test(NAME <name> COMMAND <target> [args...] [TIMEOUT seconds])
+# vq_add_wine_test(NAME <name> COMMAND <target> [args...] [TIMEOUT seconds] [TRACE channel])
 # The test program sees VQ_DIST_DIR (the installable pair, a Unix path) and the Wine env.
+# With TRACE, Wine's trace of that debug channel, for the test and the programs it starts,
+# goes to a file whose path the test finds in VQ_WINE_TRACE.
 function(vq_add_wine_test)
-  cmake_parse_arguments(arg "" "NAME;TIMEOUT" "COMMAND" ${ARGN})
+  cmake_parse_arguments(arg "" "NAME;TIMEOUT;TRACE" "COMMAND" ${ARGN})
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 300)
   endif()
-  add_test(NAME ${arg_NAME} COMMAND ${arg_COMMAND})
+  if(arg_TRACE)
+    list(POP_FRONT arg_COMMAND program)
+    add_test(NAME ${arg_NAME} COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_exec_traced.sh ${arg_TRACE}
+             ${CMAKE_CURRENT_BINARY_DIR}/${arg_NAME}_${arg_TRACE}_trace.log
+             $<TARGET_FILE:${program}> ${arg_COMMAND})
+  else()
+    add_test(NAME ${arg_NAME} COMMAND ${arg_COMMAND})
+  endif()
   set_tests_properties(${arg_NAME} PROPERTIES
     FIXTURES_REQUIRED wine
     RESOURCE_LOCK wine

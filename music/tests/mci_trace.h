@@ -1,5 +1,5 @@
 // What the end-to-end tests need to watch MCI under Wine: the +mci trace of the test's
-// process and its children (run_with_mci_trace.sh sends it to a file) and a do-nothing
+// process and its children (wine_exec_traced.sh sends it to a file) and a do-nothing
 // MPEGVideo driver registered for the test. Win32 only, header-only.
 #pragma once
 #include <windows.h>
@@ -19,7 +19,7 @@ using Commands = std::vector<std::string>;
 class MciTrace {
   public:
     MciTrace() {
-        const char* unixPath = std::getenv("VQ_MCI_TRACE");
+        const char* unixPath = std::getenv("VQ_WINE_TRACE");
         if (unixPath) {
             path_ = std::string("Z:") + unixPath;
             for (char& c : path_) if (c == '/') c = '\\';

@@ -1,5 +1,5 @@
 // The music module over the real winmm under Wine: the commands it sends, observed in the
-// process's own +mci trace (run_with_mci_trace.sh sends it to a file), a WAV file played or,
+// process's own +mci trace (wine_exec_traced.sh sends it to a file), a WAV file played or,
 // with no wave device, not played, and an MP3 path with blanks and Japanese characters
 // reaching MCI in code page 932.
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ class RealWinmm : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(GetACP(), 932u);
-        ASSERT_TRUE(trace.available()) << "run through run_with_mci_trace.sh";
+        ASSERT_TRUE(trace.available()) << "run through wine_exec_traced.sh";
         CreateDirectoryA("C:\\vqtest", nullptr);
         wintest::DeleteTree(kFolder);
         ASSERT_TRUE(CreateDirectoryA(kFolder, nullptr));

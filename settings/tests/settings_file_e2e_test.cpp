@@ -22,11 +22,11 @@ std::string UnixToWindows(std::string path) {
     return "Z:" + path;
 }
 
-// The profile writes of the test's children as Wine traces them (run_with_profile_trace.sh
+// The profile writes of the test's children as Wine traces them (wine_exec_traced.sh
 // sends the trace to a file): section, key and value with non-ASCII characters as "\" and
 // four hex digits, for the settings file of one folder.
 std::vector<std::string> TracedProfileWrites(const std::string& folderName) {
-    const char* unixPath = std::getenv("VQ_PROFILE_TRACE");
+    const char* unixPath = std::getenv("VQ_WINE_TRACE");
     if (!unixPath) return {};
     std::string path = std::string("Z:") + unixPath;
     for (char& c : path) if (c == '/') c = '\\';
@@ -86,7 +86,7 @@ TEST_F(SettingsFile, ANewFileHoldsTheSectionAndTheThreeKeysInOrderInShiftJis) {
 }
 
 TEST_F(SettingsFile, NumbersArePassedWithTheirSignPosition) {
-    if (!std::getenv("VQ_PROFILE_TRACE")) GTEST_SKIP() << "needs the profile trace of run_with_profile_trace.sh";
+    if (!std::getenv("VQ_WINE_TRACE")) GTEST_SKIP() << "needs the profile trace of wine_exec_traced.sh";
     ASSERT_EQ(RunProbe("save 2 0 C:\\x.mp3"), 0u);
     ASSERT_EQ(RunProbe("save 1 -3"), 0u);
     const std::string folderName = "settings_NumbersArePassedWithTheirSignPosition";
