@@ -5,15 +5,23 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+step_started=$SECONDS
+step_done() { echo "test.sh: $1 took $((SECONDS - step_started)) s"; step_started=$SECONDS; }
+
 bash tools/setup_debian.sh
+step_done "set-up"
 
 cmake --preset native >/dev/null
 cmake --build --preset native -j 2
+step_done "native build"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j 2
+step_done "Windows build"
 
 status=0
 ctest --preset native -j 2 || status=1
+step_done "native tests"
 # Windows-side tests share one Wine prefix and display; the fixture runs them in turn.
 ctest --preset windows || status=1
+step_done "Wine tests"
 exit $status
