@@ -18,7 +18,8 @@ std::string ArgumentTextOf(std::string_view commandLine) {
     } else {
         while (at < commandLine.size() && !IsBlank(commandLine[at])) ++at;
     }
-    if (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
+    // As the system's own start-up code does, every blank between path and arguments goes.
+    while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
     return std::string(commandLine.substr(at));
 }
 

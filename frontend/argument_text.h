@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-// The command line less the program's path (quoted or not) and the one blank after it.
+// The command line less the program's path (quoted or not) and the blanks after it.
 std::string ArgumentTextOf(std::string_view commandLine);
 
 // The second character of the argument text, upper-cased; "" when the text is shorter.
