@@ -63,6 +63,7 @@ class SessionPlatformWin32 : public SessionPlatform {
     }
     bool RendererProcessAlive() override { return renderer_ && renderer_->IsRunning(); }
     std::string SwitchLetter() override { return ::SwitchLetter() == L"S" ? "S" : ""; }
+    bool IsLeadByte(unsigned char byte) override { return IsDBCSLeadByte(byte) != FALSE; }
     void ShowCursor() override { ::ShowCursor(TRUE); }
     void EndProgram() override { ::EndProgram(); }
 

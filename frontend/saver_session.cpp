@@ -6,27 +6,40 @@
 //   end:     stop CD (only while polled) and music file, show the cursor for "/s", terminate
 #include "frontend/saver_session.h"
 
-#include <algorithm>
-#include <cctype>
 
 namespace {
 
-std::string UpperLastThree(const std::string& path) {
-    std::string ending = path.size() >= 3 ? path.substr(path.size() - 3) : path;
-    // Only ASCII letters change: a Shift-JIS trail byte must not be mistaken for a letter
-    // that upper-cases to something else, and the endings looked for are plain ASCII.
-    std::transform(ending.begin(), ending.end(), ending.begin(), [](char c) {
-        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    });
+// The last three characters of an ANSI text, with ASCII letters upper-cased. Two-byte
+// characters are found by walking from the start, as only a lead byte tells where one begins.
+std::string UpperLastThreeCharacters(const std::string& text, const LeadByteTest& isLeadByte) {
+    size_t starts[3] = {0, 0, 0};
+    for (size_t at = 0; at < text.size();) {
+        starts[0] = starts[1];
+        starts[1] = starts[2];
+        starts[2] = at;
+        const bool twoBytes = isLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size();
+        at += twoBytes ? 2 : 1;
+    }
+    std::string ending = text.substr(starts[0]);
+    // Only ASCII letters change, never the trail byte of a two-byte character: the endings
+    // looked for are plain ASCII.
+    for (size_t at = 0; at < ending.size(); ++at) {
+        char& c = ending[at];
+        if (isLeadByte(static_cast<unsigned char>(c))) {
+            ++at;
+        } else if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
     return ending;
 }
 
 }  // namespace
 
-SessionMusicKind ChooseSessionMusic(const SettingsRecord& settings) {
+SessionMusicKind ChooseSessionMusic(const SettingsRecord& settings, const LeadByteTest& isLeadByte) {
     if (settings.BgmKind == kBgmAudioCd) return SessionMusicKind::AudioCd;
     if (settings.BgmKind != kBgmMusicFile) return SessionMusicKind::None;
-    const std::string ending = UpperLastThree(settings.BgmFile);
+    const std::string ending = UpperLastThreeCharacters(settings.BgmFile, isLeadByte);
     if (ending == "WAV") return SessionMusicKind::Wav;
     if (ending == "MP3") return SessionMusicKind::Mp3;
     return SessionMusicKind::None;
@@ -43,7 +56,7 @@ void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
     platform_.WriteTextureFile(kTextureFile);
     rendererPath_ = programFolder + "\\Vaporquill.dll";
     rendererStarted_ = platform_.StartRenderer(rendererPath_);
-    switch (ChooseSessionMusic(settings_)) {
+    switch (ChooseSessionMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); })) {
         case SessionMusicKind::AudioCd:
             music_.OpenCd();
             timers_.timer2Enabled = true;
@@ -89,7 +102,7 @@ void SaverSession::QueryUnload() {
         music_.StopCd();
     }
     if (settings_.BgmKind == kBgmMusicFile) {
-        const SessionMusicKind kind = ChooseSessionMusic(settings_);
+        const SessionMusicKind kind = ChooseSessionMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); });
         if (kind == SessionMusicKind::Wav) {
             music_.StopWav();
         } else if (kind == SessionMusicKind::Mp3) {

@@ -4,6 +4,7 @@
 // two small interfaces below.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "settings/settings_record.h"
@@ -35,13 +36,18 @@ class SessionPlatform {
     virtual bool RendererWindowExists() = 0;
     virtual bool RendererProcessAlive() = 0;
     virtual std::string SwitchLetter() = 0;  // read afresh from the command line
+    // Whether a byte begins a two-byte character in the system's ANSI code page, in which
+    // the music file's path is held.
+    virtual bool IsLeadByte(unsigned char byte) = 0;
     virtual void ShowCursor() = 0;           // raises the cursor display counter by one
     virtual void EndProgram() = 0;           // immediate termination: nothing runs after it
 };
 
-// Which music the settings ask for, by kind and by the file name's last three characters.
+// Which music the settings ask for, by kind and by the file name's last three characters
+// (characters, not bytes: the path may hold two-byte characters that isLeadByte tells).
 enum class SessionMusicKind { None, AudioCd, Wav, Mp3 };
-SessionMusicKind ChooseSessionMusic(const SettingsRecord& settings);
+using LeadByteTest = std::function<bool(unsigned char)>;
+SessionMusicKind ChooseSessionMusic(const SettingsRecord& settings, const LeadByteTest& isLeadByte);
 
 struct SaverTimers {
     bool timer1Enabled = false;  // music-file repeat check, 1000 ms

@@ -39,6 +39,10 @@ class FakePlatform : public SessionPlatform {
     bool RendererWindowExists() override { return windowExists; }
     bool RendererProcessAlive() override { return processAlive; }
     std::string SwitchLetter() override { return switchLetter; }
+    // Code page 932: these bytes begin a two-byte character.
+    bool IsLeadByte(unsigned char byte) override {
+        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    }
     void ShowCursor() override { log_.push_back("ShowCursor"); }
     void EndProgram() override { log_.push_back("End"); }
 
@@ -97,6 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
                     StartCase{2, "C:\\m\\a.mp4", nullptr, false, false},
                     StartCase{2, "", nullptr, false, false},
                     StartCase{2, "p3", nullptr, false, false},
+                    // Endings are characters: "駅av" and "確p3" end in no music type, though
+                    // their last three bytes read "wav" and "mp3".
+                    StartCase{2, "C:\\m\\\x89\x77" "av", nullptr, false, false},
+                    StartCase{2, "C:\\m\\\x8A\x6D" "p3", nullptr, false, false},
+                    StartCase{2, "C:\\\x89\x77\\a.wav", "PlayWav", false, false},
                     StartCase{7, "C:\\m\\a.mp3", nullptr, false, false},
                     StartCase{-1, "C:\\m\\a.wav", nullptr, false, false}));
 
