@@ -63,8 +63,9 @@ bool StartedProgram::IsRunning() const {
 }
 
 std::optional<StartedProgram> StartProgram(const std::string& path) {
-    // NOTE: the file is named exactly and its path quoted on the command line: an unquoted
-    // path with blanks would let the system try "C:\Program.exe" and the like first.
+    // NOTE: the file is named exactly (an unquoted command line alone, with blanks in the
+    // path, would let the system try "C:\Program.exe" and the like first), and the path is
+    // quoted on the command line so the started program reads it as one argument.
     std::string commandLine = "\"" + path + "\"";
     std::vector<char> mutableCommandLine(commandLine.begin(), commandLine.end());
     mutableCommandLine.push_back('\0');
