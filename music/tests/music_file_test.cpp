@@ -78,6 +78,17 @@ TEST_F(MusicFile, UnopenableFileSendsNothingMoreAndFailsSilentlyAtEachRepeat) {
     EXPECT_EQ(device.TakeSent(), (Commands{"stop MP3Play", "close MP3Play"}));
 }
 
+TEST_F(MusicFile, AFailingModeQueryKeepsTheLastAnswer) {
+    device.readableFile = settings.BgmFile;
+    player.PlayMp3();
+    EXPECT_TRUE(player.Mp3IsPlaying());
+    device.isOpen = false;  // the device no longer answers for the alias
+    EXPECT_TRUE(player.Mp3IsPlaying()) << "the buffer still holds the last reply";
+    device.TakeSent();
+    player.Mp3Repeat();
+    EXPECT_EQ(device.TakeSent(), Commands{"status MP3Play mode"});
+}
+
 TEST_F(MusicFile, ModeQueryOffersThe30ByteBufferAndOtherCommandsNone) {
     device.readableFile = settings.BgmFile;
     player.PlayMp3();
