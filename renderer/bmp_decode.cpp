@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace bmp {
 namespace {
@@ -55,7 +56,9 @@ size_t UploadBytes(int32_t width, int32_t height) {
     return rowBytes * static_cast<size_t>(height);
 }
 
-BitmapRead ReadBitmap(ByteSource& source) {
+void ZeroFilledPixels(std::vector<uint8_t>& pixels, size_t bytes) { pixels.assign(bytes, 0); }
+
+BitmapRead ReadBitmap(ByteSource& source, PixelBufferSizer sizePixels) {
     uint8_t headers[kFileHeaderBytes + kInfoHeaderBytes];
     if (ReadFully(source, headers, sizeof(headers)) != sizeof(headers)) return Reject(RejectReason::HeadersShort);
     // The file header (signature, size, offset) is not examined: the pixels follow the headers.
@@ -94,7 +97,13 @@ BitmapRead ReadBitmap(ByteSource& source) {
     BitmapRead read;
     read.width = width;
     read.height = height;
-    read.pixels.assign(uploadBytes, 0);
+    try {
+        sizePixels(read.pixels, uploadBytes);
+    } catch (const std::bad_alloc&) {
+        // A hostile file must not end the process through an exception; the user hears
+        // that the texture could not be loaded.
+        return Reject(RejectReason::OutOfMemory);
+    }
     const size_t keptRead = ReadFully(source, read.pixels.data(), keptBytes);
     const bool complete = keptRead == keptBytes && Skip(source, announcedBytes - keptBytes);
     if (!complete) {

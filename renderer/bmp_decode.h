@@ -23,10 +23,13 @@ enum class BitmapOutcome {
 };
 
 // Why a bitmap was rejected; only for tests and diagnostics, the user sees one message.
-enum class RejectReason { None, HeadersShort, SizeNotPositive, NotTwentyFourBit, Compressed, TooLarge, NoPixelData };
+enum class RejectReason {
+    None, HeadersShort, SizeNotPositive, NotTwentyFourBit, Compressed, TooLarge, NoPixelData, OutOfMemory
+};
 
-// Sides above this are refused: 8192 x 8192 RGB is already 192 MiB.
-constexpr int32_t kMaxSidePx = 8192;
+// Sides above this are refused. The real texture is 128 x 128; 4096 x 4096 RGB is 48 MiB,
+// which a 32-bit process can still be refused, so the allocation is guarded as well.
+constexpr int32_t kMaxSidePx = 4096;
 
 struct BitmapRead {
     BitmapOutcome outcome = BitmapOutcome::Rejected;
@@ -43,10 +46,16 @@ struct BitmapRead {
 // Bytes a GL upload with the default unpack alignment of 4 reads for this picture.
 size_t UploadBytes(int32_t width, int32_t height);
 
+// Makes `pixels` exactly `bytes` long and all zero; throws std::bad_alloc when memory is
+// short. The reader's one allocation goes through this, so tests can make it fail.
+using PixelBufferSizer = void (*)(std::vector<uint8_t>& pixels, size_t bytes);
+void ZeroFilledPixels(std::vector<uint8_t>& pixels, size_t bytes);
+
 // Reads the 54 header bytes, skips an announced colour table, then the pixel data
 // (biSizeImage bytes, or width * height * bits / 8 when that field is 0), and swaps blue
-// and red in the width * height three-byte groups that were read in full.
-BitmapRead ReadBitmap(ByteSource& source);
+// and red in the width * height three-byte groups that were read in full. A buffer that
+// cannot be had is a rejection (OutOfMemory), never an exception.
+BitmapRead ReadBitmap(ByteSource& source, PixelBufferSizer sizePixels = &ZeroFilledPixels);
 
 // A ByteSource over bytes already in memory (tests, the fuzz target).
 class MemorySource : public ByteSource {

@@ -21,7 +21,7 @@ class FileSource : public bmp::ByteSource {
     bool opened() const { return file_ != INVALID_HANDLE_VALUE; }
 
     size_t Read(uint8_t* destination, size_t count) override {
-        // ReadFile takes a 32-bit count; the reader never asks for more than 192 MiB at once.
+        // ReadFile takes a 32-bit count; the reader never asks for more than 48 MiB at once.
         DWORD got = 0;
         const DWORD want = count > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<DWORD>(count);
         if (!ReadFile(file_, destination, want, &got, nullptr)) return 0;

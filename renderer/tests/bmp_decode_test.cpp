@@ -2,6 +2,7 @@
 // headers that must never lead to a read outside the returned buffer.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <random>
 
 #include "bmp_decode.h"
@@ -177,9 +178,34 @@ INSTANTIATE_TEST_SUITE_P(Headers, BitmapRejects, testing::Values(
     RejectCase{"ZeroBits", With([](BmpFields& f) { f.bitsPerPixel = 0; f.sizeImage = 0; }), RejectReason::NotTwentyFourBit},
     RejectCase{"Compressed", With([](BmpFields& f) { f.compression = 1; }), RejectReason::Compressed},
     RejectCase{"HugeWidth", With([](BmpFields& f) { f.width = 8193; }), RejectReason::TooLarge},
+    RejectCase{"JustPastTheSideCap", With([](BmpFields& f) { f.height = 4097; }), RejectReason::TooLarge},
     RejectCase{"SizeOverflowing32Bits", With([](BmpFields& f) { f.width = 0x10000; f.height = 0x10000; f.sizeImage = 0; }), RejectReason::TooLarge},
     RejectCase{"LargestInt", With([](BmpFields& f) { f.height = INT32_MAX; }), RejectReason::TooLarge}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Memory that runs out while the pixel buffer is made: the file is refused like any other
+// it cannot read (the user sees "Unable to load"), and no exception leaves the reader.
+void AtMostOneMiB(std::vector<uint8_t>& pixels, size_t bytes) {
+    if (bytes > (size_t{1} << 20)) throw std::bad_alloc();
+    bmp::ZeroFilledPixels(pixels, bytes);
+}
+
+TEST(BitmapRead, BufferThatCannotBeHadIsRefused) {
+    BmpFields big;
+    big.width = 4096;
+    big.height = 4096;
+    big.sizeImage = 0;
+    const auto bigFile = FileOf(big, Counting(4096));
+    bmp::MemorySource bigSource(bigFile.data(), bigFile.size());
+    const auto refused = bmp::ReadBitmap(bigSource, &AtMostOneMiB);
+    EXPECT_EQ(refused.outcome, BitmapOutcome::Rejected);
+    EXPECT_EQ(refused.reason, RejectReason::OutOfMemory);
+    EXPECT_TRUE(refused.pixels.empty());
+
+    const auto smallFile = FileOf(BmpFields{}, Counting(24));
+    bmp::MemorySource smallSource(smallFile.data(), smallFile.size());
+    EXPECT_EQ(bmp::ReadBitmap(smallSource, &AtMostOneMiB).outcome, BitmapOutcome::Loaded);
+}
 
 TEST(BitmapRead, HeadersCutShortYieldNoData) {
     const auto full = FileOf(BmpFields{}, Counting(24));
