@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "gl_extensions.h"
+
 namespace tunnel {
 
 bool RegisteredClass::Register(const WNDCLASSA& wc) {
@@ -80,13 +82,14 @@ Fn GlExtension(const char* name) {
 }  // namespace
 
 bool SetSwapInterval(int retracesPerSwap) {
-    using SwapIntervalFn = BOOL(WINAPI*)(int);
-    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    const char* glExtensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    const char* wglExtensions = nullptr;
     using ExtensionsFn = const char*(WINAPI*)();
-    if (auto wglExtensions = GlExtension<ExtensionsFn>("wglGetExtensionsStringEXT")) {
-        extensions = wglExtensions();
+    if (auto wglExtensionsString = GlExtension<ExtensionsFn>("wglGetExtensionsStringEXT")) {
+        wglExtensions = wglExtensionsString();
     }
-    if (!extensions || !std::strstr(extensions, "WGL_EXT_swap_control")) return false;
+    if (!OffersSwapControl(glExtensions, wglExtensions)) return false;
+    using SwapIntervalFn = BOOL(WINAPI*)(int);
     auto swapInterval = GlExtension<SwapIntervalFn>("wglSwapIntervalEXT");
     return swapInterval && swapInterval(retracesPerSwap) != FALSE;
 }

@@ -74,7 +74,8 @@ class CurrentGlContext {
 PIXELFORMATDESCRIPTOR RendererPixelFormat();
 
 // Asks for one vertical retrace per buffer swap (0 for none) where WGL_EXT_swap_control is
-// offered; false where it is not. Needs a current context.
+// listed among the GL or the WGL extensions and its entry point exists; false where it is
+// not. Needs a current context.
 bool SetSwapInterval(int retracesPerSwap);
 
 }  // namespace tunnel
