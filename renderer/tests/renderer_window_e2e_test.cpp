@@ -132,7 +132,9 @@ TEST_P(RendererMouse, EndsOnlyPastThirtyPixelsOnBothAxes) {
 INSTANTIATE_TEST_SUITE_P(Moves, RendererMouse, testing::Values(
     MouseCase{"TwoHundredLeftKeepsRunning", {{-200, 0}}, false},
     MouseCase{"ThirtyAndThirtyKeepsRunning", {{30, 30}}, false},
-    MouseCase{"MeasuredFromTheStartNotTheLastFrame", {{-200, 0}, {-200, 30}, {30, 30}}, false},
+    // Each point lies along one axis from the start, but the step between them is 200 px on
+    // both axes: a rule measured from the previous frame would end the run here.
+    MouseCase{"MeasuredFromTheStartNotTheLastFrame", {{-200, 0}, {0, 200}}, false},
     MouseCase{"ThirtyOneAndThirtyOneEnds", {{31, 31}}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
