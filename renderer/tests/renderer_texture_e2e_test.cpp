@@ -82,6 +82,9 @@ TEST_P(RendererDamagedTexture, ShowsWhatHappenedAndNeverCrashes) {
 INSTANTIATE_TEST_SUITE_P(Files, RendererDamagedTexture, testing::Values(
     DamagedFileCase{"PixelDataCutShort", [](const std::string& c) { return c.substr(0, 30000); },
                     {{L"BMP Unit", L"Error reading bitmap data"}}, true},
+    // The announced colour table (100000 entries, or bytes) runs past the end of the file.
+    DamagedFileCase{"ColourTablePastTheEnd", [](const std::string& c) { return WithField(c, 46, 100000); },
+                    {{L"BMP Unit", L"Error reading palette"}, {L"Loading Textures", kUnableToLoad}}, false},
     DamagedFileCase{"HeadersCutShort", [](const std::string& c) { return c.substr(0, 20); },
                     {{L"Loading Textures", kUnableToLoad}}, false},
     DamagedFileCase{"HugeWidth", [](const std::string& c) { return WithField(c, 18, 1000000); },
