@@ -5,15 +5,16 @@
 #include <GL/glu.h>
 
 #include "bmp_file_win32.h"
+#include "projection.h"
 
 namespace tunnel {
 
 void SetProjection(int width, int height) {
-    if (height == 0) height = 1;
-    glViewport(0, 0, width, height);
+    const ProjectionShape shape = ProjectionFor(width, height);
+    glViewport(0, 0, shape.viewportWidth, shape.viewportHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 1.0, 100.0);
+    gluPerspective(45.0, shape.aspect, 1.0, 100.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
