@@ -18,9 +18,12 @@ bool RenderWindow::Open() {
     if (!class_.Register(wc)) return false;
 
     // NOTE: the height adds a caption's height to the maximised size, so the borderless
-    // window reaches past the bottom of the screen; the order of the queries is kept.
+    // window reaches past the bottom of the screen. Separate statements keep the queries in
+    // this order; the operands of + may be evaluated either way round.
     const int width = GetSystemMetrics(SM_CXMAXIMIZED);
-    const int height = GetSystemMetrics(SM_CYMAXIMIZED) + GetSystemMetrics(SM_CYCAPTION);
+    const int maximisedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+    const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
+    const int height = maximisedHeight + captionHeight;
 
     window_.Adopt(CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, kRendererWindowClass, kRendererWindowTitle,
                                   WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
