@@ -1,12 +1,9 @@
-// The command line as the front end reads it: the argument text, the mode letter and the
-// preview host window. Portable: the platform hands in the command line it was given.
+// What the front end reads from the argument text: the mode letter and the preview host
+// window. Portable.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-// The command line less the program's path (quoted or not) and the blanks after it.
-std::string ArgumentTextOf(std::string_view commandLine);
 
 // The second character of the argument text, upper-cased; "" when the text is shorter.
 // The first character is never looked at, so "/s", "-s" and "xs" are the same switch.

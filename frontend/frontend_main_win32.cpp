@@ -2,10 +2,10 @@
 // one of its forms is loaded. Win32 only.
 #include <windows.h>
 
-#include "frontend/form_host_win32.h"
 #include "frontend/frontend_state.h"
-#include "frontend/host_services_win32.h"
 #include "frontend/startup_platform_win32.h"
+#include "host/form_host_win32.h"
+#include "host/host_services_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     FrontendState state;

@@ -2,8 +2,8 @@
 // still picture is not drawn yet.
 #include "frontend/preview_form_win32.h"
 
-#include "frontend/host_services_win32.h"
 #include "frontend/window_titles.h"
+#include "host/host_services_win32.h"
 
 struct PreviewForm::Parts {
     explicit Parts(FormHost& host)

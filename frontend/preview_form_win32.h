@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "frontend/form_host_win32.h"
+#include "host/form_host_win32.h"
 
 class PreviewForm {
   public:

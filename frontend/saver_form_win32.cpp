@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 
-#include "frontend/host_services_win32.h"
+#include "frontend/argument_text.h"
 #include "frontend/saver_session.h"
-#include "frontend/stored_picture.h"
 #include "frontend/window_titles.h"
+#include "host/host_services_win32.h"
+#include "host/program_files_win32.h"
+#include "host/stored_picture.h"
 #include "music/music_platform_win32.h"
 #include "music/music_player.h"
-#include "settings/program_files_win32.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ class SessionPlatformWin32 : public SessionPlatform {
         return FindWindowA(nullptr, kRendererWindowTitle) != nullptr;
     }
     bool RendererProcessAlive() override { return renderer_ && renderer_->IsRunning(); }
-    std::string SwitchLetter() override { return ::SwitchLetter() == L"S" ? "S" : ""; }
+    std::string SwitchLetter() override { return SwitchLetterOf(ArgumentText()) == L"S" ? "S" : ""; }
     bool IsLeadByte(unsigned char byte) override { return IsDBCSLeadByte(byte) != FALSE; }
     void ShowCursor() override { ::ShowCursor(TRUE); }
     void EndProgram() override { ::EndProgram(); }

@@ -3,8 +3,8 @@
 #pragma once
 #include <memory>
 
-#include "frontend/form_host_win32.h"
 #include "frontend/frontend_state.h"
+#include "host/form_host_win32.h"
 
 class SaverForm {
   public:

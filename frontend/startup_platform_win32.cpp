@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-#include "frontend/host_services_win32.h"
-#include "settings/program_files_win32.h"
+#include "frontend/window_titles.h"
+#include "host/host_services_win32.h"
+#include "host/program_files_win32.h"
 #include "settings/settings_dialog_win32.h"
 #include "settings/settings_file_win32.h"
 
@@ -20,7 +21,7 @@ std::string StartupPlatformWin32::ProgramFolder() { return ::ProgramFolder(); }
 
 bool StartupPlatformWin32::FileExists(const std::string& path) { return ::FileExists(path); }
 
-void StartupPlatformWin32::ShowMessage(const std::wstring& text) { ShowApplicationMessage(text); }
+void StartupPlatformWin32::ShowMessage(const std::wstring& text) { ShowApplicationMessage(text, kApplicationTitle); }
 
 void StartupPlatformWin32::HideCursor() { ShowCursor(FALSE); }
 

@@ -3,11 +3,11 @@
 #pragma once
 #include <memory>
 
-#include "frontend/form_host_win32.h"
 #include "frontend/frontend_state.h"
 #include "frontend/preview_form_win32.h"
 #include "frontend/saver_form_win32.h"
 #include "frontend/startup.h"
+#include "host/form_host_win32.h"
 
 class StartupPlatformWin32 : public StartupPlatform {
   public:

@@ -3,8 +3,6 @@
 
 // A running saver session (the hidden saver form).
 inline constexpr const char* kSaverFormTitle = "Cirrovance_Main";
-// An open settings dialog.
-inline constexpr const char* kSettingsDialogTitle = "<Vaporquill>";
 // The renderer's top-level window.
 inline constexpr const char* kRendererWindowTitle = "Cirrovance_Tunnel";
 // The preview form inside the display settings' preview pane.

@@ -2,7 +2,7 @@
 // on a close request: it shows no controls and changes no settings yet.
 #include "settings/settings_dialog_win32.h"
 
-#include "frontend/window_titles.h"
+#include "settings/settings_dialog_title.h"
 
 void ShowSettingsDialog(FormHost& host, SettingsRecord& /*settings*/, int32_t& /*lastResult*/) {
     constexpr int kClientWidthPx = 453;

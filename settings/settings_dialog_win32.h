@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "frontend/form_host_win32.h"
+#include "host/form_host_win32.h"
 #include "settings/settings_record.h"
 
 // Returns when the dialog has closed. Only the dialog changes the record; it writes it

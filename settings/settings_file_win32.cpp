@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "settings/ansi_text_win32.h"
-#include "settings/program_files_win32.h"
+#include "host/ansi_text_win32.h"
+#include "host/program_files_win32.h"
 
 std::string ProfileFilePlatform::ProgramFolder() { return ::ProgramFolder(); }
 

@@ -1,31 +1,9 @@
-// The command line's forms: the argument text, the mode letter and the preview host.
+// The argument text's forms: the mode letter and the preview host.
 #include "frontend/argument_text.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CommandLineCase { const char* commandLine; const char* arguments; };
-class ArgumentText : public testing::TestWithParam<CommandLineCase> {};
-
-TEST_P(ArgumentText, DropsTheProgramPathAndTheBlanksAfterIt) {
-    EXPECT_EQ(ArgumentTextOf(GetParam().commandLine), GetParam().arguments) << GetParam().commandLine;
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, ArgumentText, testing::Values(
-    CommandLineCase{"\"C:\\Program Files\\Vaporquill.scr\" /s", "/s"},
-    CommandLineCase{"\"C:\\Program Files\\Vaporquill.scr\" /p 1234", "/p 1234"},
-    CommandLineCase{"\"C:\\Windows\\Vaporquill.scr\"", ""},
-    CommandLineCase{"\"C:\\Windows\\Vaporquill.scr\" ", ""},
-    CommandLineCase{"\"C:\\Windows\\Vaporquill.scr\"/c:5678", "/c:5678"},
-    CommandLineCase{"C:\\WINDOWS\\VAPORQ~1.SCR /c:5678", "/c:5678"},
-    CommandLineCase{"C:\\WINDOWS\\VAPORQ~1.SCR\t/s", "/s"},
-    CommandLineCase{"Vaporquill.scr", ""},
-    CommandLineCase{"Vaporquill.scr  /s", "/s"},
-    CommandLineCase{"Vaporquill.scr \t /p 12", "/p 12"},
-    CommandLineCase{"\"C:\\\x95\x5C\\Vaporquill.scr\" /s", "/s"},  // 表 ends in a backslash byte
-    CommandLineCase{"\"C:\\unclosed /s", ""},
-    CommandLineCase{"", ""}));
 
 struct LetterCase { const wchar_t* arguments; const wchar_t* letter; };
 class SwitchLetter : public testing::TestWithParam<LetterCase> {};

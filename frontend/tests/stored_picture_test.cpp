@@ -1,5 +1,5 @@
 // The texture bitmap file the saver writes, against the cloud picture it comes from.
-#include "frontend/stored_picture.h"
+#include "host/stored_picture.h"
 
 #include <gtest/gtest.h>
 

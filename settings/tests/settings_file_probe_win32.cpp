@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/program_files_win32.h"
+#include "host/program_files_win32.h"
 #include "settings/settings_file_win32.h"
 
 int main(int argc, char** argv) {

@@ -1,11 +1,11 @@
 // Program folder and file test; see program_files_win32.h.
-#include "settings/program_files_win32.h"
+#include "host/program_files_win32.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "settings/ansi_text_win32.h"
+#include "host/ansi_text_win32.h"
 
 std::string ProgramFolder() {
     std::vector<char> path(MAX_PATH + 1, '\0');

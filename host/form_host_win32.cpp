@@ -1,9 +1,9 @@
 // The form host on Win32; see form_host_win32.h.
-#include "frontend/form_host_win32.h"
+#include "host/form_host_win32.h"
 
 #include <vector>
 
-#include "frontend/twips.h"
+#include "host/twips.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The form host's portable rules: handler order on load and unload, timers that re-arm
 // only when they should, and ticks that never interrupt a handler.
-#include "frontend/form_life.h"
-#include "frontend/timer_switch.h"
-#include "frontend/twips.h"
+#include "host/form_life.h"
+#include "host/timer_switch.h"
+#include "host/twips.h"
 
 #include <gtest/gtest.h>
 

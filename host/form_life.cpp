@@ -1,5 +1,5 @@
 // Form load and unload order; see form_life.h.
-#include "frontend/form_life.h"
+#include "host/form_life.h"
 
 #include <utility>
 

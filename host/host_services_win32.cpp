@@ -1,13 +1,12 @@
 // Platform services of the front end; see host_services_win32.h.
-#include "frontend/host_services_win32.h"
+#include "host/host_services_win32.h"
 
 #include <utility>
 #include <vector>
 
-#include "frontend/argument_text.h"
-#include "frontend/twips.h"
-#include "frontend/window_titles.h"
-#include "settings/ansi_text_win32.h"
+#include "host/ansi_text_win32.h"
+#include "host/command_line.h"
+#include "host/twips.h"
 
 namespace {
 
@@ -30,11 +29,9 @@ void EndProgram() { ExitProcess(0); }
 
 std::wstring ArgumentText() { return FromAnsi(ArgumentTextOf(GetCommandLineA())); }
 
-std::wstring SwitchLetter() { return SwitchLetterOf(ArgumentText()); }
-
-void ShowApplicationMessage(const std::wstring& text) {
+void ShowApplicationMessage(const std::wstring& text, const std::wstring& applicationTitle) {
     // NOTE: the wide box keeps the Japanese text whatever the code page.
-    MessageBoxW(nullptr, text.c_str(), kApplicationTitle, MB_OK);
+    MessageBoxW(nullptr, text.c_str(), applicationTitle.c_str(), MB_OK);
 }
 
 void CreateFolder(const std::string& path) {

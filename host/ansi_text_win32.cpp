@@ -1,5 +1,5 @@
 // ANSI code page conversion; see ansi_text_win32.h.
-#include "settings/ansi_text_win32.h"
+#include "host/ansi_text_win32.h"
 
 #include <windows.h>
 

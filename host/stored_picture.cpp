@@ -1,5 +1,5 @@
 // Stored pictures and their bitmap files; see stored_picture.h.
-#include "frontend/stored_picture.h"
+#include "host/stored_picture.h"
 
 namespace {
 

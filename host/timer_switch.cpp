@@ -1,5 +1,5 @@
 // Form timer decisions; see timer_switch.h.
-#include "frontend/timer_switch.h"
+#include "host/timer_switch.h"
 
 TimerCommand TimerSwitch::SetEnabled(bool enabled) {
     if (enabled == enabled_) return TimerCommand::None;

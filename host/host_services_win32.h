@@ -1,26 +1,22 @@
-// The platform services the front end's forms and start routine use (the form host's
-// services list): ending the program, the argument text, the application's message box,
-// folders, starting a program, writing a stored picture as a bitmap file, the screen in
-// twips. The program's folder and FileExists are in settings/program_files_win32.h.
-// Win32 only.
+// The host's services to the program: ending it, the argument text, the application's
+// message box, folders, starting a program, writing a stored picture as a bitmap file, the
+// screen in twips. The program's folder and FileExists are in host/program_files_win32.h,
+// the ANSI conversion in host/ansi_text_win32.h. Win32 only.
 #pragma once
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
-#include "frontend/stored_picture.h"
+#include "host/stored_picture.h"
 
 // Immediate termination: no form's unload handler runs and nothing after it executes.
 [[noreturn]] void EndProgram();
 
 // The command line less the program's path, read afresh on every call.
 std::wstring ArgumentText();
-// SwitchLetterOf(ArgumentText()).
-std::wstring SwitchLetter();
-
 // A message box with only an OK button, no icon, no owner and the application title.
-void ShowApplicationMessage(const std::wstring& text);
+void ShowApplicationMessage(const std::wstring& text, const std::wstring& applicationTitle);
 
 // Creating a folder that exists already, or cannot be made, is not reported.
 void CreateFolder(const std::string& path);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "frontend/form_host_win32.h"
-#include "frontend/host_services_win32.h"
+#include "host/form_host_win32.h"
+#include "host/host_services_win32.h"
 #include "wintest/wintest.h"
 
 namespace {

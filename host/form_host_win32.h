@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "frontend/form_life.h"
-#include "frontend/timer_switch.h"
+#include "host/form_life.h"
+#include "host/timer_switch.h"
 
 // The screen-wide mouse pointer over the program's forms.
 enum class ScreenPointer { Default, Hourglass };

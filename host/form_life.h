@@ -5,7 +5,7 @@
 #pragma once
 #include <functional>
 
-#include "frontend/handler_gate.h"
+#include "host/handler_gate.h"
 
 // Who asks for the unload: the program, the user closing the window, or the system
 // ending the session (log-off or shut-down).

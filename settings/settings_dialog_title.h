@@ -1,0 +1,5 @@
+// The settings dialog's window title, by which the start routine also recognises an open
+// dialog of another instance. Portable.
+#pragma once
+
+inline constexpr const char* kSettingsDialogTitle = "<Vaporquill>";
