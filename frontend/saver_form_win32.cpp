@@ -122,9 +122,9 @@ struct SaverForm::Parts {
     SessionMusicOverPlayer music;
     SaverSession session;
     Form form;
-    FormTimer& timer1;
-    FormTimer& timer2;
-    FormTimer& timer3;
+    HostTimer& timer1;
+    HostTimer& timer2;
+    HostTimer& timer3;
 };
 
 SaverForm::SaverForm(FormHost& host, FrontendState& state)

@@ -1,16 +1,18 @@
 // The form host on Win32; see form_host_win32.h.
 #include "host/form_host_win32.h"
 
+#include <optional>
 #include <vector>
 
+#include "host/control_win32.h"
+#include "host/focus_order.h"
 #include "host/twips.h"
 
 namespace {
 
-constexpr const char* kFormClassName = "VaporquillForm";
-
 DWORD StyleOf(const FormLook& look) {
-    return look.hasCaption ? (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX) : WS_POPUP;
+    return (look.hasCaption ? (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX) : WS_POPUP) |
+           WS_CLIPCHILDREN;
 }
 
 BOOL CALLBACK CollectEnabledWindows(HWND window, LPARAM param) {
@@ -41,8 +43,32 @@ class OtherWindowsDisabled {
     std::vector<HWND> disabled_;
 };
 
-// One message; false once the loop must end (WM_QUIT is put back for the outer loop).
-bool PumpOneMessage() {
+void RegisterHostClass(HINSTANCE instance, const char* name, HICON icon) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = HostWindow::WindowProcedure();
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hIcon = icon;
+    windowClass.lpszClassName = name;
+    // Skipped by design: without the class no form loads, and the program simply ends.
+    RegisterClassExA(&windowClass);
+}
+
+// The form a window belongs to, if it is one of ours.
+Form* FormOf(HWND window) {
+    return dynamic_cast<Form*>(HostWindow::FromWindow(GetAncestor(window, GA_ROOT)));
+}
+
+}  // namespace
+
+FormHost::FormHost(HINSTANCE instance) : instance_(instance) {
+    RegisterHostClass(instance, kFormClassName, LoadIconA(instance, MAKEINTRESOURCEA(1)));
+    RegisterHostClass(instance, kControlClassName, nullptr);
+}
+
+bool FormHost::PumpOneMessage() {
     MSG message;
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == 0) {
@@ -50,24 +76,13 @@ bool PumpOneMessage() {
         return false;
     }
     if (got == -1) return false;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
+        const bool forward = GetKeyState(VK_SHIFT) >= 0;
+        if (Form* form = FormOf(message.hwnd); form && form->MoveFocus(forward)) return true;
+    }
     TranslateMessage(&message);
     DispatchMessageA(&message);
     return true;
-}
-
-}  // namespace
-
-FormHost::FormHost(HINSTANCE instance) : instance_(instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = Form::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    windowClass.lpszClassName = kFormClassName;
-    // Skipped by design: without the class no form loads, and the program simply ends.
-    RegisterClassExA(&windowClass);
 }
 
 void FormHost::RunWhileFormsLoaded() {
@@ -80,30 +95,13 @@ void FormHost::SetScreenPointer(ScreenPointer pointer) {
     SetCursor(LoadCursor(nullptr, pointer == ScreenPointer::Hourglass ? IDC_WAIT : IDC_ARROW));
 }
 
-void FormTimer::SetEnabled(bool enabled) { Carry(switch_.SetEnabled(enabled)); }
-
-void FormTimer::SetInterval(uint32_t intervalMs) { Carry(switch_.SetInterval(intervalMs)); }
-
-void FormTimer::Carry(TimerCommand command) {
-    HWND window = form_.window();
-    if (!window) return;  // armed when the window is created
-    if (command == TimerCommand::Arm) SetTimer(window, id_, switch_.intervalMs(), nullptr);
-    if (command == TimerCommand::Disarm) KillTimer(window, id_);
-}
-
 Form::Form(FormHost& host, std::string title, FormLook look, FormHandlers handlers)
-    : host_(host), title_(std::move(title)), look_(look), life_(std::move(handlers), host.gate()) {}
+    : Container(host, look.background), title_(std::move(title)), look_(look),
+      life_(std::move(handlers), host.gate()) {}
 
 Form::~Form() {
     if (window_) DestroyWindowOnPurpose();
     NoteUnloaded();
-}
-
-FormTimer& Form::AddTimer(uint32_t intervalMs, bool enabled, std::function<void()> onTick) {
-    timers_.push_back(FormTimer(*this, timers_.size() + 1, TimerSwitch(intervalMs, enabled), std::move(onTick)));
-    FormTimer& timer = timers_.back();
-    if (window_) timer.Carry(timer.switch_.OnWindowCreated());
-    return timer;
 }
 
 bool Form::Load() {
@@ -115,11 +113,13 @@ bool Form::Load() {
         const int height = frame.bottom - frame.top;
         const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-        CreateWindowExA(0, kFormClassName, title_.c_str(), StyleOf(look_), left, top, width, height,
-                        nullptr, nullptr, host_.instance(), this);
-        if (!window_) return false;
+        if (!CreateHostWindow(0, FormHost::kFormClassName, title_.c_str(), StyleOf(look_),
+                              RECT{left, top, left + width, top + height}, nullptr)) {
+            return false;
+        }
+        CreateChildWindows();
     }
-    for (FormTimer& timer : timers_) timer.Carry(timer.switch_.OnWindowCreated());
+    ArmTimers();
     countedAsLoaded_ = true;
     ++host_.loadedForms_;
     life_.Load();
@@ -129,6 +129,7 @@ bool Form::Load() {
 void Form::Show() {
     if (!Load()) return;
     ShowWindow(window_, SW_SHOW);
+    FocusFirst();
 }
 
 void Form::ShowModal() {
@@ -136,8 +137,9 @@ void Form::ShowModal() {
     OtherWindowsDisabled others(window_);
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
+    FocusFirst();
     HandlerGate::ModalLevel modal(host_.gate());
-    while (IsLoaded() && PumpOneMessage()) {
+    while (IsLoaded() && host_.PumpOneMessage()) {
     }
 }
 
@@ -162,6 +164,31 @@ SIZE Form::OuterSizeTwips() const {
     return SIZE{PixelsToTwips(frame.right - frame.left), PixelsToTwips(frame.bottom - frame.top)};
 }
 
+bool Form::MoveFocus(bool forward) {
+    if (focusOrder_.empty()) return false;
+    HWND focused = GetFocus();
+    std::optional<size_t> current;
+    std::vector<bool> canTakeFocus;
+    for (size_t i = 0; i < focusOrder_.size(); ++i) {
+        HWND control = focusOrder_[i]->controlWindow();
+        if (focused && control && (focused == control || IsChild(control, focused))) current = i;
+        canTakeFocus.push_back(focusOrder_[i]->CanTakeFocus());
+    }
+    const std::optional<size_t> next = NextInFocusOrder(canTakeFocus, current, forward);
+    if (!next) return false;
+    SetFocus(focusOrder_[*next]->controlWindow());
+    return true;
+}
+
+void Form::FocusFirst() {
+    for (WindowedControl* control : focusOrder_) {
+        if (control->CanTakeFocus()) {
+            SetFocus(control->controlWindow());
+            return;
+        }
+    }
+}
+
 void Form::DestroyWindowOnPurpose() {
     destroyingOnPurpose_ = true;
     if (window_) DestroyWindow(window_);
@@ -178,18 +205,7 @@ void Form::NoteUnloaded() {
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return form ? form->HandleMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
-}
-
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND window = window_;
     switch (message) {
         case WM_CLOSE:
             if (life_.RequestUnload(UnloadReason::UserClose)) DestroyWindowOnPurpose();
@@ -199,26 +215,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             if (wParam && life_.CompleteUnload()) DestroyWindowOnPurpose();
             return 0;
-        case WM_SIZE:
-            life_.Resized();
-            break;
-        case WM_SETCURSOR:
-            // The hourglass covers every form and control of the program while it is set.
-            if (host_.screenPointer() == ScreenPointer::Hourglass) {
-                SetCursor(LoadCursor(nullptr, IDC_WAIT));
-                return TRUE;
-            }
-            break;
-        case WM_TIMER:
-            for (FormTimer& timer : timers_) {
-                if (timer.id_ != wParam) continue;
-                // NOTE: a tick that finds a handler running is dropped, not queued.
-                if (!timer.switch_.IsRunning() || host_.gate().IsHandlerRunning() || !IsLoaded()) return 0;
-                HandlerGate::HandlerScope scope(host_.gate());
-                if (timer.onTick_) timer.onTick_();
-                return 0;
-            }
-            return 0;
         case WM_DESTROY:
             // Destroyed from outside, with a parent window of another program: the form
             // unloads without being asked.
@@ -227,29 +223,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 NoteUnloaded();
             }
             return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            return DefWindowProcA(window, message, wParam, lParam);
         default:
-            break;
+            return Container::HandleMessage(message, wParam, lParam);
     }
-    if (messageHook_) {
-        LRESULT result = 0;
-        bool handled = false;
-        {
-            HandlerGate::HandlerScope scope(host_.gate());
-            handled = messageHook_(message, wParam, lParam, result);
-        }
-        if (handled) return result;
-    }
-    if (message == WM_ERASEBKGND) {
-        RECT client;
-        GetClientRect(window, &client);
-        HBRUSH brush = CreateSolidBrush(look_.background);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
-        DeleteObject(brush);
-        return 1;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
 }

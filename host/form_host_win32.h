@@ -1,16 +1,18 @@
-// The form host: top-level forms with a title, handlers and timers on the one UI thread,
-// shown modeless or modally, and the program's life, which lasts while a form is loaded.
-// Win32 only; the order of load and unload is form_life's, the timer rules timer_switch's.
+// The form host: top-level forms with a title, handlers, controls and timers on the one UI
+// thread, shown modeless or modally, and the program's life, which lasts while a form is
+// loaded. Win32 only; the order of load and unload is form_life's, the timer rules
+// timer_switch's, the focus order focus_order's.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "host/container_win32.h"
 #include "host/form_life.h"
-#include "host/timer_switch.h"
+#include "host/handler_gate.h"
 
 // The screen-wide mouse pointer over the program's forms.
 enum class ScreenPointer { Default, Hourglass };
@@ -21,11 +23,17 @@ class FormHost {
     FormHost(const FormHost&) = delete;
     FormHost& operator=(const FormHost&) = delete;
 
+    static constexpr const char* kFormClassName = "VaporquillForm";
+    static constexpr const char* kControlClassName = "VaporquillControl";
+
     HINSTANCE instance() const { return instance_; }
     HandlerGate& gate() { return gate_; }
     int loadedFormCount() const { return loadedForms_; }
     // The message loop of the program's life: returns once no form is loaded.
     void RunWhileFormsLoaded();
+    // One message of a message loop; false once the loop must end (WM_QUIT is put back for
+    // the outer loop). Tab and Shift+Tab move the focus within a form here.
+    bool PumpOneMessage();
 
     void SetScreenPointer(ScreenPointer pointer);
     ScreenPointer screenPointer() const { return screenPointer_; }
@@ -46,41 +54,14 @@ struct FormLook {
     int clientHeightPx = 0;
 };
 
-class Form;
-
-// A form's timer: its tick handler runs one interval after enabling, then every interval,
-// and never while another handler runs (such a tick is dropped).
-class FormTimer {
-  public:
-    void SetEnabled(bool enabled);
-    void SetInterval(uint32_t intervalMs);
-    bool enabled() const { return switch_.enabled(); }
-    uint32_t intervalMs() const { return switch_.intervalMs(); }
-
-  private:
-    friend class Form;
-    FormTimer(Form& form, UINT_PTR id, TimerSwitch timerSwitch, std::function<void()> onTick)
-        : form_(form), id_(id), switch_(timerSwitch), onTick_(std::move(onTick)) {}
-    void Carry(TimerCommand command);
-
-    Form& form_;
-    UINT_PTR id_;
-    TimerSwitch switch_;
-    std::function<void()> onTick_;
-};
-
-class Form {
+class Form : public Container {
   public:
     Form(FormHost& host, std::string title, FormLook look, FormHandlers handlers);
     // Destroys a window that is still there without running any handler.
-    ~Form();
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
+    ~Form() override;
 
-    // Timers may be added before or after loading; an enabled one starts with the window.
-    FormTimer& AddTimer(uint32_t intervalMs, bool enabled, std::function<void()> onTick);
-
-    // Creates the hidden window, then runs the load handler. True while loaded afterwards.
+    // Creates the hidden window and its controls, then runs the load handler. True while
+    // loaded afterwards; false, with nothing loaded, when the window could not be made.
     bool Load();
     // Loads when needed and shows the window; returns at once.
     void Show();
@@ -91,7 +72,6 @@ class Form {
     void Unload();
 
     bool IsLoaded() const { return life_.IsLoaded(); }
-    HWND window() const { return window_; }
     const std::string& title() const { return title_; }
     void SetTitle(const std::string& title);
     // The window's outer rectangle, in twips relative to its parent's client area.
@@ -99,26 +79,27 @@ class Form {
     // The window's outer size in twips.
     SIZE OuterSizeTwips() const;
 
-    // Messages the form's own code handles (painting, commands, mouse); the hook runs as a
-    // handler and gives true when it handled the message, with the result to return.
-    using MessageHook = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
-    void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+    // The controls that Tab visits, in order; the first that can take the focus gets it
+    // when the form is shown.
+    void SetFocusOrder(std::vector<WindowedControl*> order) { focusOrder_ = std::move(order); }
+    // Moves the focus to the next (or previous) control of the order; false when the
+    // form has no such control.
+    bool MoveFocus(bool forward);
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool AcceptsTicks() const override { return IsLoaded(); }
+    void OnResized() override { life_.Resized(); }
 
   private:
-    friend class FormTimer;
-    friend class FormHost;
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void DestroyWindowOnPurpose();
     void NoteUnloaded();
+    void FocusFirst();
 
-    FormHost& host_;
     std::string title_;
     FormLook look_;
     FormLife life_;
-    std::deque<FormTimer> timers_;  // a deque keeps handed-out references valid
-    MessageHook messageHook_;
-    HWND window_ = nullptr;
+    std::vector<WindowedControl*> focusOrder_;
     bool countedAsLoaded_ = false;
     bool destroyingOnPurpose_ = false;
 };

@@ -6,11 +6,7 @@
 FormLife::FormLife(FormHandlers handlers, HandlerGate& gate)
     : handlers_(std::move(handlers)), gate_(gate) {}
 
-void FormLife::Run(const std::function<void()>& handler) {
-    if (!handler) return;
-    HandlerGate::HandlerScope scope(gate_);
-    handler();
-}
+void FormLife::Run(const std::function<void()>& handler) { RunHandler(gate_, handler); }
 
 void FormLife::Load() {
     if (stage_ != Stage::Unloaded) return;
@@ -29,10 +25,7 @@ bool FormLife::QueryUnload(UnloadReason reason) {
     if (!handlers_.queryUnload) return true;
     stage_ = Stage::Querying;
     bool cancelled = false;
-    {
-        HandlerGate::HandlerScope scope(gate_);
-        cancelled = handlers_.queryUnload(reason);
-    }
+    RunHandler(gate_, [&] { cancelled = handlers_.queryUnload(reason); });
     if (stage_ != Stage::Querying) return false;  // the handler unloaded the form itself
     stage_ = Stage::Loaded;
     return !cancelled;

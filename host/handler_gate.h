@@ -1,8 +1,9 @@
-// Keeps the front end's handlers from interrupting one another on the one UI thread: a
+// Keeps the program's handlers from interrupting one another on the one UI thread: a
 // timer tick is delivered only when no handler is running at the current modal level.
 // A form shown modally opens a new level, so its own handlers and timers run while the
 // handler that showed it waits. Portable.
 #pragma once
+#include <type_traits>
 
 class HandlerGate {
   public:
@@ -36,3 +37,20 @@ class HandlerGate {
   private:
     int runningHandlers_ = 0;
 };
+
+// Runs a handler the way the host runs every handler: inside the gate, and skip-on-error:
+// a handler that fails (by throwing) is abandoned where it failed and the program goes
+// on, so no failure ever leaves through a window procedure or a timer callback. Any
+// callable; an empty std::function is not called.
+template <typename Handler>
+void RunHandler(HandlerGate& gate, const Handler& handler) noexcept {
+    if constexpr (std::is_constructible_v<bool, const Handler&>) {
+        if (!static_cast<bool>(handler)) return;
+    }
+    HandlerGate::HandlerScope scope(gate);
+    try {
+        handler();
+    } catch (...) {
+        // Skipped by design: the rest of the handler is passed over, as any failing step is.
+    }
+}

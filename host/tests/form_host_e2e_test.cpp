@@ -110,7 +110,7 @@ TEST_F(FormHostTest, AFormDestroyedWithItsParentUnloadsAndEndsTheProgramLoop) {
 TEST_F(FormHostTest, TheFirstTickComesOneIntervalAfterEnabling) {
     Form form(host_, "VqTest_Timer", FormLook{}, FormHandlers{});
     std::vector<DWORD> tickTimes;
-    FormTimer& timer = form.AddTimer(300, false, [&] { tickTimes.push_back(GetTickCount()); });
+    HostTimer& timer = form.AddTimer(300, false, [&] { tickTimes.push_back(GetTickCount()); });
     form.Load();
     RunFor(500);
     EXPECT_TRUE(tickTimes.empty()) << "a disabled timer ticked";

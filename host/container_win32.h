@@ -1,0 +1,72 @@
+// A window that holds controls and draws: a form, a picture box or a user control. It
+// keeps a persistent drawing surface, draws its windowless controls over it, routes the
+// mouse to whichever part is under the pointer (or was pressed), and turns the window's
+// messages into the typed events of its handlers. Win32 only.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "host/control_events.h"
+#include "host/drawing_surface_win32.h"
+#include "host/font_spec.h"
+#include "host/host_window_win32.h"
+#include "host/pointer_routing.h"
+
+class WindowlessControl;
+class WindowedControl;
+
+class Container : public HostWindow {
+  public:
+    ControlEvents events;
+
+    DrawingSurface& surface() { return surface_; }
+    // Clears the surface to the background colour.
+    void Cls();
+    // Shows the surface and the controls on the screen now.
+    void Refresh();
+    COLORREF background() const { return background_; }
+    void SetBackground(COLORREF colour);
+    // The font of the container, which its controls take as their ambient font.
+    const FontSpec& font() const { return font_; }
+    void SetFont(const FontSpec& font) { font_ = font; }
+    // The client area in pixels.
+    int scaleWidthPx() const;
+    int scaleHeightPx() const;
+
+    // Draws the surface and the windowless controls of the area onto target, at the same
+    // place: painting and printing both use it.
+    void Compose(HDC target, const RECT& area);
+    void InvalidateArea(const RECT& area);
+
+  protected:
+    Container(FormHost& host, COLORREF background);
+    ~Container() override;
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Creates the windows of the windowed controls, once this window exists.
+    void CreateChildWindows();
+    virtual void OnResized() { RunHandler(events.resize); }
+    // Whether a left press gives this window the keyboard focus.
+    virtual bool TakesFocusOnClick() const { return false; }
+    // What lies under the controls: the surface, unless the container is transparent.
+    virtual void PaintBackground(HDC target, const RECT& area);
+
+  private:
+    friend class WindowlessControl;
+    friend class WindowedControl;
+
+    // The index of the topmost windowless control under the point, or the window itself.
+    int HitTest(POINT pointPx) const;
+    void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void Deliver(int part, std::function<void(const MouseEvent&)> ControlEvents::*handler, const MouseEvent& event);
+    bool SetPointer(LPARAM lParam);
+    void Paint();
+
+    std::vector<WindowlessControl*> windowless_;  // in drawing order: later ones on top
+    std::vector<WindowedControl*> windowed_;
+    PointerRouter router_;
+    DrawingSurface surface_;
+    COLORREF background_;
+    FontSpec font_;
+};

@@ -1,0 +1,75 @@
+// What every control placed on a form, picture box or user control has: a place in twips
+// in its container, visibility, and its kind: windowless (labels, images, frames, drawn by
+// the container over its surface) or windowed (picture boxes, combo boxes, user controls,
+// each a child window). Win32 only.
+#pragma once
+#include <windows.h>
+
+#include "host/control_events.h"
+#include "host/twips.h"
+
+class Container;
+
+class Control {
+  public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Container& container() const { return container_; }
+    const TwipsRect& placeTwips() const { return place_; }
+    // The place in pixels of the container's client area.
+    RECT placePx() const;
+    virtual void Move(const TwipsRect& place) = 0;
+    bool visible() const { return visible_; }
+    virtual void SetVisible(bool visible) = 0;
+
+  protected:
+    Control(Container& container, const TwipsRect& place) : container_(container), place_(place) {}
+    virtual ~Control() = default;
+
+    Container& container_;
+    TwipsRect place_;
+    bool visible_ = true;
+};
+
+class WindowlessControl : public Control {
+  public:
+    ControlEvents events;
+    // The mouse pointer over the control; none keeps the container's.
+    HCURSOR pointer = nullptr;
+
+    void Move(const TwipsRect& place) override;
+    void SetVisible(bool visible) override;
+    bool Contains(POINT pointPx) const;
+
+  protected:
+    WindowlessControl(Container& container, const TwipsRect& place);
+    ~WindowlessControl() override;
+    // Draws the control onto dc, whose origin is the container's client origin.
+    virtual void Draw(HDC dc) const = 0;
+    // Asks the container to draw the control again.
+    void Invalidate() const;
+
+  private:
+    friend class Container;
+};
+
+class WindowedControl : public Control {
+  public:
+    virtual HWND controlWindow() const = 0;
+    // Whether Tab or a click may give it the keyboard focus.
+    bool CanTakeFocus() const;
+    bool tabStop = true;
+
+    void Move(const TwipsRect& place) override;
+    void SetVisible(bool visible) override;
+
+  protected:
+    WindowedControl(Container& container, const TwipsRect& place);
+    ~WindowedControl() override;
+    // Creates the control's window in the container's window, once that exists.
+    virtual void CreateIn(HWND parent) = 0;
+
+  private:
+    friend class Container;
+};

@@ -1,0 +1,89 @@
+// Host windows and their timers; see host_window_win32.h.
+#include "host/host_window_win32.h"
+
+#include "host/form_host_win32.h"
+
+bool HostTimer::Carry(TimerCommand command) {
+    HWND window = owner_.window();
+    if (!window) return true;  // armed when the window is created
+    if (command == TimerCommand::Arm) return SetTimer(window, id_, switch_.intervalMs(), nullptr) != 0;
+    if (command == TimerCommand::Disarm) KillTimer(window, id_);
+    return true;
+}
+
+void HostTimer::SetEnabled(bool enabled) { Carry(switch_.SetEnabled(enabled)); }
+
+void HostTimer::SetInterval(uint32_t intervalMs) { Carry(switch_.SetInterval(intervalMs)); }
+
+HostWindow::~HostWindow() {
+    if (window_) {
+        // The object goes first: the window's last messages find nothing to call.
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+HostWindow* HostWindow::FromWindow(HWND window) {
+    if (!window) return nullptr;
+    const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+    if (procedure != WindowProc) return nullptr;
+    return reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+HostTimer& HostWindow::AddTimer(uint32_t intervalMs, bool enabled, std::function<void()> onTick) {
+    timers_.push_back(HostTimer(*this, timers_.size() + 1, TimerSwitch(intervalMs, enabled), std::move(onTick)));
+    HostTimer& timer = timers_.back();
+    if (window_) timer.Carry(timer.switch_.OnWindowCreated());
+    return timer;
+}
+
+void HostWindow::RunHandler(const std::function<void()>& handler) { ::RunHandler(host_.gate(), handler); }
+
+bool HostWindow::ArmTimers() {
+    bool allArmed = true;
+    for (HostTimer& timer : timers_) allArmed = timer.Carry(timer.switch_.OnWindowCreated()) && allArmed;
+    return allArmed;
+}
+
+bool HostWindow::CreateHostWindow(DWORD exStyle, const char* className, const char* title, DWORD style,
+                                  const RECT& place, HWND parent) {
+    CreateWindowExA(exStyle, className, title, style, place.left, place.top, place.right - place.left,
+                    place.bottom - place.top, parent, nullptr, host_.instance(), this);
+    return window_ != nullptr;
+}
+
+LRESULT CALLBACK HostWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<HostWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // Skipped by design: a message whose handling failed gets the system's default.
+        result = DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+    }
+    return result;
+}
+
+LRESULT HostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        for (HostTimer& timer : timers_) {
+            if (timer.id_ != wParam) continue;
+            // NOTE: a tick that finds a handler running is dropped, not queued.
+            if (!timer.switch_.IsRunning() || host_.gate().IsHandlerRunning() || !AcceptsTicks()) return 0;
+            RunHandler(timer.onTick_);
+            return 0;
+        }
+        return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}

@@ -1,0 +1,35 @@
+// A stored picture as the host draws it: a device-independent bitmap made once from the
+// picture's pixels and shared by every image or picture box that shows it. Win32 only.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "host/stored_picture.h"
+
+class Picture {
+  public:
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    // Nothing when the system cannot make the bitmap.
+    static std::shared_ptr<const Picture> FromStored(const StoredPicture& picture);
+    // A 24-bit bitmap file kept as an RCDATA resource of the module; nothing when it is
+    // missing or damaged.
+    static std::shared_ptr<const Picture> FromBitmapResource(HINSTANCE module, const char* name);
+
+    int widthPx() const { return width_; }
+    int heightPx() const { return height_; }
+    HBITMAP bitmap() const { return bitmap_; }
+
+    // Copies the source rectangle of the picture to the destination rectangle of target,
+    // stretching when their sizes differ; false when the system refused.
+    bool CopyTo(HDC target, const RECT& destination, const RECT& source) const;
+
+  private:
+    Picture(HBITMAP bitmap, int width, int height) : bitmap_(bitmap), width_(width), height_(height) {}
+    HBITMAP bitmap_;
+    int width_;
+    int height_;
+};
