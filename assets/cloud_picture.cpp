@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "bitmap_writer.h"
+
 namespace cloud {
 namespace {
 
@@ -78,36 +80,6 @@ std::vector<uint8_t> MakeCloudPixels() {
     return pixels;
 }
 
-namespace {
-void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-}  // namespace
-
-std::vector<uint8_t> MakeCloudBitmapFile() {
-    const std::vector<uint8_t> pixels = MakeCloudPixels();
-    constexpr uint32_t kHeadersBytes = 14 + 40;
-    const uint32_t pixelBytes = static_cast<uint32_t>(pixels.size());
-    std::vector<uint8_t> file;
-    file.reserve(kHeadersBytes + pixelBytes);
-    file.push_back('B');
-    file.push_back('M');
-    PutLe(file, kHeadersBytes + pixelBytes, 4);
-    PutLe(file, 0, 4);              // two reserved words
-    PutLe(file, kHeadersBytes, 4);  // pixel data offset
-    PutLe(file, 40, 4);
-    PutLe(file, kSidePx, 4);
-    PutLe(file, kSidePx, 4);  // positive: rows bottom-up
-    PutLe(file, 1, 2);        // planes
-    PutLe(file, 24, 2);       // bits per pixel
-    PutLe(file, 0, 4);        // BI_RGB
-    PutLe(file, pixelBytes, 4);
-    PutLe(file, 0, 4);  // resolutions
-    PutLe(file, 0, 4);
-    PutLe(file, 0, 4);  // colours used and important
-    PutLe(file, 0, 4);
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return file;
-}
+std::vector<uint8_t> MakeCloudBitmapFile() { return bitmap::MakeBitmapFile(kSidePx, kSidePx, MakeCloudPixels()); }
 
 }  // namespace cloud
