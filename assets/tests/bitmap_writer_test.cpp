@@ -26,11 +26,17 @@ TEST_P(BitmapRows, EachRowStartsOnAFourByteBoundaryWithZeroPadding) {
     for (int i = 0; i < c.width * c.height * 3; ++i) pixels.push_back(static_cast<uint8_t>(1 + i % 250));
     const auto file = bitmap::MakeBitmapFile(c.width, c.height, pixels);
     ASSERT_EQ(file.size(), 54 + c.strideBytes * static_cast<size_t>(c.height));
+    EXPECT_EQ(file[0], 'B');
+    EXPECT_EQ(file[1], 'M');
     EXPECT_EQ(Le(file, 2, 4), file.size());
     EXPECT_EQ(Le(file, 10, 4), 54u);
+    EXPECT_EQ(Le(file, 14, 4), 40u);
     EXPECT_EQ(Le(file, 18, 4), static_cast<uint32_t>(c.width));
     EXPECT_EQ(Le(file, 22, 4), static_cast<uint32_t>(c.height));
+    EXPECT_EQ(Le(file, 28, 2), 24u);
+    EXPECT_EQ(Le(file, 30, 4), 0u);  // uncompressed
     EXPECT_EQ(Le(file, 34, 4), file.size() - 54);
+    EXPECT_EQ(Le(file, 46, 4), 0u);  // no colour table
     const size_t rowBytes = static_cast<size_t>(c.width) * 3;
     for (int row = 0; row < c.height; ++row) {
         const size_t stored = 54 + c.strideBytes * static_cast<size_t>(row);
