@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "host/control_win32.h"
 #include "host/form_host_win32.h"
 #include "host/gdi_objects_win32.h"
@@ -34,7 +36,19 @@ Container::Container(FormHost& host, COLORREF background) : HostWindow(host), ba
 
 Container::~Container() = default;
 
-void Container::Cls() { surface_.Clear(background_); }
+void Container::Cls() {
+    surface_.Clear(background_);
+    if (picture_) {
+        const RECT whole{0, 0, picture_->widthPx(), picture_->heightPx()};
+        surface_.PaintPicture(*picture_, whole, whole);
+    }
+}
+
+void Container::SetPicture(std::shared_ptr<const Picture> picture) {
+    picture_ = std::move(picture);
+    Cls();
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
 
 void Container::Refresh() {
     if (!window_) return;
@@ -71,7 +85,7 @@ void Container::Compose(HDC target, const RECT& area) {
     for (const WindowlessControl* control : windowless_) {
         RECT place = control->placePx();
         RECT overlap;
-        if (control->visible() && IntersectRect(&overlap, &place, &area)) control->Draw(target);
+        if (control->shown() && IntersectRect(&overlap, &place, &area)) control->Draw(target);
     }
 }
 
@@ -185,11 +199,14 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Compose(reinterpret_cast<HDC>(wParam), client);
             return 0;
         }
-        case WM_SIZE:
+        case WM_SIZE: {
+            const bool firstSize = surface_.dc() == nullptr;
             // Skipped by design: without a surface the window shows nothing it drew.
             surface_.Resize(window_, LOWORD(lParam), HIWORD(lParam), background_);
+            if (firstSize) Cls();
             OnResized();
             return 0;
+        }
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) == window_ && SetPointer(lParam)) return TRUE;
             break;

@@ -5,12 +5,14 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "host/control_events.h"
 #include "host/drawing_surface_win32.h"
 #include "host/font_spec.h"
 #include "host/host_window_win32.h"
+#include "host/picture_win32.h"
 #include "host/pointer_routing.h"
 
 class WindowlessControl;
@@ -21,8 +23,11 @@ class Container : public HostWindow {
     ControlEvents events;
 
     DrawingSurface& surface() { return surface_; }
-    // Clears the surface to the background colour.
+    // Clears the surface to the background colour, with the container's picture, if it has
+    // one, at its natural size in the top-left corner.
     void Cls();
+    const std::shared_ptr<const Picture>& picture() const { return picture_; }
+    void SetPicture(std::shared_ptr<const Picture> picture);
     // Shows the surface and the controls on the screen now.
     void Refresh();
     COLORREF background() const { return background_; }
@@ -68,5 +73,6 @@ class Container : public HostWindow {
     PointerRouter router_;
     DrawingSurface surface_;
     COLORREF background_;
+    std::shared_ptr<const Picture> picture_;
     FontSpec font_;
 };

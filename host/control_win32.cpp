@@ -29,14 +29,14 @@ void WindowlessControl::Move(const TwipsRect& place) {
     Invalidate();
 }
 
-void WindowlessControl::SetVisible(bool visible) {
-    visible_ = visible;
+void WindowlessControl::SetShown(bool shown) {
+    shown_ = shown;
     Invalidate();
 }
 
 bool WindowlessControl::Contains(POINT pointPx) const {
     const RECT place = placePx();
-    return visible_ && PtInRect(&place, pointPx);
+    return shown_ && PtInRect(&place, pointPx);
 }
 
 WindowedControl::WindowedControl(Container& container, const TwipsRect& place) : Control(container, place) {
@@ -50,7 +50,7 @@ WindowedControl::~WindowedControl() {
 
 bool WindowedControl::CanTakeFocus() const {
     HWND window = controlWindow();
-    return tabStop && visible_ && window && IsWindowEnabled(window);
+    return tabStop && shown_ && window && IsWindowEnabled(window);
 }
 
 void WindowedControl::Move(const TwipsRect& place) {
@@ -59,7 +59,7 @@ void WindowedControl::Move(const TwipsRect& place) {
     if (HWND window = controlWindow()) MoveWindow(window, px.left, px.top, px.right - px.left, px.bottom - px.top, TRUE);
 }
 
-void WindowedControl::SetVisible(bool visible) {
-    visible_ = visible;
-    if (HWND window = controlWindow()) ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
+void WindowedControl::SetShown(bool shown) {
+    shown_ = shown;
+    if (HWND window = controlWindow()) ShowWindow(window, shown ? SW_SHOWNA : SW_HIDE);
 }

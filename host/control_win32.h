@@ -20,8 +20,8 @@ class Control {
     // The place in pixels of the container's client area.
     RECT placePx() const;
     virtual void Move(const TwipsRect& place) = 0;
-    bool visible() const { return visible_; }
-    virtual void SetVisible(bool visible) = 0;
+    bool shown() const { return shown_; }
+    virtual void SetShown(bool shown) = 0;
 
   protected:
     Control(Container& container, const TwipsRect& place) : container_(container), place_(place) {}
@@ -29,7 +29,7 @@ class Control {
 
     Container& container_;
     TwipsRect place_;
-    bool visible_ = true;
+    bool shown_ = true;
 };
 
 class WindowlessControl : public Control {
@@ -39,7 +39,7 @@ class WindowlessControl : public Control {
     HCURSOR pointer = nullptr;
 
     void Move(const TwipsRect& place) override;
-    void SetVisible(bool visible) override;
+    void SetShown(bool shown) override;
     bool Contains(POINT pointPx) const;
 
   protected:
@@ -62,7 +62,7 @@ class WindowedControl : public Control {
     bool tabStop = true;
 
     void Move(const TwipsRect& place) override;
-    void SetVisible(bool visible) override;
+    void SetShown(bool shown) override;
 
   protected:
     WindowedControl(Container& container, const TwipsRect& place);

@@ -1,0 +1,68 @@
+// Combo boxes; see combo_box_win32.h.
+#include "host/combo_box_win32.h"
+
+#include <utility>
+
+#include "host/container_win32.h"
+#include "host/font_win32.h"
+#include "host/form_host_win32.h"
+
+namespace {
+
+// How far the list drops below the text, in entries.
+constexpr int kListRows = 12;
+
+}  // namespace
+
+ComboBox::ComboBox(Container& container, const TwipsRect& place, FontSpec font)
+    : WindowedControl(container, place), font_(std::move(font)) {
+    if (container.window()) CreateIn(container.window());
+}
+
+ComboBox::~ComboBox() {
+    if (window_) DestroyWindow(window_);
+}
+
+void ComboBox::CreateIn(HWND parent) {
+    if (window_) return;
+    const RECT place = placePx();
+    WindowDc screen(nullptr);
+    const int rowPx = FontHeightPx(font_, GetDeviceCaps(screen.get(), LOGPIXELSY)) + 3;
+    // NOTE: a drop-down combo box's height is its text's; the height given here is the
+    // text and the dropped list together.
+    window_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"COMBOBOX", L"",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                              place.left, place.top, place.right - place.left,
+                              place.bottom - place.top + rowPx * kListRows, parent, nullptr,
+                              container_.host().instance(), nullptr);
+    if (!window_) return;
+    systemFont_.Reset(MakeFont(font_));
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(systemFont_.get()), FALSE);
+    for (const std::wstring& item : items_) SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SetWindowTextW(window_, pendingText_.c_str());
+}
+
+std::wstring ComboBox::text() const {
+    if (!window_) return pendingText_;
+    const int length = GetWindowTextLengthW(window_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void ComboBox::SetText(const std::wstring& text) {
+    pendingText_ = text;
+    if (window_) SetWindowTextW(window_, text.c_str());
+}
+
+void ComboBox::AddItem(const std::wstring& item) {
+    items_.push_back(item);
+    if (window_) SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void ComboBox::ClearItems() {
+    items_.clear();
+    pendingText_.clear();  // as the system's control clears its text with the list
+    if (window_) SendMessageW(window_, CB_RESETCONTENT, 0, 0);
+}

@@ -1,0 +1,32 @@
+// A combo box: an editable text with a drop-down list of entries, the system's own
+// control. Its text is held as Unicode. Win32 only.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "host/control_win32.h"
+#include "host/font_spec.h"
+#include "host/gdi_objects_win32.h"
+
+class ComboBox : public WindowedControl {
+  public:
+    ComboBox(Container& container, const TwipsRect& place, FontSpec font = DialogFont());
+    ~ComboBox() override;
+
+    HWND controlWindow() const override { return window_; }
+    std::wstring text() const;
+    void SetText(const std::wstring& text);
+    void AddItem(const std::wstring& item);
+    void ClearItems();
+    std::vector<std::wstring> items() const { return items_; }
+
+  protected:
+    void CreateIn(HWND parent) override;
+
+  private:
+    HWND window_ = nullptr;
+    FontSpec font_;
+    GdiObject systemFont_;
+    std::wstring pendingText_;  // the text until the window exists
+    std::vector<std::wstring> items_;
+};

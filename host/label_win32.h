@@ -1,0 +1,46 @@
+// A windowless label: a caption in a font of its own and a text colour, drawn on a
+// transparent background over its container, left-aligned or centred, wrapped to its
+// width; an enabled or a disabled (greyed) look and an optional single-line border.
+// Win32 only.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "host/control_win32.h"
+#include "host/font_spec.h"
+#include "host/gdi_objects_win32.h"
+
+struct LabelLook {
+    FontSpec font = DialogFont();
+    COLORREF textColour = RGB(0, 0, 0);
+    bool centred = false;
+    bool border = false;
+};
+
+class Label : public WindowlessControl {
+  public:
+    Label(Container& container, const TwipsRect& place, std::wstring caption, LabelLook look = {});
+
+    const std::wstring& caption() const { return caption_; }
+    void SetCaption(std::wstring caption);
+    const FontSpec& font() const { return look_.font; }
+    void SetFont(const FontSpec& font);
+    COLORREF textColour() const { return look_.textColour; }
+    void SetTextColour(COLORREF colour);
+    bool enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    // The height of one line of the caption in the label's font, in pixels.
+    int LineHeightPx() const;
+
+  protected:
+    void Draw(HDC dc) const override;
+
+  private:
+    HFONT Font() const;
+
+    std::wstring caption_;
+    LabelLook look_;
+    bool enabled_ = true;
+    mutable GdiObject font_;  // made when first drawn, again after a font change
+};

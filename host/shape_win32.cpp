@@ -1,0 +1,15 @@
+// Windowless frames; see shape_win32.h.
+#include "host/shape_win32.h"
+
+#include "host/gdi_objects_win32.h"
+
+Shape::Shape(Container& container, const TwipsRect& place, COLORREF borderColour)
+    : WindowlessControl(container, place), borderColour_(borderColour) {}
+
+void Shape::Draw(HDC dc) const {
+    const RECT place = placePx();
+    GdiObject pen(CreatePen(PS_SOLID, 1, borderColour_));
+    SelectedObject selectedPen(dc, pen.get());
+    SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, place.left, place.top, place.right, place.bottom);
+}
