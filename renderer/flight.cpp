@@ -1,4 +1,6 @@
 // Speed swing and key steps, each result kept in single precision as the speed is a float.
+// NOTE: the Windows build does this arithmetic in SSE2 registers (-mfpmath=sse), as the native
+// one does; on the x87 the chained steps skip the rounding to float and the flight drifts.
 #include "flight.h"
 
 namespace tunnel {
@@ -28,6 +30,11 @@ void StepTunnelSpeed(Flight& flight, const SpeedKeys& keys) {
     // The bounds only turn the swing; a held key may carry the speed past them.
     if (flight.speed > kSwingTurnsDownAbove) flight.rising = false;
     if (flight.speed < kSwingTurnsUpBelow) flight.rising = true;
+}
+
+void TakeAnimationStep(Flight& flight, const SpeedKeys& keys) {
+    AdvanceTunnelTime(flight);
+    StepTunnelSpeed(flight, keys);
 }
 
 }  // namespace tunnel
