@@ -55,7 +55,7 @@ void TunnelScene::DrawFrame(GridMethod method) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -kEyeDistance);
-    const double time = AdvanceTunnelTime(flight_);
+    const double time = flight_.time;
     if (method == GridMethod::PerRing) {
         ComputeTunnelFrame(time, frame_);
     } else {

@@ -25,9 +25,13 @@ class TunnelScene {
     // PrepareScene: GL state, the cloud texture (or the texture failure's exit), the flight
     // reset. Needs the current context.
     void Prepare(const std::string& texturePath);
-    // DrawTunnelFrame: advances the phase and draws the whole tube; the caller swaps.
+    // The animation steps the frame pacer gave this frame, each reading the keys.
+    void TakeSteps(int steps, const SpeedKeys& keys) {
+        for (int n = 0; n < steps; ++n) TakeAnimationStep(flight_, keys);
+    }
+    // DrawTunnelFrame without its phase step (TakeSteps made it): draws the whole tube at the
+    // flight's time; the caller swaps.
     void DrawFrame(GridMethod method = GridMethod::PerRing);
-    void StepSpeed(const SpeedKeys& keys) { StepTunnelSpeed(flight_, keys); }
     const Flight& flight() const { return flight_; }
 
   private:

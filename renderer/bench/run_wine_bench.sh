@@ -2,7 +2,8 @@
 # Timed run of the renderer under Wine at the Xvfb resolution (1280x1024), in a Wine
 # environment of its own:  run_wine_bench.sh WINDOWS_BUILD_DIR DIST_DIR [SECONDS_PER_PHASE]
 # Prints the frame rates of the empty loop and of the tunnel (both grid methods) with their
-# ratios, then the resident memory of the real renderer (Vaporquill.dll) while it flies.
+# ratios, the frames and animation steps per second of the paced loop at several frame rates,
+# then the resident memory of the real renderer (Vaporquill.dll) while it flies.
 set -euo pipefail
 build=$(cd "${1:?windows build dir}" && pwd)
 dist=$(cd "${2:?dist dir}" && pwd)
@@ -29,6 +30,11 @@ result="$build/tunnel_wine_bench.txt"
 rm -f "$result"
 wine "$build/renderer/bench/tunnel_wine_bench.exe" "$seconds" "$rounds" "Z:${result//\//\\}"
 cat "$result"
+
+pace_result="$build/tunnel_pace_bench.txt"
+rm -f "$pace_result"
+wine "$build/renderer/bench/tunnel_pace_bench.exe" "$seconds" "Z:${pace_result//\//\\}"
+cat "$pace_result"
 
 # The renderer itself, flying: its resident memory after a settling time, sampled twice.
 wine "$dist/Vaporquill.dll" &

@@ -1,0 +1,193 @@
+// The frame pacer with a fake clock: the flight keeps one pace at any frame rate, survives
+// jitter and stalls, and never misreads an odd clock.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <tuple>
+#include <vector>
+
+#include "flight.h"
+#include "frame_pacer.h"
+
+namespace {
+
+using tunnel::Flight;
+using tunnel::FramePacer;
+using tunnel::SpeedKeys;
+
+class FakeClock : public tunnel::FrameClock {
+  public:
+    explicit FakeClock(int64_t ticksPerSecond, int64_t start = 0) : ticksPerSecond_(ticksPerSecond), now_(start) {}
+    int64_t NowTicks() const override { return now_; }
+    int64_t TicksPerSecond() const override { return ticksPerSecond_; }
+    void Set(int64_t now) { now_ = now; }
+    void Advance(int64_t ticks) { now_ += ticks; }
+
+  private:
+    int64_t ticksPerSecond_;
+    int64_t now_;
+};
+
+// Counter rates met in practice: Wine's and recent Windows' 10 MHz, the old ACPI timer's
+// 3.579545 MHz (not a multiple of 60), and a nanosecond counter.
+constexpr int64_t kTenMHz = 10'000'000;
+constexpr int64_t kAcpiTimer = 3'579'545;
+constexpr int64_t kNanoseconds = 1'000'000'000;
+
+struct FlownRun {
+    Flight flight;
+    std::vector<int> stepsPerFrame;
+    long steps = 0;
+};
+
+// Frames at a steady rate from t = 0 to t = seconds, both included; Up is held while the
+// frame's real time is below upUntilSeconds.
+FlownRun FlyAt(int framesPerSecond, int seconds, int64_t ticksPerSecond, double upUntilSeconds = 0) {
+    FakeClock clock(ticksPerSecond, 12345);
+    FramePacer pacer(clock);
+    FlownRun run;
+    tunnel::ResetTunnelAnimation(run.flight);
+    for (int64_t frame = 0; frame <= int64_t{framesPerSecond} * seconds; ++frame) {
+        clock.Set(12345 + frame * ticksPerSecond / framesPerSecond);
+        const SpeedKeys keys{double(frame) / framesPerSecond < upUntilSeconds, false};
+        const int steps = pacer.StepsForFrame();
+        for (int n = 0; n < steps; ++n) tunnel::TakeAnimationStep(run.flight, keys);
+        run.stepsPerFrame.push_back(steps);
+        run.steps += steps;
+    }
+    return run;
+}
+
+Flight AfterSteps(long steps) {
+    Flight f;
+    tunnel::ResetTunnelAnimation(f);
+    for (long n = 0; n < steps; ++n) tunnel::TakeAnimationStep(f, {});
+    return f;
+}
+
+class AnyRefresh : public testing::TestWithParam<std::tuple<int, int64_t>> {};
+
+TEST_P(AnyRefresh, TenSecondsFlyTheSameFlightAsAtSixty) {
+    const auto [framesPerSecond, ticksPerSecond] = GetParam();
+    const FlownRun run = FlyAt(framesPerSecond, 10, ticksPerSecond);
+    EXPECT_EQ(run.steps, 601) << "one step for the first frame, then 60 a second";
+    const Flight expected = AfterSteps(601);
+    EXPECT_EQ(run.flight.time, expected.time);
+    EXPECT_EQ(run.flight.speed, expected.speed);
+}
+
+TEST_P(AnyRefresh, HoldingUpSpeedsUpAsMuchPerSecond) {
+    const auto [framesPerSecond, ticksPerSecond] = GetParam();
+    const FlownRun atSixty = FlyAt(60, 10, ticksPerSecond, 5.0);
+    const FlownRun run = FlyAt(framesPerSecond, 10, ticksPerSecond, 5.0);
+    // Where the release falls between two steps may differ by one step of Up.
+    EXPECT_NEAR(run.flight.speed, atSixty.flight.speed, 0.0061f);
+    EXPECT_GT(run.flight.speed, 1.5f) << "five seconds of Up must outrun the swing (1.1 without keys)";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, AnyRefresh,
+                         testing::Combine(testing::Values(60, 144, 240, 75, 120, 50),
+                                          testing::Values(kTenMHz, kAcpiTimer, kNanoseconds)));
+
+struct SteadyCase {
+    const char* name;
+    int framesPerSecond;
+    int stepsEachLaterFrame;
+};
+
+class SteadyRate : public testing::TestWithParam<SteadyCase> {};
+
+TEST_P(SteadyRate, EveryFrameAfterTheFirstTakesTheSameSteps) {
+    const FlownRun run = FlyAt(GetParam().framesPerSecond, 4, kAcpiTimer);
+    ASSERT_EQ(run.stepsPerFrame.front(), 1);
+    for (size_t frame = 1; frame < run.stepsPerFrame.size(); ++frame) {
+        ASSERT_EQ(run.stepsPerFrame[frame], GetParam().stepsEachLaterFrame) << "frame " << frame;
+    }
+}
+
+// Below 15 frames a second the cap holds: a very slow machine flies slower rather than in
+// jumps of more than four steps.
+INSTANTIATE_TEST_SUITE_P(Rates, SteadyRate, testing::Values(
+    SteadyCase{"Sixty", 60, 1},
+    SteadyCase{"Thirty", 30, 2},
+    SteadyCase{"Twenty", 20, 3},
+    SteadyCase{"Fifteen", 15, 4},
+    SteadyCase{"TenIsCapped", 10, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Swap timing wobbles by up to half a frame from the display's beat: still exactly the
+// display's steps per frame, never none-then-two.
+TEST(FramePacer, JitterOfLessThanHalfAStepKeepsTheBeat) {
+    for (const int framesPerSecond : {60, 30}) {
+        FakeClock clock(kTenMHz);
+        FramePacer pacer(clock);
+        ASSERT_EQ(pacer.StepsForFrame(), 1);
+        const int64_t step = kTenMHz / 60;
+        uint32_t random = 12345;
+        for (int64_t frame = 1; frame < 2000; ++frame) {
+            random = random * 1103515245u + 12345u;
+            const int64_t wobble = int64_t(random >> 8) % (step * 9 / 10) - step * 9 / 20;  // within +-45 %
+            clock.Set(frame * kTenMHz / framesPerSecond + wobble);
+            ASSERT_EQ(pacer.StepsForFrame(), 60 / framesPerSecond) << framesPerSecond << " fps, frame " << frame;
+        }
+    }
+}
+
+TEST(FramePacer, AStallTakesAtMostTheCapThenTheBeatResumes) {
+    FakeClock clock(kTenMHz);
+    FramePacer pacer(clock);
+    const int64_t frameTicks = kTenMHz / 60;
+    for (int frame = 0; frame < 60; ++frame) {
+        pacer.StepsForFrame();
+        clock.Advance(frameTicks);
+    }
+    clock.Advance(2 * kTenMHz);
+    EXPECT_EQ(pacer.StepsForFrame(), tunnel::kMaxStepsPerFrame);
+    for (int frame = 0; frame < 60; ++frame) {
+        clock.Advance(frameTicks);
+        ASSERT_EQ(pacer.StepsForFrame(), 1) << "the stall must not be caught up later, frame " << frame;
+    }
+}
+
+TEST(FramePacer, FirstFrameDrawsAtHalfWithSpeedThenAtPointFiveZeroOne) {
+    for (const int64_t start : {int64_t{0}, int64_t{-5'000'000'000}, std::numeric_limits<int64_t>::max() / 2}) {
+        FakeClock clock(kTenMHz, start);
+        FramePacer pacer(clock);
+        Flight f;
+        tunnel::ResetTunnelAnimation(f);
+        const int steps = pacer.StepsForFrame();
+        ASSERT_EQ(steps, 1);
+        tunnel::TakeAnimationStep(f, {});
+        EXPECT_EQ(f.time, 0.5);
+        EXPECT_EQ(f.speed, 0.501f);
+        EXPECT_EQ(pacer.StepsForFrame(), 0) << "no real time has passed since the first frame";
+    }
+}
+
+struct OddClockCase {
+    const char* name;
+    int64_t ticksPerSecond;
+    int64_t secondFrameTicks;  // relative to the first frame
+    int expectedSteps;
+};
+
+class OddClock : public testing::TestWithParam<OddClockCase> {};
+
+TEST_P(OddClock, GivesASaneStepCount) {
+    FakeClock clock(GetParam().ticksPerSecond, 1'000'000);
+    FramePacer pacer(clock);
+    ASSERT_EQ(pacer.StepsForFrame(), 1);
+    clock.Advance(GetParam().secondFrameTicks);
+    EXPECT_EQ(pacer.StepsForFrame(), GetParam().expectedSteps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clocks, OddClock, testing::Values(
+    OddClockCase{"SteppingBackGivesNone", kTenMHz, -kTenMHz, 0},
+    OddClockCase{"ASuspendOfCenturiesIsOneStall", kNanoseconds, std::numeric_limits<int64_t>::max() / 2,
+                 tunnel::kMaxStepsPerFrame},
+    OddClockCase{"UnknownRateStepsOncePerFrame", 0, 123, 1},
+    OddClockCase{"NegativeRateStepsOncePerFrame", -1, 5'000'000, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
