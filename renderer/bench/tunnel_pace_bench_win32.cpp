@@ -13,6 +13,7 @@
 
 #include "frame_pacer.h"
 #include "performance_clock_win32.h"
+#include "pump_messages_win32.h"
 #include "render_window_win32.h"
 #include "tunnel_scene_win32.h"
 
@@ -46,16 +47,6 @@ struct PaceResult {
     std::array<long, tunnel::kMaxStepsPerFrame + 1> framesTaking{};  // frames by step count
 };
 
-bool PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) return false;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return true;
-}
-
 // Sleeps for most of the wait and spins the last two milliseconds, which Sleep cannot hit.
 void WaitUntil(const tunnel::PerformanceClock& clock, int64_t deadline) {
     const int64_t twoMs = clock.TicksPerSecond() / 500;
@@ -73,7 +64,7 @@ PaceResult RunAtRate(tunnel::TunnelScene& scene, HDC dc, int framesPerSecond, do
     int64_t frameStart = firstFrameStart;
     PaceResult result;
     long frames = 0, stepsAfterFirstFrame = 0;
-    while (PumpMessages()) {
+    while (bench::PumpMessages()) {
         const int steps = pacer.StepsForFrame();
         scene.TakeSteps(steps, {});
         scene.DrawFrame();

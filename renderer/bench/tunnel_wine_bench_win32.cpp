@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gl_context_win32.h"
+#include "pump_messages_win32.h"
 #include "render_window_win32.h"
 #include "tunnel_scene_win32.h"
 
@@ -21,23 +22,13 @@ namespace {
 
 enum class Phase { EmptyLoop, TunnelPerRing, TunnelPerVertex };
 
-bool PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) return false;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return true;
-}
-
 double FramesPerSecond(tunnel::TunnelScene& scene, HDC dc, Phase phase, double seconds) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
     long frames = 0;
     for (;;) {
-        if (!PumpMessages()) break;
+        if (!bench::PumpMessages()) break;
         if (phase == Phase::EmptyLoop) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         } else {
