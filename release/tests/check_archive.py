@@ -1,0 +1,224 @@
+#!/usr/bin/env python3
+"""Checks a release as a Windows user would receive it, entry by entry.
+
+    check_archive.py DIST_DIR SOURCE_DIR COMMIT_EPOCH
+
+DIST_DIR holds Vaporquill-<version>-win32.zip and SHA256SUMS; the version is read from
+SOURCE_DIR/VERSION. Prints one line per check and exits 1 when any fails.
+"""
+import hashlib
+import io
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zipfile
+from pathlib import Path
+
+ENTRIES = ["Vaporquill.scr", "Vaporquill.dll", "README.txt", "LICENSE.txt"]
+PROGRAMS = ENTRIES[:2]
+BOM = b"\xef\xbb\xbf"
+
+# DLLs every Windows installation has in its system folder; anything else (the MinGW
+# runtime above all) would have to sit beside the pair, which the archive does not ship.
+SYSTEM_DLLS = {
+    "kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll",
+    "winmm.dll", "opengl32.dll", "glu32.dll", "comdlg32.dll", "shell32.dll", "msimg32.dll",
+}
+
+I386 = 0x14C
+PE32 = 0x10B
+GUI = 2
+
+# What README.txt must tell, in both languages: (topic, phrases that must all appear).
+README_TOPICS = [
+    ("the two files", ["Vaporquill.scr", "Vaporquill.dll"]),
+    ("side by side", ["同じフォルダーに並べて", "side by side in one folder"]),
+    ("install", ["右クリック", "「インストール」", "Right-click Vaporquill.scr", 'choose "Install"']),
+    ("music", ["「設定」", "無し", "音楽CD", "曲目をﾘﾋﾟｰﾄ", "MP3", "WAV", '"Settings"']),
+    ("settings file", ["Vaporquill.ini"]),
+    ("exchange folder", ["C:\\q_vosk"]),
+    ("uninstall", ["アンインストール", "Uninstall", "別のスクリーン セーバー", "another screen saver"]),
+]
+
+
+class Release:
+    def __init__(self, dist, source, epoch):
+        self.version = (source / "VERSION").read_text().split()[0]
+        self.name = f"Vaporquill-{self.version}-win32.zip"
+        self.zip_bytes = (dist / self.name).read_bytes()
+        self.sums = (dist / "SHA256SUMS").read_text()
+        self.archive = zipfile.ZipFile(io.BytesIO(self.zip_bytes))
+        self.source = source
+        self.epoch = epoch
+
+    def read(self, name):
+        return self.archive.read(name)
+
+
+def check_entries(r):
+    names = r.archive.namelist()
+    if names != ENTRIES:
+        return [f"entries {names}, expected {ENTRIES} in this order"]
+    return []
+
+
+def check_entry_attributes(r):
+    t = time.gmtime(r.epoch)
+    commit_time = (t.tm_year, t.tm_mon, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec - t.tm_sec % 2)
+    problems = []
+    for info in r.archive.infolist():
+        if info.date_time != commit_time:
+            problems.append(f"{info.filename}: time {info.date_time}, not the commit's {commit_time}")
+        if info.external_attr >> 16 != 0o100644:
+            problems.append(f"{info.filename}: mode {oct(info.external_attr >> 16)}, not 0o100644")
+    return problems
+
+
+def pe_facts(data):
+    """Machine, optional-header magic, subsystem and link time stamp of a PE file."""
+    if data[:2] != b"MZ":
+        return None
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    if data[pe:pe + 4] != b"PE\0\0":
+        return None
+    machine, _, stamp = struct.unpack_from("<HHI", data, pe + 4)
+    magic = struct.unpack_from("<H", data, pe + 24)[0]
+    subsystem = struct.unpack_from("<H", data, pe + 24 + 68)[0]
+    return machine, magic, subsystem, stamp
+
+
+def binutil(tool, *args):
+    return subprocess.run([f"i686-w64-mingw32-{tool}", *args], check=True,
+                          capture_output=True, text=True).stdout
+
+
+def with_program_files(r, check):
+    """Runs check(name, path) on each program, unpacked into a folder of its own."""
+    problems = []
+    with tempfile.TemporaryDirectory() as folder:
+        for name in PROGRAMS:
+            path = Path(folder) / name
+            path.write_bytes(r.read(name))
+            problems += check(name, path)
+    return problems
+
+
+def check_programs(r):
+    def check(name, path):
+        facts = pe_facts(path.read_bytes())
+        if facts != (I386, PE32, GUI, 0):
+            return [f"{name}: (machine, magic, subsystem, time stamp) = {facts}, expected "
+                    f"a 32-bit i386 GUI program without a link time"]
+        dlls = re.findall(r"DLL Name: (\S+)", binutil("objdump", "-p", str(path)))
+        if not dlls:
+            return [f"{name}: no import table found"]
+        return [f"{name}: needs {d}, which is not part of Windows"
+                for d in sorted(dlls) if d.lower() not in SYSTEM_DLLS]
+    return with_program_files(r, check)
+
+
+def check_version_resources(r):
+    major, minor, patch = r.version.split(".")
+    numbers = f"{major}, {minor}, {patch}, 0"
+
+    def check(name, path):
+        rc = binutil("windres", "-i", str(path), "-O", "rc")
+        expected = {
+            "FILEVERSION": re.search(r"^\s*FILEVERSION (.+)$", rc, re.M),
+            "PRODUCTVERSION": re.search(r"^\s*PRODUCTVERSION (.+)$", rc, re.M),
+        }
+        found = {key: m.group(1).strip() if m else None for key, m in expected.items()}
+        strings = dict(re.findall(r'VALUE "(\w+)", "([^"]*)"', rc))
+        problems = [f"{name}: {key} is {value}, not {numbers}"
+                    for key, value in found.items() if value != numbers]
+        for key, want in [("FileVersion", r.version), ("ProductVersion", r.version),
+                          ("OriginalFilename", name)]:
+            if strings.get(key) != want:
+                problems.append(f"{name}: {key} is {strings.get(key)!r}, not {want!r}")
+        return problems
+    return with_program_files(r, check)
+
+
+def windows_text_problems(name, data):
+    if not data.startswith(BOM):
+        return [f"{name}: no UTF-8 byte-order mark, so Notepad may guess the wrong encoding"]
+    body = data[len(BOM):]
+    if body.count(b"\n") != body.count(b"\r\n") or body.count(b"\r") != body.count(b"\r\n"):
+        return [f"{name}: line ends other than CRLF"]
+    try:
+        body.decode("utf-8")
+    except UnicodeDecodeError as e:
+        return [f"{name}: not UTF-8 ({e})"]
+    return []
+
+
+def check_readme(r):
+    data = r.read("README.txt")
+    problems = windows_text_problems("README.txt", data)
+    if problems:
+        return problems
+    text = data[len(BOM):].decode("utf-8")
+    if f"Vaporquill {r.version}" not in text or "@VERSION@" in text:
+        problems.append(f"README.txt: does not state version {r.version}")
+    for topic, phrases in README_TOPICS:
+        missing = [p for p in phrases if p not in text]
+        if missing:
+            problems.append(f"README.txt: {topic}: missing {missing}")
+    return problems
+
+
+def check_licence(r):
+    data = r.read("LICENSE.txt")
+    problems = windows_text_problems("LICENSE.txt", data)
+    text = data[len(BOM):].decode("utf-8", "replace").replace("\r\n", "\n")
+    if text != (r.source / "LICENSE").read_text(encoding="utf-8"):
+        problems.append("LICENSE.txt: differs from the project's LICENSE")
+    return problems
+
+
+def check_checksum(r):
+    expected = f"{hashlib.sha256(r.zip_bytes).hexdigest()}  {r.name}\n"
+    return [] if r.sums == expected else [f"SHA256SUMS is {r.sums!r}, expected {expected!r}"]
+
+
+def check_project_readme(r):
+    text = (r.source / "README.md").read_text(encoding="utf-8")
+    wanted = [f"dist/{r.name}", "dist/SHA256SUMS", "tools/release.sh", "MIT"]
+    problems = [f"README.md: does not mention {w}" for w in wanted if w not in text]
+    stale = set(re.findall(r"Vaporquill-(\d+\.\d+\.\d+)-win32\.zip", text)) - {r.version}
+    problems += [f"README.md: names the archive of version {v}, not {r.version}" for v in sorted(stale)]
+    return problems
+
+
+CHECKS = [
+    ("entries, by name and in order", check_entries),
+    ("one time (the commit's) and one mode for every entry", check_entry_attributes),
+    ("both programs are PE32 i386 and import only Windows' own DLLs", check_programs),
+    ("both version resources read the one version", check_version_resources),
+    ("README.txt: Notepad-readable, both languages, the install steps", check_readme),
+    ("LICENSE.txt is the project's licence", check_licence),
+    ("SHA256SUMS holds the archive's digest", check_checksum),
+    ("README.md points at the archive, its checksum and the licence", check_project_readme),
+]
+
+
+def main(argv):
+    if len(argv) != 4:
+        sys.exit(__doc__)
+    release = Release(Path(argv[1]), Path(argv[2]), int(argv[3]))
+    failed = 0
+    for title, check in CHECKS:
+        problems = check(release)
+        print(f"{'ok  ' if not problems else 'FAIL'} {title}")
+        for p in problems:
+            print(f"       {p}")
+        failed += bool(problems)
+    print(f"check_archive: {release.name}: {len(CHECKS) - failed} of {len(CHECKS)} checks passed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
