@@ -14,6 +14,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
+  git python3
   clang libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386

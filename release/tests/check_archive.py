@@ -91,8 +91,9 @@ def pe_facts(data):
 
 
 def binutil(tool, *args):
-    return subprocess.run([f"i686-w64-mingw32-{tool}", *args], check=True,
-                          capture_output=True, text=True).stdout
+    """Output of a mingw binutils tool, or None when it cannot read the file."""
+    run = subprocess.run([f"i686-w64-mingw32-{tool}", *args], capture_output=True, text=True)
+    return run.stdout if run.returncode == 0 else None
 
 
 def with_program_files(r, check):
@@ -108,15 +109,17 @@ def with_program_files(r, check):
 
 def check_programs(r):
     def check(name, path):
+        problems = []
         facts = pe_facts(path.read_bytes())
         if facts != (I386, PE32, GUI, 0):
-            return [f"{name}: (machine, magic, subsystem, time stamp) = {facts}, expected "
-                    f"a 32-bit i386 GUI program without a link time"]
-        dlls = re.findall(r"DLL Name: (\S+)", binutil("objdump", "-p", str(path)))
+            problems.append(f"{name}: (machine, magic, subsystem, time stamp) = {facts}, "
+                            f"expected a 32-bit i386 GUI program without a link time")
+        dlls = re.findall(r"DLL Name: (\S+)", binutil("objdump", "-p", str(path)) or "")
         if not dlls:
-            return [f"{name}: no import table found"]
-        return [f"{name}: needs {d}, which is not part of Windows"
-                for d in sorted(dlls) if d.lower() not in SYSTEM_DLLS]
+            problems.append(f"{name}: no import table found")
+        problems += [f"{name}: needs {d}, which is not part of Windows"
+                     for d in sorted(dlls) if d.lower() not in SYSTEM_DLLS]
+        return problems
     return with_program_files(r, check)
 
 
@@ -126,6 +129,8 @@ def check_version_resources(r):
 
     def check(name, path):
         rc = binutil("windres", "-i", str(path), "-O", "rc")
+        if rc is None:
+            return [f"{name}: no resources that windres can read"]
         expected = {
             "FILEVERSION": re.search(r"^\s*FILEVERSION (.+)$", rc, re.M),
             "PRODUCTVERSION": re.search(r"^\s*PRODUCTVERSION (.+)$", rc, re.M),
