@@ -30,8 +30,8 @@ release_in() {
   git -C "$clone" checkout -q --detach "$commit"
   if ! (cd "$clone" && umask "$mask" && TZ=$zone bash tools/release.sh >"$clone.log" 2>&1); then
     tail -n 30 "$clone.log"
-    fail "tools/release.sh failed in $clone"
-    return 1
+    echo "release test: FAIL: tools/release.sh failed in $clone"
+    exit 1
   fi
   echo "release test: built in $clone ($((SECONDS - started)) s, TZ=$zone, umask $mask)"
   # A release that changed a tracked file would not be the commit's.
@@ -40,17 +40,18 @@ release_in() {
   fi
 }
 
-release_in "$first" UTC 022 && release_in "$second" Asia/Tokyo 077 || exit 1
+release_in "$first" UTC 022
+release_in "$second" Asia/Tokyo 077
 
-version=$(head -n 1 VERSION)
+version=$(head -n 1 "$first/VERSION")
 for file in build/release/pair/Vaporquill.scr build/release/pair/Vaporquill.dll \
             "dist/Vaporquill-$version-win32.zip" dist/SHA256SUMS; do
   if cmp -s "$first/$file" "$second/$file"; then
     echo "release test: same bytes: $file"
   else
     differing=$(cmp -l "$first/$file" "$second/$file" 2>/dev/null | wc -l || true)
-    fail "$file differs between the two builds ($differing bytes; first at" \
-         "$(cmp "$first/$file" "$second/$file" 2>&1 | head -n 1))"
+    where=$(cmp "$first/$file" "$second/$file" 2>&1 | sed -n 's/.*differ: //p' || true)
+    fail "$file differs between the two builds ($differing bytes differ, the first at $where)"
   fi
 done
 
