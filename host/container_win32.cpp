@@ -183,6 +183,15 @@ bool Container::SetPointer(LPARAM lParam) {
     return true;
 }
 
+void Container::SizeSurface(int widthPx, int heightPx) {
+    const bool firstSize = surface_.dc() == nullptr;
+    // Skipped by design: without a surface the window shows nothing it drew.
+    surface_.Resize(window_, widthPx, heightPx, background_);
+    if (firstSize) Cls();
+}
+
+void Container::OnCreated() { SizeSurface(scaleWidthPx(), scaleHeightPx()); }
+
 void Container::CreateChildWindows() {
     for (WindowedControl* control : windowed_) control->CreateIn(window_);
 }
@@ -199,14 +208,10 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Compose(reinterpret_cast<HDC>(wParam), client);
             return 0;
         }
-        case WM_SIZE: {
-            const bool firstSize = surface_.dc() == nullptr;
-            // Skipped by design: without a surface the window shows nothing it drew.
-            surface_.Resize(window_, LOWORD(lParam), HIWORD(lParam), background_);
-            if (firstSize) Cls();
+        case WM_SIZE:
+            SizeSurface(LOWORD(lParam), HIWORD(lParam));
             OnResized();
             return 0;
-        }
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) == window_ && SetPointer(lParam)) return TRUE;
             break;

@@ -32,9 +32,9 @@ class Container : public HostWindow {
     void Refresh();
     COLORREF background() const { return background_; }
     void SetBackground(COLORREF colour);
-    // The font of the container, which its controls take as their ambient font.
-    const FontSpec& font() const { return font_; }
-    void SetFont(const FontSpec& font) { font_ = font; }
+    // The container's font, which its controls take as their ambient font.
+    const FontSpec& controlsFont() const { return font_; }
+    void SetControlsFont(const FontSpec& font) { font_ = font; }
     // The client area in pixels.
     int scaleWidthPx() const;
     int scaleHeightPx() const;
@@ -49,6 +49,9 @@ class Container : public HostWindow {
     ~Container() override;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The surface exists from the window's creation on: a hidden window gets no size
+    // notice until it is shown, and its load handler may draw already.
+    void OnCreated() override;
     // Creates the windows of the windowed controls, once this window exists.
     void CreateChildWindows();
     virtual void OnResized() { RunHandler(events.resize); }
@@ -67,6 +70,7 @@ class Container : public HostWindow {
     void Deliver(int part, std::function<void(const MouseEvent&)> ControlEvents::*handler, const MouseEvent& event);
     bool SetPointer(LPARAM lParam);
     void Paint();
+    void SizeSurface(int widthPx, int heightPx);
 
     std::vector<WindowlessControl*> windowless_;  // in drawing order: later ones on top
     std::vector<WindowedControl*> windowed_;

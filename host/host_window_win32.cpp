@@ -49,7 +49,9 @@ bool HostWindow::CreateHostWindow(DWORD exStyle, const char* className, const ch
                                   const RECT& place, HWND parent) {
     CreateWindowExA(exStyle, className, title, style, place.left, place.top, place.right - place.left,
                     place.bottom - place.top, parent, nullptr, host_.instance(), this);
-    return window_ != nullptr;
+    if (!window_) return false;
+    OnCreated();
+    return true;
 }
 
 LRESULT CALLBACK HostWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -60,6 +60,8 @@ class HostWindow {
                           const RECT& place, HWND parent);
     // The window's messages; the default runs the timers and the system's defaults.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Runs once the window exists, before any handler of the form or control.
+    virtual void OnCreated() {}
     // Whether a tick may run now (a form's timers tick only while it is loaded).
     virtual bool AcceptsTicks() const { return true; }
     // Arms the enabled timers; false when the system refused one of them.

@@ -9,7 +9,7 @@ PictureBox::PictureBox(Container& container, const TwipsRect& place, COLORREF ba
                        std::shared_ptr<const Picture> picture)
     : Container(container.host(), background), WindowedControl(container, place) {
     SetPicture(std::move(picture));
-    SetFont(container.font());
+    SetControlsFont(container.controlsFont());
     if (container.window()) CreateIn(container.window());
 }
 

@@ -5,7 +5,7 @@
 
 UserControl::UserControl(Container& container, const TwipsRect& place)
     : Container(container.host(), GetSysColor(COLOR_BTNFACE)), WindowedControl(container, place) {
-    SetFont(container.font());
+    SetControlsFont(container.controlsFont());
 }
 
 void UserControl::SetBackStyle(int16_t style) {

@@ -20,7 +20,7 @@ packages=(
   wine wine32:i386
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
   xvfb x11-utils imagemagick
-  locales fonts-ipafont-gothic
+  locales fonts-ipafont-gothic fonts-wine
 )
 
 missing=()

@@ -68,6 +68,14 @@ fi
 # and a crash ends the process with its code instead of waiting for a click on a dialog.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+# WINE: Debian's Wine does not look in /usr/share/wine/fonts (fonts-wine), so the frame's
+# caption buttons, drawn from the Marlett symbol font, would show the letters and digits
+# that stand for their symbols; a copy in the prefix's own font folder is found.
+fonts_dir="$prefix/drive_c/windows/Fonts"
+mkdir -p "$fonts_dir"
+for font in /usr/share/wine/fonts/marlett.ttf; do
+  [ -f "$font" ] && cp -u "$font" "$fonts_dir/"
+done
 wineserver -w
 
 acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' | awk '/ACP/ {print $NF}')

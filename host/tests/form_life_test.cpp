@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -154,5 +155,26 @@ TEST_P(TwipsToPixel, RoundsToTheNearestPixel) {
 INSTANTIATE_TEST_SUITE_P(Values, TwipsToPixel, testing::Values(
     TwipsCase{6795, 453}, TwipsCase{3090, 206}, TwipsCase{7, 0}, TwipsCase{8, 1},
     TwipsCase{-7, 0}, TwipsCase{-8, -1}, TwipsCase{-15, -1}));
+
+}  // namespace
+
+namespace {
+
+TEST(HandlerGate, AFailingHandlerIsAbandonedAndTheGateOpensAgain) {
+    HandlerGate gate;
+    Log log;
+    FormLife form(FormHandlers{[&] {
+                                   log.push_back("load");
+                                   throw std::runtime_error("failed step");
+                               },
+                               nullptr,
+                               [&](UnloadReason) -> bool { throw std::bad_alloc(); },
+                               [&] { log.push_back("unload"); }},
+                  gate);
+    form.Load();
+    EXPECT_FALSE(gate.IsHandlerRunning()) << "a tick may run again";
+    EXPECT_TRUE(form.RequestUnload(UnloadReason::UserClose)) << "a failed query cancels nothing";
+    EXPECT_EQ(log, (Log{"load", "unload"}));
+}
 
 }  // namespace

@@ -264,29 +264,57 @@ bool Screenshot::SaveBmp(const std::string& path) const {
     return WriteFileBytes(path, bytes);
 }
 
-Screenshot CaptureScreen() {
+namespace {
+
+// The pixels of a bitmap as a screenshot.
+Screenshot ReadBitmap(HDC compatible, HBITMAP bitmap, int width, int height) {
     Screenshot shot;
-    shot.width = GetSystemMetrics(SM_CXSCREEN);
-    shot.height = GetSystemMetrics(SM_CYSCREEN);
-    const size_t stride = (static_cast<size_t>(shot.width) * 3 + 3) & ~static_cast<size_t>(3);
-    shot.bgr.assign(stride * shot.height, 0);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.width, shot.height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
+    shot.width = width;
+    shot.height = height;
+    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
+    shot.bgr.assign(stride * static_cast<size_t>(height), 0);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = shot.width;
-    info.bmiHeader.biHeight = -shot.height;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
-    GetDIBits(memory, bitmap, 0, shot.height, shot.bgr.data(), &info, DIB_RGB_COLORS);
+    GetDIBits(compatible, bitmap, 0, static_cast<UINT>(height), shot.bgr.data(), &info, DIB_RGB_COLORS);
+    return shot;
+}
+
+// Lets draw() paint into a fresh bitmap of the size, then reads it back.
+template <typename Draw>
+Screenshot Capture(int width, int height, Draw draw) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    draw(memory, screen);
+    SelectObject(memory, old);
+    Screenshot shot = ReadBitmap(memory, bitmap, width, height);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return shot;
+}
+
+}  // namespace
+
+Screenshot CaptureScreen() {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    return Capture(width, height, [&](HDC memory, HDC screen) {
+        BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    });
+}
+
+Screenshot PrintClient(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return Capture(client.right, client.bottom, [&](HDC memory, HDC) {
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    });
 }
 
 std::wstring Widen(const std::string& text, UINT codePage) {

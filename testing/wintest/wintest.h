@@ -79,6 +79,9 @@ struct Screenshot {
     bool SaveBmp(const std::string& path) const;  // for a person to look at
 };
 Screenshot CaptureScreen();
+// What a window's client area shows, as the window prints it (WM_PRINTCLIENT): its own
+// drawing, whatever lies over it on the screen and wherever Wine puts it.
+Screenshot PrintClient(HWND window);
 
 // Text conversion at the test's edge.
 std::wstring Widen(const std::string& text, UINT codePage = CP_ACP);

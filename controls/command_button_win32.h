@@ -1,0 +1,69 @@
+// The push button `Command` on the host: a user control that paints its face from six
+// pictures, follows the pointer with its 100 ms hover timer, and raises Click to the
+// container. button_state decides; this file carries the steps out. Win32 only.
+#pragma once
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "controls/button_properties.h"
+#include "controls/button_state.h"
+#include "controls/face_geometry.h"
+#include "host/label_win32.h"
+#include "host/picture_win32.h"
+#include "host/property_store.h"
+#include "host/user_control_win32.h"
+
+class CommandButton : public UserControl {
+  public:
+    // stored: the properties kept with the form for this button, read when it loads.
+    CommandButton(Container& container, const TwipsRect& place, PropertyStore stored = {});
+
+    // The container's handler of the button's Click event.
+    std::function<void()> Click;
+    // Whether the pointer is over the button, asked at each hover tick; when empty, the
+    // window under the pointer is asked for. A gallery or test may hold a hover steady.
+    std::function<bool()> pointerOverButton;
+
+    // Sets the Normal state and starts the hover timer; the dialog calls it at its load.
+    void Initialize();
+
+    std::wstring Caption() const { return button_.look.caption; }
+    void SetCaption(const std::wstring& caption);
+    bool Enabled();
+    void SetEnabled(bool enabled);
+    FontSpec Font() const { return button_.look.font; }
+    void SetFont(const FontSpec& font);
+    int32_t FontColour();
+    void SetFontColour(int32_t colour);
+    // False when the face is not shown (a transparent background); the caption always is.
+    bool Visible();
+    void SetVisible(bool visible);
+
+    // The properties as the host saves them with the form.
+    void WriteProperties(PropertyStore& store);
+
+    uint8_t faceState() const { return button_.state.FaceState; }
+
+  protected:
+    void CreateIn(HWND parent) override;
+    void OnResized() override;
+
+  private:
+    void Carry(const ButtonSteps& steps);
+    // Draws the whole face from a picture; false when the picture is missing.
+    bool PaintFace(FacePicture picture);
+    void DrawGradient();
+    void ShowCaption();
+    void OnHoverTick();
+
+    Button button_;
+    PropertyStore stored_;
+    bool propertiesRead_ = false;
+    Label caption_;  // LblMsg
+    HostTimer& hoverTimer_;  // TmrMouse
+    std::array<std::shared_ptr<const Picture>, 6> pictures_;
+    FaceSliceTable slices_{};
+    bool gradientInverted_ = false;  // GradientInverted
+};
