@@ -1,0 +1,203 @@
+// The settings dialog's decisions over a recording platform: the order of its load, the
+// markers per kind, what each button does to the record and the file, and the caption
+// zoom that returns to where the pointer was when the dialog opened.
+#include "settings/settings_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/track_box.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+std::string Rect(const ScreenRect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+class RecordingDialog : public SettingsDialogPlatform {
+  public:
+    SizeTwips ScreenSize() override { return {1280 * 15, 1024 * 15}; }
+    SizeTwips DialogOuterSize() override { return {459 * 15, 235 * 15}; }
+    void MoveDialog(int32_t left, int32_t top) override {
+        log.push_back("move " + std::to_string(left) + "," + std::to_string(top));
+    }
+    void InitButtons() override { log.push_back("init buttons"); }
+    int32_t TilePanel() override {
+        log.push_back("tile");
+        return 1;
+    }
+    void ShowMarker(int index, bool selected) override {
+        log.push_back("marker " + std::to_string(index) + (selected ? " on" : " off"));
+    }
+    void SetTrackBox(const std::wstring& text, const std::vector<std::wstring>& entries) override {
+        trackText = text;
+        log.push_back("track \"" + std::string(text.begin(), text.end()) + "\" of " + std::to_string(entries.size()));
+    }
+    std::wstring TrackBoxText() override { return trackText; }
+    void ShowFile(const std::string& path) override { log.push_back("file \"" + path + "\""); }
+    int32_t PointerPosition(int32_t& x, int32_t& y) override {
+        log.push_back("pointer");
+        x = pointer.left;
+        y = pointer.top;
+        return pointerResult;
+    }
+    ScreenRect DialogFrame() override { return frame; }
+    void AnimateCaption(const ScreenRect& from, const ScreenRect& to) override {
+        log.push_back("zoom " + Rect(from) + " to " + Rect(to));
+    }
+    void SetHourglass(bool hourglass) override { log.push_back(hourglass ? "hourglass" : "default pointer"); }
+    int32_t ChooseFile(std::string& path) override {
+        log.push_back("choose file");
+        if (chooseResult > 0) path = chosenPath;
+        return chooseResult;
+    }
+    void SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
+        saved.push_back(settings);
+        log.push_back("save");
+        lastResult = 1;
+    }
+    void Unload() override { log.push_back("unload"); }
+    std::wstring LinkText() override { return L"https://vaporquill.example/"; }
+    void OpenAddress(const std::wstring& address) override {
+        log.push_back("open " + std::string(address.begin(), address.end()));
+    }
+
+    Log log;
+    std::wstring trackText;
+    ScreenRect pointer{300, 400, 0, 0};
+    int32_t pointerResult = 1;
+    ScreenRect frame{410, 263, 869, 498};
+    int32_t chooseResult = 1;
+    std::string chosenPath;
+    std::vector<SettingsRecord> saved;
+};
+
+class SettingsDialogTest : public testing::Test {
+  protected:
+    RecordingDialog platform_;
+    SettingsRecord settings_;
+    int32_t lastResult_ = 0;
+    SettingsDialog dialog_{platform_, settings_, lastResult_};
+};
+
+TEST_F(SettingsDialogTest, LoadRunsItsStepsInOrder) {
+    settings_ = SettingsRecord{kBgmAudioCd, 7, "C:\\bgm.mp3"};
+    dialog_.Load();
+    EXPECT_EQ(platform_.log, (Log{"move 6157,3945", "init buttons", "tile", "marker 0 off", "marker 1 off",
+                                  "marker 2 off", "marker 1 on", "track \"7\" of 31", "file \"C:\\bgm.mp3\"",
+                                  "pointer", "zoom 300,400,300,400 to 410,263,869,498", "default pointer"}));
+}
+
+struct KindCase {
+    int16_t kind;
+    Log markers;
+};
+class MarkersByKind : public testing::TestWithParam<KindCase> {};
+
+TEST_P(MarkersByKind, ExactlyTheKindsMarkerIsSelected) {
+    RecordingDialog platform;
+    SettingsRecord settings{GetParam().kind, 0, ""};
+    int32_t lastResult = 0;
+    SettingsDialog(platform, settings, lastResult).Load();
+    Log markers;
+    for (const std::string& entry : platform.log) {
+        if (entry.rfind("marker", 0) == 0 && entry.find(" on") != std::string::npos) markers.push_back(entry);
+    }
+    EXPECT_EQ(markers, GetParam().markers);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MarkersByKind, testing::Values(
+    KindCase{0, {"marker 0 on"}}, KindCase{1, {"marker 1 on"}}, KindCase{2, {"marker 2 on"}},
+    KindCase{7, {}}, KindCase{-1, {}}));
+
+TEST_F(SettingsDialogTest, TheCloseAnimationEndsWhereThePointerWasWhenTheDialogOpened) {
+    dialog_.Load();
+    platform_.pointer = ScreenRect{5, 6, 0, 0};  // the pointer moved since
+    platform_.log.clear();
+    dialog_.OnUnload();
+    EXPECT_EQ(platform_.log, (Log{"zoom 410,263,869,498 to 300,400,300,400"}));
+}
+
+TEST_F(SettingsDialogTest, AnUnreadPointerPutsTheZoomOriginAtTheScreensCorner) {
+    platform_.pointerResult = 0;
+    dialog_.Load();
+    EXPECT_EQ(lastResult_, 0);
+    platform_.log.clear();
+    dialog_.OnUnload();
+    EXPECT_EQ(platform_.log, (Log{"zoom 410,263,869,498 to 0,0,0,0"}));
+}
+
+TEST_F(SettingsDialogTest, AKindClickMarksItAndChangesOnlyTheKind) {
+    settings_ = SettingsRecord{kBgmNone, 3, "C:\\a.wav"};
+    dialog_.OnKindClicked(2);
+    EXPECT_EQ(platform_.log, (Log{"marker 0 off", "marker 1 off", "marker 2 off", "marker 2 on"}));
+    EXPECT_EQ(settings_.BgmKind, kBgmMusicFile);
+    EXPECT_EQ(settings_.BgmFile, "C:\\a.wav");
+    EXPECT_EQ(settings_.BgmRepeat, 3);
+}
+
+struct TrackCase {
+    const wchar_t* typed;
+    int16_t saved;
+};
+class TrackBoxOnSet : public testing::TestWithParam<TrackCase> {};
+
+TEST_P(TrackBoxOnSet, SavesTheTypedTrackThenUnloads) {
+    RecordingDialog platform;
+    SettingsRecord settings{kBgmAudioCd, 9, ""};
+    int32_t lastResult = 0;
+    SettingsDialog dialog(platform, settings, lastResult);
+    platform.trackText = GetParam().typed;
+    dialog.OnSetClicked();
+    ASSERT_EQ(platform.saved.size(), 1u);
+    EXPECT_EQ(platform.saved[0].BgmRepeat, GetParam().saved);
+    EXPECT_EQ(platform.log, (Log{"save", "unload"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, TrackBoxOnSet, testing::Values(
+    TrackCase{L"3", 3}, TrackCase{L"abc", 0}, TrackCase{L"", 0}, TrackCase{L"2.5", 2},
+    TrackCase{L"3.5", 4}, TrackCase{L"40000", 9}, TrackCase{L"-3", -3}, TrackCase{L" 12 ", 12},
+    TrackCase{L"１２", 0}, TrackCase{L"3x", 0}));
+
+TEST_F(SettingsDialogTest, CancelUnloadsAndWritesNothing) {
+    dialog_.OnKindClicked(1);
+    platform_.log.clear();
+    dialog_.OnCancelClicked();
+    EXPECT_EQ(platform_.log, (Log{"unload"}));
+    EXPECT_TRUE(platform_.saved.empty());
+}
+
+TEST_F(SettingsDialogTest, AChosenFileIsTakenAndShownAndACancelledChoiceChangesNothing) {
+    settings_.BgmFile = "C:\\old.mp3";
+    platform_.chooseResult = 0;
+    dialog_.OnChooseFileClicked();
+    EXPECT_EQ(settings_.BgmFile, "C:\\old.mp3");
+    EXPECT_EQ(platform_.log, (Log{"choose file"}));
+
+    platform_.chooseResult = 1;
+    platform_.chosenPath = "C:\\\x89\xB9\x8A\x79\\song.mp3";  // 音楽 in code page 932
+    dialog_.OnChooseFileClicked();
+    EXPECT_EQ(settings_.BgmFile, platform_.chosenPath);
+    EXPECT_EQ(platform_.log.back(), "file \"" + platform_.chosenPath + "\"");
+    EXPECT_EQ(lastResult_, 1);
+    EXPECT_EQ(settings_.BgmKind, kBgmNone) << "choosing a file does not change the kind";
+}
+
+TEST_F(SettingsDialogTest, TheLinkOpensUnderTheHourglass) {
+    dialog_.OnLinkClicked();
+    EXPECT_EQ(platform_.log, (Log{"hourglass", "open https://vaporquill.example/", "default pointer"}));
+}
+
+TEST(DialogPlace, CentredAcrossAndAThirdDown) {
+    const SizeTwips screen{1280 * 15, 1024 * 15};
+    EXPECT_EQ(DialogLeftTwips(screen, {459 * 15, 235 * 15}), 6157);  // (19200 - 6885) / 2, rounded down
+    EXPECT_EQ(DialogTopTwips(screen, {459 * 15, 235 * 15}), 3945);
+    EXPECT_EQ(DialogLeftTwips({600, 600}, {901, 300}), -150) << "towards zero when it does not fit";
+}
+
+}  // namespace
