@@ -83,9 +83,9 @@ void Container::PaintBackground(HDC target, const RECT& area) { surface_.ShowOn(
 void Container::Compose(HDC target, const RECT& area) {
     PaintBackground(target, area);
     for (const WindowlessControl* control : windowless_) {
-        RECT place = control->placePx();
+        RECT drawn = control->DrawnArea();
         RECT overlap;
-        if (control->shown() && IntersectRect(&overlap, &place, &area)) control->Draw(target);
+        if (control->shown() && IntersectRect(&overlap, &drawn, &area)) control->Draw(target);
     }
 }
 

@@ -21,7 +21,7 @@ WindowlessControl::~WindowlessControl() {
     Invalidate();
 }
 
-void WindowlessControl::Invalidate() const { container_.InvalidateArea(placePx()); }
+void WindowlessControl::Invalidate() const { container_.InvalidateArea(DrawnArea()); }
 
 void WindowlessControl::Move(const TwipsRect& place) {
     Invalidate();

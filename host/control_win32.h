@@ -42,6 +42,10 @@ class WindowlessControl : public Control {
     void SetShown(bool shown) override;
     bool Contains(POINT pointPx) const;
 
+    // What the control draws on, in the container's pixels: its place, unless it draws
+    // beyond it.
+    virtual RECT DrawnArea() const { return placePx(); }
+
   protected:
     WindowlessControl(Container& container, const TwipsRect& place);
     ~WindowlessControl() override;

@@ -97,7 +97,9 @@ void FormHost::SetScreenPointer(ScreenPointer pointer) {
 
 Form::Form(FormHost& host, std::string title, FormLook look, FormHandlers handlers)
     : Container(host, look.background), title_(std::move(title)), look_(look),
-      life_(std::move(handlers), host.gate()) {}
+      life_(std::move(handlers), host.gate()) {
+    SetControlsFont(look_.font);
+}
 
 Form::~Form() {
     if (window_) DestroyWindowOnPurpose();
@@ -121,6 +123,7 @@ bool Form::Load() {
     }
     ArmTimers();
     countedAsLoaded_ = true;
+    resizedSinceLoad_ = false;
     ++host_.loadedForms_;
     life_.Load();
     return IsLoaded();
@@ -129,6 +132,7 @@ bool Form::Load() {
 void Form::Show() {
     if (!Load()) return;
     ShowWindow(window_, SW_SHOW);
+    ResizeOnFirstShow();
     FocusFirst();
 }
 
@@ -137,6 +141,7 @@ void Form::ShowModal() {
     OtherWindowsDisabled others(window_);
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
+    ResizeOnFirstShow();
     FocusFirst();
     HandlerGate::ModalLevel modal(host_.gate());
     while (IsLoaded() && host_.PumpOneMessage()) {
@@ -178,6 +183,18 @@ bool Form::MoveFocus(bool forward) {
     if (!next) return false;
     SetFocus(focusOrder_[*next]->controlWindow());
     return true;
+}
+
+void Form::OnResized() {
+    if (!IsLoaded()) return;
+    resizedSinceLoad_ = true;
+    life_.Resized();
+}
+
+void Form::ResizeOnFirstShow() {
+    // NOTE: a window created hidden need not get a size notice before it is shown; the
+    // handler runs here once if none came since the load.
+    if (!resizedSinceLoad_) OnResized();
 }
 
 void Form::FocusFirst() {

@@ -52,6 +52,7 @@ struct FormLook {
     COLORREF background = RGB(0, 0, 0);
     int clientWidthPx = 0;
     int clientHeightPx = 0;
+    FontSpec font = DialogFont();  // the ambient font of the form's controls
 };
 
 class Form : public Container {
@@ -89,17 +90,20 @@ class Form : public Container {
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool AcceptsTicks() const override { return IsLoaded(); }
-    void OnResized() override { life_.Resized(); }
+    void OnResized() override;
 
   private:
     void DestroyWindowOnPurpose();
     void NoteUnloaded();
     void FocusFirst();
+    // The resize handler runs when the form is first shown, as after any resize.
+    void ResizeOnFirstShow();
 
     std::string title_;
     FormLook look_;
     FormLife life_;
     std::vector<WindowedControl*> focusOrder_;
     bool countedAsLoaded_ = false;
+    bool resizedSinceLoad_ = false;
     bool destroyingOnPurpose_ = false;
 };

@@ -41,21 +41,54 @@ int Label::LineHeightPx() const {
     return GetTextMetricsW(screen.get(), &metrics) ? metrics.tmHeight : 0;
 }
 
-void Label::Draw(HDC dc) const {
+bool Label::IsOneLine() const {
+    const RECT area = TextArea();
+    return area.bottom - area.top < 2 * LineHeightPx();
+}
+
+RECT Label::TextArea() const {
     RECT area = placePx();
+    if (look_.border) InflateRect(&area, -2, -2);
+    return area;
+}
+
+RECT Label::DrawnArea() const {
+    RECT area = placePx();
+    if (!IsOneLine()) return area;
+    // NOTE: a one-line caption is never cut short: where the font is a little wider than
+    // the one the dialog was laid out for, the caption runs past its place's far edge.
+    WindowDc screen(nullptr);
+    SelectedObject selected(screen.get(), Font());
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent);
+    const int overflow = extent.cx + 1 - (area.right - area.left);
+    if (overflow <= 0) return area;
+    if (look_.centred) {
+        area.left -= overflow / 2 + 1;
+        area.right += overflow / 2 + 1;
+    } else {
+        area.right += overflow;
+    }
+    return area;
+}
+
+void Label::Draw(HDC dc) const {
+    RECT area = TextArea();
+    const bool oneLine = IsOneLine();
     const int saved = SaveDC(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    const RECT clip = oneLine ? DrawnArea() : placePx();
+    IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
     if (look_.border) {
+        const RECT place = placePx();
         GdiObject pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
         SelectedObject selectedPen(dc, pen.get());
         SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
-        Rectangle(dc, area.left, area.top, area.right, area.bottom);
-        InflateRect(&area, -2, -2);
+        Rectangle(dc, place.left, place.top, place.right, place.bottom);
     }
     SelectedObject selectedFont(dc, Font());
     SetBkMode(dc, TRANSPARENT);
-    // Paths and file names have no blanks to wrap at: they break where the width ends.
-    const UINT format = DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | (look_.centred ? DT_CENTER : DT_LEFT);
+    const UINT format = DT_NOPREFIX | DT_NOCLIP | (look_.centred ? DT_CENTER : DT_LEFT) |
+                        (oneLine ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL);
     if (enabled_) {
         SetTextColor(dc, look_.textColour);
         DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, format);

@@ -1,7 +1,7 @@
 // A windowless label: a caption in a font of its own and a text colour, drawn on a
-// transparent background over its container, left-aligned or centred, wrapped to its
-// width; an enabled or a disabled (greyed) look and an optional single-line border.
-// Win32 only.
+// transparent background over its container, left-aligned or centred; an enabled or a
+// disabled (greyed) look and an optional single-line border. A label of one line's height
+// keeps its caption on that line; a taller one wraps it to its width. Win32 only.
 #pragma once
 #include <windows.h>
 
@@ -32,12 +32,16 @@ class Label : public WindowlessControl {
     void SetEnabled(bool enabled);
     // The height of one line of the caption in the label's font, in pixels.
     int LineHeightPx() const;
+    RECT DrawnArea() const override;
 
   protected:
     void Draw(HDC dc) const override;
 
   private:
     HFONT Font() const;
+    bool IsOneLine() const;
+    // Where the caption is drawn: inside the border, if there is one.
+    RECT TextArea() const;
 
     std::wstring caption_;
     LabelLook look_;

@@ -1,13 +1,193 @@
-// The settings dialog. For now an empty window of the dialog's title and size that closes
-// on a close request: it shows no controls and changes no settings yet.
+// The settings dialog on the form host: its window, controls and pictures, the gradient and
+// the tiled panel, and the system calls its decisions need. settings_dialog decides what
+// each handler does; this file lays the dialog out and carries the calls out.
 #include "settings/settings_dialog_win32.h"
 
-#include "settings/settings_dialog_title.h"
+#include <windows.h>
+#include <shellapi.h>
 
-void ShowSettingsDialog(FormHost& host, SettingsRecord& /*settings*/, int32_t& /*lastResult*/) {
-    constexpr int kClientWidthPx = 453;
-    constexpr int kClientHeightPx = 206;
-    Form dialog(host, kSettingsDialogTitle, FormLook{true, RGB(128, 128, 128), kClientWidthPx, kClientHeightPx},
-                FormHandlers{});
+#include <string>
+#include <vector>
+
+#include "controls/command_button_win32.h"
+#include "host/ansi_text_win32.h"
+#include "host/combo_box_win32.h"
+#include "host/control_array.h"
+#include "host/host_services_win32.h"
+#include "host/image_win32.h"
+#include "host/label_win32.h"
+#include "host/picture_box_win32.h"
+#include "host/shape_win32.h"
+#include "settings/bgm_file_chooser_win32.h"
+#include "settings/credits.h"
+#include "settings/dialog_background.h"
+#include "settings/settings_dialog.h"
+#include "settings/settings_dialog_title.h"
+#include "settings/settings_file_win32.h"
+
+namespace {
+
+constexpr int kClientWidthPx = 453;
+constexpr int kClientHeightPx = 206;
+constexpr COLORREF kStoredGrey = RGB(128, 128, 128);  // covered by the gradient
+constexpr COLORREF kSilver = RGB(192, 192, 192);      // the panel's, covered by the tile
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+PropertyStore ButtonProperties(const wchar_t* caption) {
+    PropertyStore stored;
+    stored.Write(L"Caption", std::wstring(caption), std::wstring(L"Command"));
+    return stored;
+}
+
+LabelLook Look(COLORREF colour, bool centred = false, bool border = false) {
+    return LabelLook{DialogFont(), colour, centred, border};
+}
+
+LabelLook LinkLook() {
+    LabelLook look = Look(kWhite);
+    look.font.underline = true;
+    return look;
+}
+
+class SettingsDialogWindow : public SettingsDialogPlatform {
+  public:
+    SettingsDialogWindow(FormHost& host, SettingsRecord& settings, int32_t& lastResult)
+        : host_(host), dialog_(*this, settings, lastResult) {
+        markers_.click = [this](int index) { dialog_.OnKindClicked(index); };
+        kindLabels_.click = [this](int index) { dialog_.OnKindClicked(index); };
+        // Top to bottom: audio CD, none, music file.
+        const int markerIndexes[] = {1, 0, 2};
+        const wchar_t* kindTexts[] = {L"音楽CD", L"無し", L"MP3、WAV"};
+        const int kindWidthsPx[] = {43, 23, 60};
+        for (int row = 0; row < 3; ++row) {
+            const int top = 40 + 20 * row;
+            markers_.Add(markerIndexes[row], panel_, TwipsRectOfPixels(36, top, 13, 13));
+            kindLabels_.Add(markerIndexes[row], panel_, TwipsRectOfPixels(52, top, kindWidthsPx[row], 13),
+                            kindTexts[row], Look(kBlack));
+        }
+        chooseFile_.Click = [this] { dialog_.OnChooseFileClicked(); };
+        set_.Click = [this] { dialog_.OnSetClicked(); };
+        cancel_.Click = [this] { dialog_.OnCancelClicked(); };
+        link_.pointer = LoadCursor(nullptr, IDC_HAND);
+        link_.events.click = [this] { dialog_.OnLinkClicked(); };
+        form_.SetFocusOrder({&panel_, &track_, &set_, &cancel_, &chooseFile_, &tile_});
+    }
+
+    void ShowModal() { form_.ShowModal(); }
+
+    SizeTwips ScreenSize() override {
+        const SIZE screen = ScreenSizeTwips();
+        return SizeTwips{screen.cx, screen.cy};
+    }
+    SizeTwips DialogOuterSize() override {
+        const SIZE outer = form_.OuterSizeTwips();
+        return SizeTwips{outer.cx, outer.cy};
+    }
+    void MoveDialog(int32_t leftTwips, int32_t topTwips) override {
+        const SizeTwips outer = DialogOuterSize();
+        form_.MoveTwips(leftTwips, topTwips, outer.width, outer.height);
+    }
+    void InitButtons() override {
+        for (CommandButton* button : {&chooseFile_, &set_, &cancel_}) button->Initialize();
+    }
+    int32_t TilePanel() override {
+        const std::shared_ptr<const Picture>& tile = tile_.picture();
+        const int tileWidth = tile ? tile->widthPx() : 0;
+        const int tileHeight = tile ? tile->heightPx() : 0;
+        int32_t result = 0;
+        for (const TilePosition& at : TilePositions(panel_.scaleWidthPx(), panel_.scaleHeightPx(), tileWidth, tileHeight)) {
+            result = BitBlt(panel_.surface().dc(), at.x, at.y, tileWidth, tileHeight, tile_.surface().dc(), 0, 0,
+                            SRCCOPY);
+        }
+        panel_.Refresh();
+        return result;
+    }
+    void ShowMarker(int index, bool selected) override {
+        if (markers_.Has(index)) markers_[index].SetPicture(markerPictures_[selected ? 1 : 0].picture());
+    }
+    void SetTrackBox(const std::wstring& text, const std::vector<std::wstring>& entries) override {
+        track_.SetText(text);
+        track_.ClearItems();
+        for (const std::wstring& entry : entries) track_.AddItem(entry);
+        track_.SetText(text);
+    }
+    std::wstring TrackBoxText() override { return track_.text(); }
+    void ShowFile(const std::string& ansiPath) override { fileLabel_.SetCaption(FromAnsi(ansiPath)); }
+    int32_t PointerPosition(int32_t& x, int32_t& y) override {
+        POINT pointer{};
+        const int32_t result = GetCursorPos(&pointer);
+        x = pointer.x;
+        y = pointer.y;
+        return result;
+    }
+    ScreenRect DialogFrame() override {
+        RECT frame{};
+        GetWindowRect(form_.window(), &frame);
+        return ScreenRect{frame.left, frame.top, frame.right, frame.bottom};
+    }
+    void AnimateCaption(const ScreenRect& from, const ScreenRect& to) override {
+        const RECT fromRect{from.left, from.top, from.right, from.bottom};
+        const RECT toRect{to.left, to.top, to.right, to.bottom};
+        // Skipped by design: the animation's result is not used.
+        DrawAnimatedRects(form_.window(), IDANI_CAPTION, &fromRect, &toRect);
+    }
+    void SetHourglass(bool hourglass) override {
+        host_.SetScreenPointer(hourglass ? ScreenPointer::Hourglass : ScreenPointer::Default);
+    }
+    int32_t ChooseFile(std::string& ansiPath) override {
+        return ChooseBgmFile(form_.window(), host_.instance(), ansiPath);
+    }
+    void SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
+        ::SaveSettings(settings, lastResult);
+    }
+    void Unload() override { form_.Unload(); }
+    std::wstring LinkText() override { return link_.caption(); }
+    void OpenAddress(const std::wstring& address) override {
+        // Skipped by design: an address the system cannot open is not reported.
+        ShellExecuteA(form_.window(), "open", ToAnsi(address).c_str(), "", "", SW_SHOWNORMAL);
+    }
+
+  private:
+    void DrawBackground() {
+        const int width = form_.scaleWidthPx();
+        for (const GradientRow& row : GradientRows(form_.scaleHeightPx())) {
+            form_.surface().Line(0, row.y, width, row.y, RGB(row.red, row.green, row.blue));
+        }
+        form_.Refresh();
+    }
+
+    FormHost& host_;
+    SettingsDialog dialog_;
+    Form form_{host_, kSettingsDialogTitle, FormLook{true, kStoredGrey, kClientWidthPx, kClientHeightPx},
+               FormHandlers{[this] { dialog_.Load(); }, [this] { DrawBackground(); }, nullptr,
+                            [this] { dialog_.OnUnload(); }}};
+    // The panel and what it holds, in their places relative to it.
+    PictureBox panel_{form_, TwipsRectOfPixels(16, 16, 421, 125), kSilver};  // Pic_1
+    Shape headingFrame_{panel_, TwipsRectOfPixels(8, 8, 101, 21)};
+    Label heading_{panel_, TwipsRectOfPixels(8, 12, 101, 17), L"BGM", Look(kBlack, /*centred*/ true)};
+    ControlArray<Image> markers_;     // Img_BGM
+    ControlArray<Label> kindLabels_;  // lbl_BGM
+    ComboBox track_{panel_, TwipsRectOfPixels(120, 36, 41, 20)};  // BGM_Repeat
+    Label trackLabel_{panel_, TwipsRectOfPixels(164, 40, 66, 13), L"曲目をﾘﾋﾟｰﾄ", Look(kBlack)};
+    CommandButton chooseFile_{panel_, TwipsRectOfPixels(120, 80, 29, 21), ButtonProperties(L"...")};  // Cmd_BGM
+    Label fileLabel_{panel_, TwipsRectOfPixels(152, 80, 257, 33), L"", Look(kBlack, false, /*border*/ true)};
+    // On the dialog itself.
+    CommandButton set_{form_, TwipsRectOfPixels(272, 160, 81, 25), ButtonProperties(L"設定")};
+    CommandButton cancel_{form_, TwipsRectOfPixels(356, 160, 81, 25), ButtonProperties(L"ｷｬﾝｾﾙ")};
+    Label credit_{form_, TwipsRectOfPixels(16, 152, 165, 13), kCreditLine, Look(kWhite)};
+    Label link_{form_, TwipsRectOfPixels(16, 168, 219, 13), kHomePageAddress, LinkLook()};
+    // Picture sources, placed where they are never seen.
+    PictureBox tile_{form_, TwipsRectOfPixels(32, 276, 128, 128), kSilver,
+                     Picture::FromBitmapResource(host_.instance(), "CLOUD_PICTURE")};  // Pic_Mbl
+    Image markerPictures_[2] = {
+        Image{form_, TwipsRectOfPixels(672, 28, 12, 12), Picture::FromBitmapResource(host_.instance(), "MARKER_UNSELECTED")},
+        Image{form_, TwipsRectOfPixels(672, 44, 12, 12), Picture::FromBitmapResource(host_.instance(), "MARKER_SELECTED")}};  // Img_Ra
+};
+
+}  // namespace
+
+void ShowSettingsDialog(FormHost& host, SettingsRecord& settings, int32_t& lastResult) {
+    SettingsDialogWindow dialog(host, settings, lastResult);
     dialog.ShowModal();
 }

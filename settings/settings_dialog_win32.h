@@ -1,4 +1,5 @@
-// The settings dialog "<Vaporquill>", shown modally and without owner. Win32 only.
+// The settings dialog "<Vaporquill>" (Cirrovance_P), shown modally and without owner.
+// Win32 only.
 #pragma once
 #include <cstdint>
 
@@ -6,5 +7,5 @@
 #include "settings/settings_record.h"
 
 // Returns when the dialog has closed. Only the dialog changes the record; it writes it
-// back with SaveSettings when the user confirms.
+// back with SaveSettings when the user confirms with "設定".
 void ShowSettingsDialog(FormHost& host, SettingsRecord& settings, int32_t& lastResult);

@@ -76,6 +76,11 @@ mkdir -p "$fonts_dir"
 for font in /usr/share/wine/fonts/marlett.ttf; do
   [ -f "$font" ] && cp -u "$font" "$fonts_dir/"
 done
+# WINE: the dialogs ask for "ＭＳ Ｐゴシック", a proportional Japanese font that Wine lacks;
+# left alone it falls back to the fixed-pitch IPAGothic, whose wider captions break or get
+# cut in labels laid out for the original. IPAPGothic (fonts-ipafont-gothic) is the
+# proportional one, close to the original's widths.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
 wineserver -w
 
 acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' | awk '/ACP/ {print $NF}')

@@ -22,27 +22,6 @@ std::string UnixToWindows(std::string path) {
     return "Z:" + path;
 }
 
-// The profile writes of the test's children as Wine traces them (wine_exec_traced.sh
-// sends the trace to a file): section, key and value with non-ASCII characters as "\" and
-// four hex digits, for the settings file of one folder.
-std::vector<std::string> TracedProfileWrites(const std::string& folderName) {
-    const char* unixPath = std::getenv("VQ_WINE_TRACE");
-    if (!unixPath) return {};
-    std::string path = std::string("Z:") + unixPath;
-    for (char& c : path) if (c == '/') c = '\\';
-    const std::string text = wintest::ReadFileBytes(path).value_or("");
-    const std::string marker = ":trace:profile:WritePrivateProfileStringW (";
-    std::vector<std::string> writes;
-    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1)) {
-        const size_t begin = at + marker.size();
-        const std::string line = text.substr(begin, text.find('\n', begin) - begin);
-        const size_t pathAt = line.rfind(", L\"");
-        if (pathAt == std::string::npos || line.find(folderName, pathAt) == std::string::npos) continue;
-        writes.push_back(line.substr(0, pathAt));
-    }
-    return writes;
-}
-
 class SettingsFile : public testing::Test {
   protected:
     void SetUp() override {
@@ -93,7 +72,7 @@ TEST_F(SettingsFile, NumbersArePassedWithTheirSignPosition) {
     const std::string kind = "L\"Section\", L\"BGM\\533a\\5206\", ";
     const std::string repeat = "L\"Section\", L\"BGM\\ff98\\ff8b\\ff9f\\ff70\\ff84\", ";
     const std::string file = "L\"Section\", L\"BGM\\ff8c\\ff67\\ff72\\ff99\", ";
-    EXPECT_EQ(TracedProfileWrites(folderName),
+    EXPECT_EQ(wintest::TracedProfileWrites(folderName),
               (std::vector<std::string>{kind + "L\" 2\"", repeat + "L\" 0\"", file + "L\"C:\\\\x.mp3\"",
                                         kind + "L\" 1\"", repeat + "L\"-3\"", file + "L\"\""}));
 }

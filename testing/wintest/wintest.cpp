@@ -309,12 +309,70 @@ Screenshot CaptureScreen() {
     });
 }
 
+uint32_t ScreenPixel(POINT screen) {
+    HDC dc = GetDC(nullptr);
+    const COLORREF c = GetPixel(dc, screen.x, screen.y);
+    ReleaseDC(nullptr, dc);
+    return (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+}
+
 Screenshot PrintClient(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     return Capture(client.right, client.bottom, [&](HDC memory, HDC) {
         SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
     });
+}
+
+namespace {
+
+void SendMouse(DWORD flags, POINT screen = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void MovePointerTo(POINT screen) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen); }
+void PressLeftButton() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+void ReleaseLeftButton() { SendMouse(MOUSEEVENTF_LEFTUP); }
+
+void ClickAt(POINT screen) {
+    MovePointerTo(screen);
+    PressLeftButton();
+    ReleaseLeftButton();
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT keys[2]{};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+std::vector<std::string> TracedProfileWrites(const std::string& folderName) {
+    const char* unixPath = std::getenv("VQ_WINE_TRACE");
+    if (!unixPath) return {};
+    std::string path = std::string("Z:") + unixPath;
+    for (char& c : path) if (c == '/') c = '\\';
+    const std::string text = ReadFileBytes(path).value_or("");
+    const std::string marker = ":trace:profile:WritePrivateProfileStringW (";
+    std::vector<std::string> writes;
+    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1)) {
+        const size_t begin = at + marker.size();
+        const std::string line = text.substr(begin, text.find('\n', begin) - begin);
+        const size_t pathAt = line.rfind(", L\"");
+        if (pathAt == std::string::npos || line.find(folderName, pathAt) == std::string::npos) continue;
+        writes.push_back(line.substr(0, pathAt));
+    }
+    return writes;
 }
 
 std::wstring Widen(const std::string& text, UINT codePage) {

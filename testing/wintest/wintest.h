@@ -79,9 +79,24 @@ struct Screenshot {
     bool SaveBmp(const std::string& path) const;  // for a person to look at
 };
 Screenshot CaptureScreen();
+// One pixel of the screen, 0xRRGGBB.
+uint32_t ScreenPixel(POINT screen);
 // What a window's client area shows, as the window prints it (WM_PRINTCLIENT): its own
 // drawing, whatever lies over it on the screen and wherever Wine puts it.
 Screenshot PrintClient(HWND window);
+
+// Real mouse input (SendInput), as a user's hand gives it, at screen positions.
+void MovePointerTo(POINT screen);
+void PressLeftButton();
+void ReleaseLeftButton();
+void ClickAt(POINT screen);
+// A key pressed and released (SendInput), as a user types it.
+void PressKey(WORD virtualKey);
+
+// The profile writes of the test's children as Wine traces them (a test registered with
+// TRACE profile): section, key and value with non-ASCII characters as "\" and four hex
+// digits, for the settings file of the named folder, in the order they were made.
+std::vector<std::string> TracedProfileWrites(const std::string& folderName);
 
 // Text conversion at the test's edge.
 std::wstring Widen(const std::string& text, UINT codePage = CP_ACP);

@@ -1,0 +1,43 @@
+// The open-file dialog for the music file; see bgm_file_chooser_win32.h.
+#include "settings/bgm_file_chooser_win32.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "host/ansi_text_win32.h"
+
+namespace {
+
+// The record as the system's oldest ANSI form of it is: 76 bytes, all other fields zero.
+constexpr DWORD kOpenFileRecordBytes = 76;
+constexpr size_t kPathBufferBytes = 255;
+
+}  // namespace
+
+int32_t ChooseBgmFile(HWND owner, HINSTANCE instance, std::string& path) {
+    // One pair, description then pattern, NUL-separated, the list ended by an empty string.
+    std::string filter = ToAnsi(L"BGMﾌｧｲﾙ (MP3 WAV)");
+    filter.push_back('\0');
+    filter += "*.MP3;*.WAV";
+    filter.push_back('\0');
+    filter.push_back('\0');
+    const std::string title = ToAnsi(L"ﾌｧｲﾙを選択");
+    std::vector<char> file(kPathBufferBytes, '\0');
+    std::vector<char> fileTitle(kPathBufferBytes, '\0');
+
+    OPENFILENAMEA record{};
+    record.lStructSize = kOpenFileRecordBytes;
+    record.hwndOwner = owner;
+    record.hInstance = instance;
+    record.lpstrFilter = filter.c_str();
+    record.lpstrFile = file.data();
+    record.nMaxFile = static_cast<DWORD>(file.size());
+    record.lpstrFileTitle = fileTitle.data();
+    record.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
+    record.lpstrTitle = title.c_str();
+    const int32_t result = GetOpenFileNameA(&record);
+    // Read up to its first NUL, never past the buffer.
+    if (result > 0) path.assign(file.data(), strnlen(file.data(), file.size()));
+    return result;
+}
