@@ -20,7 +20,8 @@ ComboBox::ComboBox(Container& container, const TwipsRect& place, FontSpec font)
 }
 
 ComboBox::~ComboBox() {
-    if (window_) DestroyWindow(window_);
+    // The window has usually gone with its form already.
+    if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
 void ComboBox::CreateIn(HWND parent) {

@@ -192,6 +192,16 @@ void Container::SizeSurface(int widthPx, int heightPx) {
 
 void Container::OnCreated() { SizeSurface(scaleWidthPx(), scaleHeightPx()); }
 
+void Container::CreateAsChild(HWND parent, const RECT& place) {
+    if (window_) return;
+    if (!CreateHostWindow(0, FormHost::kControlClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                          place, parent)) {
+        return;
+    }
+    CreateChildWindows();
+    ArmTimers();
+}
+
 void Container::CreateChildWindows() {
     for (WindowedControl* control : windowed_) control->CreateIn(window_);
 }

@@ -54,6 +54,9 @@ class Container : public HostWindow {
     void OnCreated() override;
     // Creates the windows of the windowed controls, once this window exists.
     void CreateChildWindows();
+    // A container that is itself a control (picture box, user control): its child
+    // window at its place in the parent, then its own controls' and timers.
+    void CreateAsChild(HWND parent, const RECT& place);
     virtual void OnResized() { RunHandler(events.resize); }
     // Whether a left press gives this window the keyboard focus.
     virtual bool TakesFocusOnClick() const { return false; }

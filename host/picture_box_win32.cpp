@@ -3,7 +3,6 @@
 
 #include <utility>
 
-#include "host/form_host_win32.h"
 
 PictureBox::PictureBox(Container& container, const TwipsRect& place, COLORREF background,
                        std::shared_ptr<const Picture> picture)
@@ -13,12 +12,4 @@ PictureBox::PictureBox(Container& container, const TwipsRect& place, COLORREF ba
     if (container.window()) CreateIn(container.window());
 }
 
-void PictureBox::CreateIn(HWND parent) {
-    if (window()) return;
-    if (!CreateHostWindow(0, FormHost::kControlClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                          placePx(), parent)) {
-        return;
-    }
-    CreateChildWindows();
-    ArmTimers();
-}
+void PictureBox::CreateIn(HWND parent) { CreateAsChild(parent, placePx()); }

@@ -1,7 +1,6 @@
 // User controls; see user_control_win32.h.
 #include "host/user_control_win32.h"
 
-#include "host/form_host_win32.h"
 
 UserControl::UserControl(Container& container, const TwipsRect& place)
     : Container(container.host(), GetSysColor(COLOR_BTNFACE)), WindowedControl(container, place) {
@@ -19,15 +18,7 @@ void UserControl::PropertyChanged(std::wstring_view name) {
 
 void UserControl::RaiseEvent(const std::function<void()>& containerHandler) { RunHandler(containerHandler); }
 
-void UserControl::CreateIn(HWND parent) {
-    if (window()) return;
-    if (!CreateHostWindow(0, FormHost::kControlClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                          placePx(), parent)) {
-        return;
-    }
-    CreateChildWindows();
-    ArmTimers();
-}
+void UserControl::CreateIn(HWND parent) { CreateAsChild(parent, placePx()); }
 
 void UserControl::PaintBackground(HDC target, const RECT& area) {
     if (backStyle_ == kOpaqueBackground) {

@@ -14,19 +14,7 @@ namespace {
 
 constexpr DWORD kGenerousMs = 30000;
 
-bool RunUntil(const std::function<bool()>& done, DWORD timeoutMs = kGenerousMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start >= timeoutMs) return false;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
+bool RunUntil(const std::function<bool()>& done) { return wintest::PumpUntil(done, kGenerousMs); }
 
 // What the button shows: its surface with the caption over it, as it would be painted.
 class ButtonPixels {

@@ -21,19 +21,7 @@ namespace {
 
 constexpr DWORD kGenerousMs = 30000;
 
-bool RunUntil(const std::function<bool()>& done, DWORD timeoutMs = kGenerousMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start >= timeoutMs) return false;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
+bool RunUntil(const std::function<bool()>& done) { return wintest::PumpUntil(done, kGenerousMs); }
 
 // A 4 x 3 picture: red on the left half, blue on the right.
 std::shared_ptr<const Picture> RedBluePicture() {

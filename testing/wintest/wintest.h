@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -104,5 +105,9 @@ std::string Narrow(const std::wstring& text, UINT codePage = CP_ACP);
 std::string Utf8(const std::wstring& text);
 
 void SleepMs(DWORD ms);
+
+// Runs a message loop for the test's own windows, as a program does, until done() holds
+// or the time is up; false when it never held.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 }  // namespace wintest
