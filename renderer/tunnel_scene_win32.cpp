@@ -1,23 +1,12 @@
-// GL calls of the tunnel scene. Everything numeric comes from the portable flight and
-// geometry; this file only hands the numbers to OpenGL 1.1 in immediate mode.
+// The tunnel scene in the renderer program: the texture file with its failure message, the
+// flight, and the frame's grid handed to the shared GL drawing (tunnel_gl_drawing).
 #include "tunnel_scene_win32.h"
 
-#include <GL/glu.h>
+#include <windows.h>
 
 #include "bmp_file_win32.h"
-#include "projection.h"
 
 namespace tunnel {
-
-void SetProjection(int width, int height) {
-    const ProjectionShape shape = ProjectionFor(width, height);
-    glViewport(0, 0, shape.viewportWidth, shape.viewportHeight);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, shape.aspect, 1.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
 
 GLuint BuildCloudTexture(const std::string& path) {
     const bmp::BitmapRead bitmap = ReadBitmapFile(path);
@@ -27,64 +16,22 @@ GLuint BuildCloudTexture(const std::string& path) {
         // The window and context are left to the end of the process to release.
         ExitProcess(1);
     }
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);  // band brightness darkens it
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    // The default unpack alignment of 4 reads padded rows; the buffer covers all of them.
-    // The wrap stays GL_REPEAT: the scene's coordinates run past 0 and 1.
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, bitmap.width, bitmap.height, GL_RGB, GL_UNSIGNED_BYTE, bitmap.pixels.data());
-    return texture;
+    return UploadCloudTexture(bitmap);
 }
 
 void TunnelScene::Prepare(const std::string& texturePath) {
-    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-    glShadeModel(GL_SMOOTH);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glEnable(GL_TEXTURE_2D);
+    SetSceneState();
     cloudTexture_ = BuildCloudTexture(texturePath);
     ResetTunnelAnimation(flight_);
 }
 
 void TunnelScene::DrawFrame(GridMethod method) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -kEyeDistance);
-    const double time = flight_.time;
     if (method == GridMethod::PerRing) {
-        ComputeTunnelFrame(time, frame_);
+        ComputeTunnelFrame(flight_.time, frame_);
     } else {
-        ComputeTunnelGridDirect(time, frame_);
+        ComputeTunnelGridDirect(flight_.time, frame_);
     }
-    for (int j = 0; j < kDrawnBands; ++j) {
-        const float nearRow = frame_.ringTexRow[j];
-        const float farRow = frame_.ringTexRow[j + 1];
-        const float brightness = BandBrightness(j);
-        glColor3f(brightness, brightness, brightness);
-        glBegin(GL_QUADS);
-        for (int k = 0; k < kSides; ++k) {
-            const float sa = AroundTexCoord(k);
-            const float sb = AroundTexCoord(k + 1);
-            const Vertex& a = frame_.grid[k][j];
-            const Vertex& b = frame_.grid[k + 1][j];
-            const Vertex& c = frame_.grid[k + 1][j + 1];
-            const Vertex& d = frame_.grid[k][j + 1];
-            glTexCoord2f(sa, nearRow);
-            glVertex3f(a.x, a.y, a.z);
-            glTexCoord2f(sb, nearRow);
-            glVertex3f(b.x, b.y, b.z);
-            glTexCoord2f(sb, farRow);
-            glVertex3f(c.x, c.y, c.z);
-            glTexCoord2f(sa, farRow);
-            glVertex3f(d.x, d.y, d.z);
-        }
-        glEnd();
-    }
+    DrawTunnel(frame_);
 }
 
 }  // namespace tunnel

@@ -1,21 +1,16 @@
-// The tunnel's GL side: projection, one-time scene set-up with the cloud texture, and the
-// immediate-mode drawing of each frame from the portable flight and grid.
+// The renderer's tunnel scene: one-time set-up with the cloud texture file, the flight, and
+// each frame's grid drawn through the shared GL drawing (tunnel_gl_drawing).
 #pragma once
-#include <windows.h>
-#include <GL/gl.h>
-
 #include <string>
 
 #include "flight.h"
 #include "tunnel_geometry.h"
+#include "tunnel_gl_drawing.h"
 
 namespace tunnel {
 
 // The texture file the front end writes before it starts the renderer.
 constexpr const char* kCloudTexturePath = "c:\\q_vosk\\Cirrovance.bmp";
-
-// SetProjection: viewport and a 45-degree perspective for a window of this size.
-void SetProjection(int width, int height);
 
 // How the grid is computed each frame; the per-vertex formula is only for the benchmark.
 enum class GridMethod { PerRing, PerVertex };
