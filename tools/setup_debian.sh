@@ -19,6 +19,7 @@ packages=(
   mingw-w64 g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
+  libosmesa6-dev libglu1-mesa-dev libjpeg62-turbo-dev
   xvfb x11-utils imagemagick
   locales fonts-ipafont-gothic fonts-wine
 )
