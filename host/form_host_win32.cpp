@@ -119,6 +119,11 @@ bool Form::Load() {
                               RECT{left, top, left + width, top + height}, nullptr)) {
             return false;
         }
+        // NOTE: the system gives a caption to any top-level window created without WS_POPUP, so
+        // a borderless form is created as a popup and then drops the bit. Without it the form is
+        // a plain frameless window that adding WS_CHILD alone turns into a proper child (the
+        // preview in its host): GetParent answers a popup with its owner, not its parent.
+        if (!look_.hasCaption) SetWindowLongA(window_, GWL_STYLE, GetWindowLongA(window_, GWL_STYLE) & ~WS_POPUP);
         CreateChildWindows();
     }
     ArmTimers();

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "host/encoded_picture_win32.h"
 #include "host/gdi_objects_win32.h"
 
 Picture::~Picture() { DeleteObject(bitmap_); }
@@ -39,6 +40,17 @@ std::shared_ptr<const Picture> Picture::FromBitmapResource(HINSTANCE module, con
     const auto stored = PictureFromBitmapFile(
         std::string_view(static_cast<const char*>(bytes), SizeofResource(module, found)));
     return stored ? FromStored(*stored) : nullptr;
+}
+
+std::shared_ptr<const Picture> Picture::FromEncodedResource(HINSTANCE module, const char* name) {
+    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
+    if (!found) return nullptr;
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return nullptr;
+    const DecodedBitmap decoded = DecodeWithSystemLoader(bytes, SizeofResource(module, found));
+    if (!decoded.bitmap) return nullptr;
+    return std::shared_ptr<const Picture>(new Picture(decoded.bitmap, decoded.widthPx, decoded.heightPx));
 }
 
 bool Picture::CopyTo(HDC target, const RECT& destination, const RECT& source) const {

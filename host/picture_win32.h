@@ -18,6 +18,9 @@ class Picture {
     // A 24-bit bitmap file kept as an RCDATA resource of the module; nothing when it is
     // missing or damaged.
     static std::shared_ptr<const Picture> FromBitmapResource(HINSTANCE module, const char* name);
+    // A picture file in a format the system's picture loader reads (a JPEG), kept as an
+    // RCDATA resource of the module; nothing when it is missing or cannot be decoded.
+    static std::shared_ptr<const Picture> FromEncodedResource(HINSTANCE module, const char* name);
 
     int widthPx() const { return width_; }
     int heightPx() const { return height_; }

@@ -98,8 +98,14 @@ TEST_F(FormHostTest, AFormDestroyedWithItsParentUnloadsAndEndsTheProgramLoop) {
     Form child(host_, "VqTest_Child", FormLook{false, RGB(0, 0, 0), 50, 50}, LoggingHandlers(log));
     parent.Show();
     child.Load();
-    SetWindowLongA(child.window(), GWL_STYLE, (GetWindowLongA(child.window(), GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
+    // A borderless form is frameless and no popup, so WS_CHILD alone makes it a proper child.
+    RECT outer{};
+    GetWindowRect(child.window(), &outer);
+    EXPECT_EQ(outer.right - outer.left, 50);
+    EXPECT_EQ(outer.bottom - outer.top, 50);
+    SetWindowLongA(child.window(), GWL_STYLE, GetWindowLongA(child.window(), GWL_STYLE) | WS_CHILD);
     SetParent(child.window(), parent.window());
+    EXPECT_EQ(GetParent(child.window()), parent.window());
     DestroyWindow(parent.window());
     EXPECT_FALSE(child.IsLoaded());
     EXPECT_EQ(log, (Log{"load", "unload"}));
