@@ -1,14 +1,33 @@
-// The preview form. For now a black borderless child window of the host's size: the
-// still picture is not drawn yet.
+// The preview form Cirrovance_R, "Preview Window": borderless and black, with the image
+// Img_Prev holding the still picture of the tunnel at its natural size. ShowPreview makes it a
+// child of the display settings' preview pane (the host window) and shows it there.
 #include "frontend/preview_form_win32.h"
 
 #include "frontend/window_titles.h"
 #include "host/host_services_win32.h"
+#include "host/image_win32.h"
+#include "host/picture_win32.h"
+#include "host/twips.h"
+
+namespace {
+
+// The picture stored with the form: a baseline JPEG kept as the program's resource, decoded
+// by the system's own picture loader.
+constexpr const char* kPreviewPictureResource = "PREVIEW_PICTURE";
+
+}  // namespace
 
 struct PreviewForm::Parts {
     explicit Parts(FormHost& host)
-        : form(host, kPreviewFormTitle, FormLook{false, RGB(0, 0, 0), 0, 0}, FormHandlers{}) {}
+        : form(host, kPreviewFormTitle, FormLook{false, RGB(0, 0, 0), 0, 0},
+               FormHandlers{[this, &host] {
+                                Img_Prev.SetPicture(
+                                    Picture::FromEncodedResource(host.instance(), kPreviewPictureResource));
+                            },
+                            nullptr, nullptr, nullptr}),
+          Img_Prev(form, TwipsRect{}) {}
     Form form;
+    Image Img_Prev;
 };
 
 PreviewForm::PreviewForm(FormHost& host) : parts_(std::make_unique<Parts>(host)) {}
@@ -20,13 +39,19 @@ void PreviewForm::ShowPreview(int32_t hostWindow) {
     // NOTE: with no host window (0, or a number that names none) nothing could ever end
     // a hidden preview; the program ends instead of lingering unseen.
     if (!host || !IsWindow(host)) EndProgram();
+    // Skipped by design: a host that cannot give its rectangle leaves it all zero.
     RECT hostRect{};
     GetWindowRect(host, &hostRect);
+    const int widthPx = hostRect.right - hostRect.left;
+    const int heightPx = hostRect.bottom - hostRect.top;
     Form& form = parts_->form;
-    if (!form.Load()) return;
-    // NOTE: the popup bit goes too: a popup answers GetParent with its owner, not the host.
-    SetWindowLongA(form.window(), GWL_STYLE, (GetWindowLongA(form.window(), GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
-    SetParent(form.window(), host);
-    MoveWindow(form.window(), 0, 0, hostRect.right - hostRect.left, hostRect.bottom - hostRect.top, TRUE);
+    if (!form.Load()) return;  // no window: nothing is loaded, and the program ends
+    HWND window = form.window();
+    // Only WS_CHILD is added: a borderless form is no popup (see Form::Load), so this makes it
+    // a proper child of the host once the host is its parent.
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_CHILD);
+    SetParent(window, host);
+    MoveWindow(window, 0, 0, widthPx, heightPx, TRUE);
+    parts_->Img_Prev.Move(TwipsRectOfPixels(0, 0, widthPx, heightPx));
     form.Show();
 }

@@ -13,8 +13,9 @@ class PreviewForm {
     PreviewForm(const PreviewForm&) = delete;
     PreviewForm& operator=(const PreviewForm&) = delete;
 
-    // Makes the form a child of the host window, of the host's size, and shows it. The
-    // form unloads, and the program ends, when the host destroys its window.
+    // Makes the form a child of the host window, of the host's size, with the picture in its
+    // top-left corner, and shows it. The form unloads, and the program ends, when the host
+    // destroys its window; a host of 0 or one that names no window ends the program at once.
     void ShowPreview(int32_t hostWindow);
 
   private:

@@ -1,9 +1,11 @@
 // The screen saver program under Wine with code page 932: every start mode, the refusal
 // of a second start, the message for a missing renderer file, and the forms it hands over
-// to (for now the least that lets each path run).
+// to as another program sees them (the preview form's pixels: preview_form_e2e_test).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "wintest/wintest.h"
@@ -228,36 +230,77 @@ TEST_F(FrontEnd, TheSystemEndingTheSessionEndsTheSaver) {
 
 // --- Preview mode ---------------------------------------------------------------------------------
 
-class PreviewMode : public FrontEnd, public testing::WithParamInterface<const char*> {};
+double NowMs() {
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Waits on the process itself, handling the test's own window messages meanwhile (the host
+// window is the test's); true once it has ended within the time.
+bool WaitForEndPumping(const wintest::ChildProcess& program, DWORD timeoutMs) {
+    const double startMs = NowMs();
+    HANDLE process = program.handle();
+    for (;;) {
+        PumpMessages();
+        if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) return true;
+        const double elapsedMs = NowMs() - startMs;
+        if (elapsedMs >= timeoutMs) return false;
+        MsgWaitForMultipleObjects(1, &process, FALSE, timeoutMs - static_cast<DWORD>(elapsedMs), QS_ALLINPUT);
+    }
+}
+
+struct PreviewCase {
+    const char* switchText;  // the host's number follows
+    int width;
+    int height;
+};
+
+class PreviewMode : public FrontEnd, public testing::WithParamInterface<PreviewCase> {};
 
 TEST_P(PreviewMode, PutsTheFormIntoTheHostAndEndsWhenTheHostGoes) {
+    const int width = GetParam().width;
+    const int height = GetParam().height;
     const std::string folder = InstallWithRendererFile("preview_mode");
-    TestWindow host("Display settings preview", /*visible*/ true, 200, 150);
-    auto program = StartSaver(folder, std::string(GetParam()) + host.NumberText());
+    TestWindow host("Display settings preview", /*visible*/ true, width, height);
+    auto program = StartSaver(folder, std::string(GetParam().switchText) + host.NumberText());
     ASSERT_TRUE(program.has_value());
     HWND preview = nullptr;
     ASSERT_TRUE(WaitPumping([&] { return (preview = FindWindowExA(host.get(), nullptr, nullptr, "Preview Window")) != nullptr; },
                             kWindowAppearsMs));
     EXPECT_EQ(wintest::WindowProcessId(preview), program->id());
-    EXPECT_EQ(GetParent(preview), host.get());
-    EXPECT_TRUE(GetWindowLongA(preview, GWL_STYLE) & WS_CHILD);
     RECT hostRect{}, previewRect{};
     GetWindowRect(host.get(), &hostRect);
     ASSERT_TRUE(WaitPumping([&] {
         GetWindowRect(preview, &previewRect);
-        return IsWindowVisible(preview) && previewRect.right - previewRect.left == 200;
+        return IsWindowVisible(preview) && previewRect.right - previewRect.left == width;
     }, kWindowAppearsMs)) << "the preview is not shown at the host's size";
+    EXPECT_EQ(GetParent(preview), host.get()) << "a proper child answers with its parent";
+    const LONG style = GetWindowLongA(preview, GWL_STYLE);
+    EXPECT_TRUE(style & WS_CHILD);
+    EXPECT_FALSE(style & WS_POPUP);
     EXPECT_EQ(previewRect.left, hostRect.left);
     EXPECT_EQ(previewRect.top, hostRect.top);
-    EXPECT_EQ(previewRect.bottom - previewRect.top, 150);
+    EXPECT_EQ(previewRect.bottom - previewRect.top, height);
+    RECT client{};
+    GetClientRect(preview, &client);
+    EXPECT_EQ(client.right, width) << "no border";
+    EXPECT_EQ(client.bottom, height) << "no caption";
     EXPECT_FALSE(wintest::FileExists(kExchangeFolder));
 
+    // NOTE: DestroyWindow may return only once the preview's own thread has destroyed the
+    // child, so the time runs from before the call.
+    const double destroyedAtMs = NowMs();
     host.Destroy();
-    EXPECT_TRUE(WaitPumping([&] { return !program->IsRunning(); }, kProgramEndsMs))
-        << "the program outlived its host window";
+    ASSERT_TRUE(WaitForEndPumping(*program, kProgramEndsMs)) << "the program outlived its host window";
+    const double endedAfterMs = NowMs() - destroyedAtMs;
+    RecordProperty("ended_after_host_ms", std::to_string(endedAfterMs));
+    std::printf("the program ended %.1f ms after its host window was destroyed\n", endedAfterMs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, PreviewMode, testing::Values("/p ", "/p:", "/P  "));
+INSTANTIATE_TEST_SUITE_P(Forms, PreviewMode, testing::Values(
+    PreviewCase{"/p ", 152, 112}, PreviewCase{"/p:", 300, 200}, PreviewCase{"/P  ", 80, 60}));
 
 class PreviewWithoutHost : public FrontEnd, public testing::WithParamInterface<const char*> {};
 
