@@ -87,19 +87,37 @@ int ChannelDistance(uint32_t a, uint32_t b) {
     return most;
 }
 
-// Each window style change of the test's thread (WM_STYLECHANGED for GWL_STYLE), in order.
-struct StyleChange {
+// What the windows of the test's thread were told while the preview was set up, in order: the
+// style changes (WM_STYLECHANGED for GWL_STYLE), the size changes and the showing, each with
+// the window's parent at that moment.
+struct WindowNotice {
     HWND window;
-    DWORD before;
-    DWORD after;
+    UINT message;
+    HWND parent;
+    DWORD styleBefore;  // style changes only
+    DWORD styleAfter;
+    SIZE size;  // WM_WINDOWPOSCHANGED only
 };
-std::vector<StyleChange> g_styleChanges;
+std::vector<WindowNotice> g_notices;
 
-LRESULT CALLBACK RecordStyleChanges(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK RecordNotices(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_STYLECHANGED && static_cast<int>(call->wParam) == GWL_STYLE) {
-        const auto* styles = reinterpret_cast<const STYLESTRUCT*>(call->lParam);
-        g_styleChanges.push_back({call->hwnd, styles->styleOld, styles->styleNew});
+    if (code == HC_ACTION) {
+        WindowNotice notice{call->hwnd, call->message, GetParent(call->hwnd), 0, 0, {0, 0}};
+        if (call->message == WM_STYLECHANGED && static_cast<int>(call->wParam) == GWL_STYLE) {
+            const auto* styles = reinterpret_cast<const STYLESTRUCT*>(call->lParam);
+            notice.styleBefore = styles->styleOld;
+            notice.styleAfter = styles->styleNew;
+            g_notices.push_back(notice);
+        } else if (call->message == WM_WINDOWPOSCHANGED) {
+            const auto* place = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+            if (!(place->flags & SWP_NOSIZE)) {
+                notice.size = SIZE{place->cx, place->cy};
+                g_notices.push_back(notice);
+            }
+        } else if (call->message == WM_SHOWWINDOW && call->wParam) {
+            g_notices.push_back(notice);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -146,8 +164,8 @@ class PreviewInHost : public testing::TestWithParam<HostSize> {
         ASSERT_EQ(reference_->width, 152);
         ASSERT_EQ(reference_->height, 112);
         ASSERT_TRUE(host_.get());
-        g_styleChanges.clear();
-        hook_ = SetWindowsHookExA(WH_CALLWNDPROC, RecordStyleChanges, nullptr, GetCurrentThreadId());
+        g_notices.clear();
+        hook_ = SetWindowsHookExA(WH_CALLWNDPROC, RecordNotices, nullptr, GetCurrentThreadId());
         ASSERT_TRUE(hook_);
         preview_.ShowPreview(host_.Number());
         UnhookWindowsHookEx(hook_);
@@ -208,17 +226,33 @@ TEST_P(PreviewInHost, IsAVisibleChildCoveringTheHost) {
 }
 
 TEST_P(PreviewInHost, GetsOnlyWsChildAddedToItsLoadedStyle) {
-    std::vector<StyleChange> changes;
-    for (const StyleChange& change : g_styleChanges) {
-        if (change.window == form_) changes.push_back(change);
+    const WindowNotice* made = nullptr;  // the last style change is the preview's
+    for (const WindowNotice& notice : g_notices) {
+        if (notice.window == form_ && notice.message == WM_STYLECHANGED) made = &notice;
     }
-    ASSERT_FALSE(changes.empty());
-    // The last change is the preview's; earlier ones belong to loading the form.
-    const StyleChange& made = changes.back();
-    EXPECT_EQ(made.after, made.before | WS_CHILD) << std::hex << made.before << " -> " << made.after;
-    EXPECT_FALSE(made.before & WS_CHILD) << "loaded as a top-level form";
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(form_, GWL_STYLE)), made.after | WS_VISIBLE)
-        << "then only shown";
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made->styleAfter, made->styleBefore | WS_CHILD) << std::hex << made->styleBefore << " -> " << made->styleAfter;
+    EXPECT_FALSE(made->styleBefore & WS_CHILD) << "loaded as a top-level form";
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(form_, GWL_STYLE)), made->styleAfter | WS_VISIBLE) << "then only shown";
+}
+
+TEST_P(PreviewInHost, TakesItsStepsInOrder) {
+    // The style changes before the host becomes the parent; the host's size comes while the
+    // host is the parent; the showing comes last.
+    std::vector<std::string> steps;
+    for (const WindowNotice& notice : g_notices) {
+        if (notice.window != form_) continue;
+        const bool inHost = notice.parent == host_.get();
+        if (notice.message == WM_STYLECHANGED && (notice.styleAfter & WS_CHILD)) {
+            steps.push_back(inHost ? "WS_CHILD added in the host" : "WS_CHILD added");
+        } else if (notice.message == WM_WINDOWPOSCHANGED && notice.size.cx == GetParam().width &&
+                   notice.size.cy == GetParam().height) {
+            steps.push_back(inHost ? "host's size in the host" : "host's size outside the host");
+        } else if (notice.message == WM_SHOWWINDOW) {
+            steps.push_back(inHost ? "shown in the host" : "shown outside the host");
+        }
+    }
+    EXPECT_EQ(steps, (std::vector<std::string>{"WS_CHILD added", "host's size in the host", "shown in the host"}));
 }
 
 TEST_P(PreviewInHost, ShowsThePictureAtItsNaturalSizeAndBlackBeyond) {
