@@ -3,10 +3,25 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "host/encoded_picture_win32.h"
 #include "host/gdi_objects_win32.h"
+
+namespace {
+
+// The bytes of an RCDATA resource of the module, which live as long as the module.
+std::optional<std::string_view> ResourceBytes(HINSTANCE module, const char* name) {
+    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
+    if (!found) return std::nullopt;
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return std::nullopt;
+    return std::string_view(static_cast<const char*>(bytes), SizeofResource(module, found));
+}
+
+}  // namespace
 
 Picture::~Picture() { DeleteObject(bitmap_); }
 
@@ -32,23 +47,16 @@ std::shared_ptr<const Picture> Picture::FromStored(const StoredPicture& picture)
 }
 
 std::shared_ptr<const Picture> Picture::FromBitmapResource(HINSTANCE module, const char* name) {
-    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
-    if (!found) return nullptr;
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    const auto bytes = ResourceBytes(module, name);
     if (!bytes) return nullptr;
-    const auto stored = PictureFromBitmapFile(
-        std::string_view(static_cast<const char*>(bytes), SizeofResource(module, found)));
+    const auto stored = PictureFromBitmapFile(*bytes);
     return stored ? FromStored(*stored) : nullptr;
 }
 
 std::shared_ptr<const Picture> Picture::FromEncodedResource(HINSTANCE module, const char* name) {
-    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
-    if (!found) return nullptr;
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    const auto bytes = ResourceBytes(module, name);
     if (!bytes) return nullptr;
-    const DecodedBitmap decoded = DecodeWithSystemLoader(bytes, SizeofResource(module, found));
+    const DecodedBitmap decoded = DecodeWithSystemLoader(bytes->data(), bytes->size());
     if (!decoded.bitmap) return nullptr;
     return std::shared_ptr<const Picture>(new Picture(decoded.bitmap, decoded.widthPx, decoded.heightPx));
 }

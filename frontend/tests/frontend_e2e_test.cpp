@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "test_window.h"
 #include "wintest/wintest.h"
 
 namespace {
@@ -19,15 +20,6 @@ constexpr DWORD kProgramEndsMs = 30000;
 const wchar_t* const kRendererMissingText = L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！";
 const char* const kExchangeFolder = "C:\\q_vosk";
 
-// Handles the messages sent to the test's own windows while it waits.
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 bool WaitPumping(const std::function<bool()>& done, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
@@ -37,36 +29,6 @@ bool WaitPumping(const std::function<bool()>& done, DWORD timeoutMs) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
 }
-
-// A top-level window of the test's own, standing in for another instance's window, the
-// renderer's window or the display settings' preview pane.
-class TestWindow {
-  public:
-    TestWindow(const char* title, bool visible, int width = 152, int height = 112) {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "VqTestWindow";
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        RegisterClassA(&windowClass);  // a second registration fails harmlessly
-        window_ = CreateWindowExA(0, "VqTestWindow", title, WS_POPUP | (visible ? WS_VISIBLE : 0), 100, 100,
-                                  width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        PumpMessages();
-    }
-    ~TestWindow() { Destroy(); }
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-    void Destroy() {
-        if (window_) DestroyWindow(window_);
-        window_ = nullptr;
-        PumpMessages();
-    }
-    HWND get() const { return window_; }
-    std::string NumberText() const { return std::to_string(reinterpret_cast<uintptr_t>(window_)); }
-
-  private:
-    HWND window_ = nullptr;
-};
 
 std::string InstallWithRendererFile(const std::string& name) {
     const std::string folder = wintest::InstallPairTo(name, /*withRenderer*/ false);

@@ -17,6 +17,7 @@
 
 #include "frontend/preview_form_win32.h"
 #include "host/form_host_win32.h"
+#include "test_window.h"
 #include "wintest/wintest.h"
 
 namespace {
@@ -24,14 +25,6 @@ namespace {
 // Levels of 255 per channel that two JPEG decoders may differ by (their inverse transforms
 // round differently); a misplaced, flipped or colour-swapped picture differs by far more.
 constexpr int kDecoderTolerance = 8;
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 // The preview picture the program carries, decoded by the imaging component (WIC), a decoder
 // apart from the picture loader the form uses: 0xRRGGBB per pixel, rows top-down.
@@ -122,35 +115,6 @@ LRESULT CALLBACK RecordNotices(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// A top-level window of the test standing in for the display settings' preview pane.
-class HostWindow {
-  public:
-    HostWindow(int width, int height) {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "VqPreviewHost";
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        RegisterClassA(&windowClass);  // a second registration fails harmlessly
-        window_ = CreateWindowExA(0, "VqPreviewHost", "Display settings preview", WS_POPUP | WS_VISIBLE, 100, 100,
-                                  width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        PumpMessages();
-    }
-    ~HostWindow() { Destroy(); }
-    HostWindow(const HostWindow&) = delete;
-    HostWindow& operator=(const HostWindow&) = delete;
-    void Destroy() {
-        if (window_) DestroyWindow(window_);
-        window_ = nullptr;
-        PumpMessages();
-    }
-    HWND get() const { return window_; }
-    int32_t Number() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(window_)); }
-
-  private:
-    HWND window_ = nullptr;
-};
-
 struct HostSize {
     int width;
     int height;
@@ -167,7 +131,7 @@ class PreviewInHost : public testing::TestWithParam<HostSize> {
         g_notices.clear();
         hook_ = SetWindowsHookExA(WH_CALLWNDPROC, RecordNotices, nullptr, GetCurrentThreadId());
         ASSERT_TRUE(hook_);
-        preview_.ShowPreview(host_.Number());
+        preview_.ShowPreview(static_cast<int32_t>(reinterpret_cast<intptr_t>(host_.get())));
         UnhookWindowsHookEx(hook_);
         form_ = FindWindowExA(host_.get(), nullptr, nullptr, "Preview Window");
         ASSERT_TRUE(form_) << "the form is not a child of the host";
@@ -198,7 +162,7 @@ class PreviewInHost : public testing::TestWithParam<HostSize> {
         EXPECT_EQ(misplaced, 0) << source << ": " << misplaced << " pixels wrong, first " << first;
     }
 
-    HostWindow host_{GetParam().width, GetParam().height};
+    TestWindow host_{"Display settings preview", /*visible*/ true, GetParam().width, GetParam().height};
     FormHost formHost_{GetModuleHandleA(nullptr)};
     PreviewForm preview_{formHost_};
     std::optional<ReferencePicture> reference_;
