@@ -31,6 +31,7 @@ class Released {  // one reference of a COM interface, released when it goes
     Released(const Released&) = delete;
     Released& operator=(const Released&) = delete;
     Interface** out() { return &pointer_; }
+    Interface* get() const { return pointer_; }
     Interface* operator->() const { return pointer_; }
     explicit operator bool() const { return pointer_ != nullptr; }
 
@@ -81,7 +82,7 @@ DecodedBitmap DecodeWithSystemLoader(const void* bytes, size_t size) {
     Released<IStream> stream;
     if (!StreamOverCopy(bytes, size, stream.out())) return {};
     Released<IPicture> picture;
-    if (FAILED(OleLoadPicture(stream.operator->(), static_cast<LONG>(size), FALSE, IID_IPicture,
+    if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                               reinterpret_cast<void**>(picture.out()))) ||
         !picture) {
         return {};
