@@ -50,7 +50,8 @@ void PreviewForm::ShowPreview(int32_t hostWindow) {
     // Only WS_CHILD is added: a borderless form is no popup (see Form::Load), so this makes it
     // a proper child of the host once the host is its parent.
     SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_CHILD);
-    SetParent(window, host);
+    // NOTE: a host gone since the check above would leave nothing that ends the preview.
+    if (!SetParent(window, host)) EndProgram();
     MoveWindow(window, 0, 0, widthPx, heightPx, TRUE);
     parts_->Img_Prev.Move(TwipsRectOfPixels(0, 0, widthPx, heightPx));
     form.Show();
