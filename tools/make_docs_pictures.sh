@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the README's pictures in docs/ from the real programs under Wine, on a virtual
 # display of its own: the flight (Vaporquill.scr /s), the settings dialog (/c) and the
-# preview as the Display Settings show it (/p inside a host window).
+# preview form as the Display Settings show it, enlarged twice.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -46,5 +46,15 @@ dialog=$(wait_for_window '<Vaporquill>')
 sleep 1  # for the picture only: the opening zoom has played
 import -window root -crop "$(xwininfo -id "$dialog" | awk '/Width:/ {w=$2} /Height:/ {h=$2} /Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print w "x" h "+" x "+" y}')" +repage docs/settings.png
 end_wine_programs
+
+# The preview: the front end's preview form in a host window that plays the Display
+# Settings' preview pane. WINE: a child of another process's window shows nothing under
+# Wine, so the form runs inside the end-to-end test's own host window, which saves the
+# screen for us.
+shot="$root/build/docs-env/preview.bmp"
+rm -f "$shot"
+VQ_WINE_ENV="$state" VQ_PREVIEW_SHOT="$shot" tools/wine_exec.sh build/windows/frontend/preview_form_e2e_test.exe \
+  --gtest_filter='*PreviewInHost*' >/dev/null
+convert "$shot" -trim +repage -scale 200% docs/preview.png
 
 echo "docs: pictures written to docs/"
