@@ -225,6 +225,9 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) == window_ && SetPointer(lParam)) return TRUE;
             break;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != window_) router_.LoseMouse();
+            return 0;
         case WM_SETFOCUS:
             RunHandler(events.gotFocus);
             return 0;

@@ -17,6 +17,9 @@ class PointerRouter {
     Delivery Down(int hit, int button);
     Delivery Move(int hit) const;
     Delivery Up(int hit, int button);
+    // The window lost the mouse while buttons were held (another window took it): their
+    // releases will never come here, so nothing stays pressed.
+    void LoseMouse() { heldButtons_ = 0; }
 
   private:
     int pressedPart_ = kWindowItself;

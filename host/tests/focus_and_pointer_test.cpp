@@ -66,6 +66,15 @@ TEST(PointerRouting, OnlyTheLeftButtonClicksAndASecondButtonKeepsThePress) {
     EXPECT_TRUE(router.Up(0, kLeftButton).click);
 }
 
+TEST(PointerRouting, AfterTheMouseWasTakenAwayANewPressStartsAfresh) {
+    PointerRouter router;
+    router.Down(1, kLeftButton);
+    router.LoseMouse();  // released over another window
+    EXPECT_EQ(router.Move(2).target, 2);
+    EXPECT_EQ(router.Down(2, kLeftButton).target, 2);
+    EXPECT_TRUE(router.Up(2, kLeftButton).click);
+}
+
 TEST(PointerRouting, AReleaseWithoutItsPressGoesToThePartUnderItWithoutAClick) {
     PointerRouter router;
     const auto up = router.Up(3, kLeftButton);
