@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "host/ansi_text_win32.h"
+
 uint32_t MusicPlatformWin32::SendMciString(const char* command, char* reply,
                                            uint32_t replySize) {
     // Synchronous from our side; no window takes notifications.
@@ -21,13 +23,5 @@ int32_t MusicPlatformWin32::PlaySoundNamed(const char* name, uint32_t flags) {
     return PlaySoundA(name, nullptr, flags);
 }
 
-std::string MusicPlatformWin32::ToAnsi(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int wideLength = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, text.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) return {};
-    std::string ansi(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), wideLength, ansi.data(), length, nullptr, nullptr);
-    return ansi;
-}
+// The host's one conversion to the ANSI code page.
+std::string MusicPlatformWin32::ToAnsi(std::wstring_view text) { return ::ToAnsi(std::wstring(text)); }
