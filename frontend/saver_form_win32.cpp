@@ -10,6 +10,7 @@
 #include "frontend/argument_text.h"
 #include "frontend/saver_session.h"
 #include "frontend/window_titles.h"
+#include "host/exchange_names.h"
 #include "host/host_services_win32.h"
 #include "host/program_files_win32.h"
 #include "host/stored_picture.h"
@@ -65,7 +66,7 @@ class SessionPlatformWin32 : public SessionPlatform {
     bool RendererProcessAlive() override { return renderer_ && renderer_->IsRunning(); }
     std::string SwitchLetter() override { return SwitchLetterOf(ArgumentText()) == L"S" ? "S" : ""; }
     bool IsLeadByte(unsigned char byte) override { return IsDBCSLeadByte(byte) != FALSE; }
-    void ShowCursor() override { ::ShowCursor(TRUE); }
+    void ShowCursorAgain() override { ::ShowCursor(TRUE); }
     void EndProgram() override { ::EndProgram(); }
 
   private:

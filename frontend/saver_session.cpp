@@ -6,6 +6,7 @@
 //   end:     stop CD (only while polled) and music file, show the cursor for "/s", terminate
 #include "frontend/saver_session.h"
 
+#include "host/exchange_names.h"
 
 namespace {
 
@@ -53,8 +54,8 @@ void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
     loadedAtMs_ = nowMs;
     // The texture file must be complete before the renderer starts, and the renderer
     // starts before the music.
-    platform_.WriteTextureFile(kTextureFile);
-    rendererPath_ = programFolder + "\\Vaporquill.dll";
+    platform_.WriteTextureFile(kTextureFilePath);
+    rendererPath_ = programFolder + kRendererFileName;
     rendererStarted_ = platform_.StartRenderer(rendererPath_);
     switch (ChooseSessionMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); })) {
         case SessionMusicKind::AudioCd:
@@ -110,6 +111,6 @@ void SaverSession::QueryUnload() {
             music_.StopMp3();
         }
     }
-    if (platform_.SwitchLetter() == "S") platform_.ShowCursor();
+    if (platform_.SwitchLetter() == "S") platform_.ShowCursorAgain();
     platform_.EndProgram();
 }

@@ -39,7 +39,8 @@ class SessionPlatform {
     // Whether a byte begins a two-byte character in the system's ANSI code page, in which
     // the music file's path is held.
     virtual bool IsLeadByte(unsigned char byte) = 0;
-    virtual void ShowCursor() = 0;           // raises the cursor display counter by one
+    // Undoes the start-up's hiding: raises the cursor display counter by one.
+    virtual void ShowCursorAgain() = 0;
     virtual void EndProgram() = 0;           // immediate termination: nothing runs after it
 };
 
@@ -57,7 +58,6 @@ struct SaverTimers {
 
 class SaverSession {
   public:
-    static constexpr const char* kTextureFile = "C:\\q_vosk\\Cirrovance.bmp";
     static constexpr uint32_t kTimer1IntervalMs = 1000;
     static constexpr uint32_t kTimer2IntervalMs = 200;
     static constexpr uint32_t kTimer3IntervalMs = 500;
@@ -76,7 +76,6 @@ class SaverSession {
     void QueryUnload();
 
     const SaverTimers& timers() const { return timers_; }
-    const std::string& RendererPath() const { return rendererPath_; }
 
   private:
     SessionPlatform& platform_;

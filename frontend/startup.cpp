@@ -4,6 +4,7 @@
 
 #include "frontend/argument_text.h"
 #include "frontend/window_titles.h"
+#include "host/exchange_names.h"
 #include "settings/settings_dialog_title.h"
 
 void Main(StartupPlatform& platform) {

@@ -29,8 +29,6 @@ class StartupPlatform {
     virtual void EndProgram() = 0;
 };
 
-inline constexpr const char* kExchangeFolder = "C:\\q_vosk";
-inline constexpr const char* kRendererFileName = "\\Vaporquill.dll";
 inline constexpr const wchar_t* kRendererMissingMessage =
     L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！";
 

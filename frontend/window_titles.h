@@ -1,10 +1,9 @@
-// Window titles by which the front end's programs find each other. Portable.
+// Window titles by which the front end finds itself, and its message boxes' caption. The
+// renderer's title is in host/exchange_names.h. Portable.
 #pragma once
 
 // A running saver session (the hidden saver form).
 inline constexpr const char* kSaverFormTitle = "Cirrovance_Main";
-// The renderer's top-level window.
-inline constexpr const char* kRendererWindowTitle = "Cirrovance_Tunnel";
 // The preview form inside the display settings' preview pane.
 inline constexpr const char* kPreviewFormTitle = "Preview Window";
 // The caption of message boxes that give none of their own.

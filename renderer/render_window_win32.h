@@ -6,17 +6,17 @@
 #include <string>
 
 #include "gl_context_win32.h"
+#include "host/exchange_names.h"
 #include "run_rules.h"
 #include "tunnel_scene_win32.h"
 
 namespace tunnel {
 
 constexpr const char* kRendererWindowClass = "OpenGL";
-constexpr const char* kRendererWindowTitle = "Cirrovance_Tunnel";
 
 class RenderWindow {
   public:
-    explicit RenderWindow(TunnelScene& scene, std::string texturePath = kCloudTexturePath)
+    explicit RenderWindow(TunnelScene& scene, std::string texturePath = kRendererTexturePath.data())
         : scene_(scene), texturePath_(std::move(texturePath)) {}
     ~RenderWindow() { Close(); }
     RenderWindow(const RenderWindow&) = delete;

@@ -9,9 +9,6 @@
 
 namespace tunnel {
 
-// The texture file the front end writes before it starts the renderer.
-constexpr const char* kCloudTexturePath = "c:\\q_vosk\\Cirrovance.bmp";
-
 // How the grid is computed each frame; the per-vertex formula is only for the benchmark.
 enum class GridMethod { PerRing, PerVertex };
 

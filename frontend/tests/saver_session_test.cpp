@@ -43,7 +43,7 @@ class FakePlatform : public SessionPlatform {
     bool IsLeadByte(unsigned char byte) override {
         return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
     }
-    void ShowCursor() override { log_.push_back("ShowCursor"); }
+    void ShowCursorAgain() override { log_.push_back("ShowCursorAgain"); }
     void EndProgram() override { log_.push_back("End"); }
 
     bool rendererStarts = true;
@@ -119,7 +119,7 @@ TEST(SessionTimers, FailedCdPollStopsPollingAndTheEndSendsNoCdStop) {
     EXPECT_FALSE(s.session.timers().timer2Enabled);
     s.log.clear();
     s.session.QueryUnload();
-    EXPECT_EQ(s.log, (Log{"ShowCursor", "End"}));
+    EXPECT_EQ(s.log, (Log{"ShowCursorAgain", "End"}));
 }
 
 TEST(SessionTimers, Timer1KeepsTheMp3Going) {
@@ -153,11 +153,11 @@ TEST_P(SessionEnd, StopsMusicRestoresCursorOnlyForSaverSwitchThenEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     ByMusicAndCommandLine, SessionEnd,
-    testing::Values(EndCase{1, "", "S", {"StopCd", "ShowCursor", "End"}},
-                    EndCase{2, "C:\\a.WAV", "S", {"StopWav", "ShowCursor", "End"}},
-                    EndCase{2, "C:\\a.mp3", "S", {"StopMp3", "ShowCursor", "End"}},
+    testing::Values(EndCase{1, "", "S", {"StopCd", "ShowCursorAgain", "End"}},
+                    EndCase{2, "C:\\a.WAV", "S", {"StopWav", "ShowCursorAgain", "End"}},
+                    EndCase{2, "C:\\a.mp3", "S", {"StopMp3", "ShowCursorAgain", "End"}},
                     EndCase{2, "C:\\a.mp3", "", {"StopMp3", "End"}},  // empty command line
-                    EndCase{2, "C:\\a.ogg", "S", {"ShowCursor", "End"}},
+                    EndCase{2, "C:\\a.ogg", "S", {"ShowCursorAgain", "End"}},
                     EndCase{0, "", "", {"End"}}));
 
 TEST(RendererWatch, EndsOnceTheSeenWindowHasGone) {
