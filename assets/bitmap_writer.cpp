@@ -1,54 +1,26 @@
-// Bitmap file layout shared by every generated picture; see bitmap_writer.h.
+// Unpadded picture rows into the bitmap file; see bitmap_writer.h.
 #include "bitmap_writer.h"
 
 #include <cstdio>
 
+#include "host/bitmap_file.h"
+
 namespace bitmap {
-namespace {
-
-constexpr uint32_t kFileHeaderBytes = 14;
-constexpr uint32_t kInfoHeaderBytes = 40;
-
-void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
-}  // namespace
 
 std::vector<uint8_t> MakeBitmapFile(int width, int height, const std::vector<uint8_t>& bgrBottomUp) {
-    // Sizes this large have no use here and would overflow the 32-bit size fields.
-    constexpr int kMaxSide = 16384;
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return {};
+    const uint64_t paddedBytes = bitmap_file::PaddedRowsBytes(width, height);
+    if (paddedBytes == 0 || width > bitmap_file::kMaxSidePx || height > bitmap_file::kMaxSidePx) return {};
     const size_t rowBytes = static_cast<size_t>(width) * 3;
     if (bgrBottomUp.size() != rowBytes * static_cast<size_t>(height)) return {};
-
-    const size_t paddedRowBytes = (rowBytes + 3) / 4 * 4;
-    const uint32_t pixelBytes = static_cast<uint32_t>(paddedRowBytes * static_cast<size_t>(height));
-    const uint32_t headersBytes = kFileHeaderBytes + kInfoHeaderBytes;
-    std::vector<uint8_t> file;
-    file.reserve(headersBytes + pixelBytes);
-    file.push_back('B');
-    file.push_back('M');
-    PutLe(file, headersBytes + pixelBytes, 4);
-    PutLe(file, 0, 4);             // two reserved words
-    PutLe(file, headersBytes, 4);  // pixel data offset
-    PutLe(file, kInfoHeaderBytes, 4);
-    PutLe(file, static_cast<uint32_t>(width), 4);
-    PutLe(file, static_cast<uint32_t>(height), 4);  // positive: rows bottom-up
-    PutLe(file, 1, 2);                              // planes
-    PutLe(file, 24, 2);                             // bits per pixel
-    PutLe(file, 0, 4);                              // BI_RGB
-    PutLe(file, pixelBytes, 4);
-    PutLe(file, 0, 4);  // resolutions
-    PutLe(file, 0, 4);
-    PutLe(file, 0, 4);  // colours used and important
-    PutLe(file, 0, 4);
+    const size_t paddedRowBytes = static_cast<size_t>(paddedBytes / static_cast<uint64_t>(height));
+    std::vector<uint8_t> rows;
+    rows.reserve(static_cast<size_t>(paddedBytes));
     for (int row = 0; row < height; ++row) {
         const auto start = bgrBottomUp.begin() + static_cast<std::ptrdiff_t>(rowBytes * static_cast<size_t>(row));
-        file.insert(file.end(), start, start + static_cast<std::ptrdiff_t>(rowBytes));
-        file.insert(file.end(), paddedRowBytes - rowBytes, 0);
+        rows.insert(rows.end(), start, start + static_cast<std::ptrdiff_t>(rowBytes));
+        rows.insert(rows.end(), paddedRowBytes - rowBytes, 0);
     }
-    return file;
+    return bitmap_file::BitmapFileOf(width, height, rows);
 }
 
 bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -81,6 +81,7 @@ std::optional<StartedProgram> StartProgram(const std::string& path) {
 
 bool WritePictureFile(const StoredPicture& picture, const std::string& path) {
     const std::string bytes = BitmapFileOf(picture);
+    if (bytes.empty()) return false;  // a picture with no file form replaces nothing
     FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) return false;

@@ -4,19 +4,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 namespace bmp {
 namespace {
 
-constexpr size_t kFileHeaderBytes = 14;
-constexpr size_t kInfoHeaderBytes = 40;
 constexpr size_t kSkipChunkBytes = 4096;
-
-uint32_t Le32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
 // Reads and drops `count` bytes; true when all of them arrived.
 bool Skip(ByteSource& source, uint64_t count) {
@@ -48,62 +40,55 @@ BitmapRead Reject(RejectReason reason) {
     return read;
 }
 
-}  // namespace
-
-size_t UploadBytes(int32_t width, int32_t height) {
-    if (width <= 0 || height <= 0) return 0;
-    const size_t rowBytes = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
-    return rowBytes * static_cast<size_t>(height);
+RejectReason ReasonFor(bitmap_file::HeaderFault fault) {
+    switch (fault) {
+        case bitmap_file::HeaderFault::SizeNotPositive: return RejectReason::SizeNotPositive;
+        case bitmap_file::HeaderFault::NotTwentyFourBit: return RejectReason::NotTwentyFourBit;
+        case bitmap_file::HeaderFault::Compressed: return RejectReason::Compressed;
+        case bitmap_file::HeaderFault::TooLarge: return RejectReason::TooLarge;
+        case bitmap_file::HeaderFault::None: break;
+    }
+    return RejectReason::None;
 }
 
-void ZeroFilledPixels(std::vector<uint8_t>& pixels, size_t bytes) { pixels.assign(bytes, 0); }
+}  // namespace
 
-BitmapRead ReadBitmap(ByteSource& source, PixelBufferSizer sizePixels) {
-    uint8_t headers[kFileHeaderBytes + kInfoHeaderBytes];
+BitmapRead ReadBitmap(ByteSource& source, bitmap_file::PixelBufferSizer sizePixels) {
+    uint8_t headers[bitmap_file::kHeadersBytes];
     if (ReadFully(source, headers, sizeof(headers)) != sizeof(headers)) return Reject(RejectReason::HeadersShort);
     // The file header (signature, size, offset) is not examined: the pixels follow the headers.
-    const uint8_t* info = headers + kFileHeaderBytes;
-    const int32_t width = static_cast<int32_t>(Le32(info + 4));
-    const int32_t height = static_cast<int32_t>(Le32(info + 8));
-    const uint16_t bitsPerPixel = Le16(info + 14);
-    const uint32_t compression = Le32(info + 16);
-    const uint32_t sizeImage = Le32(info + 20);
-    const uint32_t coloursUsed = Le32(info + 32);
+    const bitmap_file::InfoHeader header = bitmap_file::ReadInfoHeader(headers + bitmap_file::kFileHeaderBytes);
 
     // A colour table of four-byte entries sits between the headers and the pixels. Nothing
     // uses it, but a file that announces one and cuts it short is reported as such.
-    if (coloursUsed != 0 && !Skip(source, uint64_t{coloursUsed} * 4)) {
+    if (header.coloursUsed != 0 && !Skip(source, uint64_t{header.coloursUsed} * 4)) {
         BitmapRead read;
         read.outcome = BitmapOutcome::PaletteShort;
-        read.width = width;
-        read.height = height;
+        read.width = header.width;
+        read.height = header.height;
         return read;
     }
-    if (width <= 0 || height <= 0) return Reject(RejectReason::SizeNotPositive);
-    if (bitsPerPixel != 24) return Reject(RejectReason::NotTwentyFourBit);
-    if (compression != 0) return Reject(RejectReason::Compressed);
-    if (width > kMaxSidePx || height > kMaxSidePx) return Reject(RejectReason::TooLarge);
+    if (const auto fault = bitmap_file::FaultOf(header); fault != bitmap_file::HeaderFault::None) {
+        return Reject(ReasonFor(fault));
+    }
 
-    const size_t pixelCount = static_cast<size_t>(width) * static_cast<size_t>(height);
+    const size_t pixelCount = static_cast<size_t>(header.width) * static_cast<size_t>(header.height);
     // With the sides capped, width * height * 3 fits in 32 bits, so this matches the
     // unsigned 32-bit size the format defines.
-    const uint64_t announcedBytes = sizeImage != 0 ? sizeImage : uint64_t{pixelCount} * bitsPerPixel / 8;
+    const uint64_t announcedBytes =
+        header.sizeImage != 0 ? header.sizeImage : uint64_t{pixelCount} * header.bitsPerPixel / 8;
     if (announcedBytes == 0) return Reject(RejectReason::NoPixelData);
 
     // Keep what the upload reads; bytes announced beyond that are read only to learn whether
     // the file holds them all, never stored.
-    const size_t uploadBytes = UploadBytes(width, height);
-    const size_t keptBytes = static_cast<size_t>(std::min<uint64_t>(announcedBytes, uploadBytes));
+    const uint64_t uploadBytes = bitmap_file::PaddedRowsBytes(header.width, header.height);
+    const size_t keptBytes = static_cast<size_t>(std::min(announcedBytes, uploadBytes));
     BitmapRead read;
-    read.width = width;
-    read.height = height;
-    try {
-        sizePixels(read.pixels, uploadBytes);
-    } catch (const std::bad_alloc&) {
-        // A hostile file must not end the process through an exception; the user hears
-        // that the texture could not be loaded.
-        return Reject(RejectReason::OutOfMemory);
-    }
+    read.width = header.width;
+    read.height = header.height;
+    // A buffer that cannot be had is refused like any file the reader cannot read: the user
+    // hears that the texture could not be loaded.
+    if (!bitmap_file::MakePixelBuffer(read.pixels, uploadBytes, sizePixels)) return Reject(RejectReason::OutOfMemory);
     const size_t keptRead = ReadFully(source, read.pixels.data(), keptBytes);
     const bool complete = keptRead == keptBytes && Skip(source, announcedBytes - keptBytes);
     if (!complete) {

@@ -1,10 +1,12 @@
-// The texture bitmap file the saver writes, against the cloud picture it comes from.
+// The texture bitmap file the saver writes, against the cloud picture it comes from, and
+// the pictures every reader of the bitmap file refuses.
 #include "host/stored_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <new>
 
 namespace {
 
@@ -78,6 +80,52 @@ TEST(TextureFile, DamagedOrForeignPicturesAreRefused) {
     std::string pastEnd = good;
     pastEnd[13] = 0x7F;  // pixel offset far beyond the file
     EXPECT_FALSE(PictureFromBitmapFile(pastEnd).has_value());
+}
+
+// The renderer's rules hold for stored pictures too: a header any reader refuses is refused
+// here, however much data follows.
+struct HeaderCase {
+    const char* name;
+    size_t at;
+    std::string bytes;  // little-endian, written over the good file's header at `at`
+};
+
+class StoredPictureHeaders : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(StoredPictureHeaders, AreRefusedAsTheRendererRefusesThem) {
+    StoredPicture picture;
+    picture.width = 4;
+    picture.height = 4;
+    picture.bgrRowsBottomUp.assign(48, 0x80);
+    std::string file = BitmapFileOf(picture);
+    file.append(size_t{4097} * 16, '\0');  // room for the widest rows claimed below
+    file.replace(GetParam().at, GetParam().bytes.size(), GetParam().bytes);
+    EXPECT_FALSE(PictureFromBitmapFile(file).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, StoredPictureHeaders, testing::Values(
+    HeaderCase{"WiderThanTheSideCap", 18, std::string("\x01\x10\0\0", 4)},
+    HeaderCase{"TallerThanTheSideCap", 22, std::string("\x01\x10\0\0", 4)},
+    HeaderCase{"ZeroWidth", 18, std::string("\0\0\0\0", 4)},
+    HeaderCase{"TopDownRows", 22, std::string("\xFC\xFF\xFF\xFF", 4)},
+    HeaderCase{"ThirtyTwoBit", 28, std::string("\x20\0", 2)},
+    HeaderCase{"Compressed", 30, std::string("\x01\0\0\0", 4)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+void NoMemoryForPixels(std::vector<uint8_t>&, size_t) { throw std::bad_alloc(); }
+
+TEST(TextureFile, PixelsThatCannotBeHeldAreRefusedWithoutAnException) {
+    const std::string asset = ReadAsset("cloud.bmp");
+    ASSERT_FALSE(asset.empty());
+    EXPECT_FALSE(PictureFromBitmapFile(asset, &NoMemoryForPixels).has_value());
+}
+
+TEST(TextureFile, APictureTooLargeForAnyReaderHasNoFile) {
+    StoredPicture picture;
+    picture.width = 4097;
+    picture.height = 1;
+    picture.bgrRowsBottomUp.assign(4097 * 3 + 1, 0x80);
+    EXPECT_TRUE(BitmapFileOf(picture).empty());
 }
 
 }  // namespace
