@@ -94,27 +94,30 @@ struct SaverForm::Parts {
           timer1(form.AddTimer(SaverSession::kTimer1IntervalMs, false, [this] { session.OnTimer1(); })),
           timer2(form.AddTimer(SaverSession::kTimer2IntervalMs, false, [this] {
               session.OnTimer2();
-              SyncTimers();
+              if (SyncTimers()) form.Unload();
           })),
           timer3(form.AddTimer(SaverSession::kTimer3IntervalMs, true, [this] { OnWatch(); })) {}
 
     void OnLoad() {
         session.Load(ProgramFolder(), GetTickCount());
-        SyncTimers();
+        if (SyncTimers()) form.Unload();
     }
 
     void OnWatch() {
         const bool rendererGone = session.OnTimer3(GetTickCount());
-        SyncTimers();
-        if (rendererGone) form.Unload();
+        if (SyncTimers() || rendererGone) form.Unload();
     }
 
-    // The session decides which timers run; the form's timers carry that out.
-    void SyncTimers() {
+    // The session decides which timers run; the form's timers carry that out and the session
+    // hears which ones the system refused (the watch is armed with the window, before the load
+    // handler). True when the session then asks for the form to be unloaded.
+    bool SyncTimers() {
         const SaverTimers& wanted = session.timers();
         timer1.SetEnabled(wanted.timer1Enabled);
         timer2.SetEnabled(wanted.timer2Enabled);
         timer3.SetEnabled(wanted.timer3Enabled);
+        return session.OnTimersSet(
+            RefusedTimers{timer1.refusedBySystem(), timer2.refusedBySystem(), timer3.refusedBySystem()});
     }
 
     SessionPlatformWin32 platform;

@@ -2,7 +2,8 @@
 //   load:    texture file, then the renderer, then the music (CD: Timer2, MP3: Timer1)
 //   Timer1:  every 1000 ms, restart a finished MP3
 //   Timer2:  every 200 ms, poll the CD; the poll's verdict keeps the timer going or stops it
-//   Timer3:  every 500 ms, look for the renderer's window; gone means the session ends
+//   Timer3:  every 500 ms, look for the renderer's window; gone means the session ends, and
+//            so does a watch the system refuses to set
 //   end:     stop CD (only while polled) and music file, show the cursor for "/s", terminate
 #include "frontend/saver_session.h"
 
@@ -93,6 +94,15 @@ bool SaverSession::OnTimer3(uint32_t nowMs) {
                                platform_.RendererProcessAlive() &&
                                nowMs - loadedAtMs_ < kFirstWindowGraceMs;
     if (stillStarting) return false;
+    timers_.timer3Enabled = false;
+    return true;
+}
+
+bool SaverSession::OnTimersSet(const RefusedTimers& refused) {
+    // Skipped by design: a refused music timer only leaves the music unrepeated or unpolled.
+    // A refused watch would leave the hidden session waiting for ever behind a renderer that
+    // may already have gone, so the session ends now, as when the renderer cannot start.
+    if (!refused.timer3 || !timers_.timer3Enabled) return false;
     timers_.timer3Enabled = false;
     return true;
 }

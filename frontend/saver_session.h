@@ -56,6 +56,13 @@ struct SaverTimers {
     bool timer3Enabled = true;   // renderer watch, 500 ms, running from load
 };
 
+// Which of the enabled timers the system refused to set: they will not tick.
+struct RefusedTimers {
+    bool timer1 = false;
+    bool timer2 = false;
+    bool timer3 = false;
+};
+
 class SaverSession {
   public:
     static constexpr uint32_t kTimer1IntervalMs = 1000;
@@ -72,6 +79,9 @@ class SaverSession {
     void OnTimer2();
     // The renderer watch; true when the session asks for the form to be unloaded.
     bool OnTimer3(uint32_t nowMs);
+    // After the form has set its timers as timers() says; true when the session asks for the
+    // form to be unloaded.
+    bool OnTimersSet(const RefusedTimers& refused);
     // The query-unload handler: stops the music, restores the cursor, ends the program.
     void QueryUnload();
 

@@ -6,6 +6,7 @@
 
 #include "host/control_win32.h"
 #include "host/focus_order.h"
+#include "host/skip_on_error.h"
 #include "host/twips.h"
 
 namespace {
@@ -16,10 +17,15 @@ DWORD StyleOf(const FormLook& look) {
 }
 
 BOOL CALLBACK CollectEnabledWindows(HWND window, LPARAM param) {
-    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-    }
-    return TRUE;
+    // A window that cannot be listed stays enabled, and the listing stops there.
+    return HandleSkippingOnError(
+        [&] {
+            if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+                reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+            }
+            return TRUE;
+        },
+        [] { return FALSE; });
 }
 
 // Turns the thread's other windows off while a modal form runs, and on again after.

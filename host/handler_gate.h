@@ -5,6 +5,8 @@
 #pragma once
 #include <type_traits>
 
+#include "host/skip_on_error.h"
+
 class HandlerGate {
   public:
     bool IsHandlerRunning() const { return runningHandlers_ > 0; }
@@ -48,9 +50,5 @@ void RunHandler(HandlerGate& gate, const Handler& handler) noexcept {
         if (!static_cast<bool>(handler)) return;
     }
     HandlerGate::HandlerScope scope(gate);
-    try {
-        handler();
-    } catch (...) {
-        // Skipped by design: the rest of the handler is passed over, as any failing step is.
-    }
+    HandleSkippingOnError([&] { handler(); }, [] {});
 }

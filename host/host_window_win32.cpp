@@ -2,18 +2,23 @@
 #include "host/host_window_win32.h"
 
 #include "host/form_host_win32.h"
+#include "host/skip_on_error.h"
 
 bool HostTimer::Carry(TimerCommand command) {
     HWND window = owner_.window();
     if (!window) return true;  // armed when the window is created
-    if (command == TimerCommand::Arm) return SetTimer(window, id_, switch_.intervalMs(), nullptr) != 0;
-    if (command == TimerCommand::Disarm) KillTimer(window, id_);
-    return true;
+    if (command == TimerCommand::Arm) {
+        refusedBySystem_ = SetTimer(window, id_, switch_.intervalMs(), nullptr) == 0;
+    } else if (command == TimerCommand::Disarm) {
+        KillTimer(window, id_);
+        refusedBySystem_ = false;
+    }
+    return !refusedBySystem_;
 }
 
-void HostTimer::SetEnabled(bool enabled) { Carry(switch_.SetEnabled(enabled)); }
+bool HostTimer::SetEnabled(bool enabled) { return Carry(switch_.SetEnabled(enabled)); }
 
-void HostTimer::SetInterval(uint32_t intervalMs) { Carry(switch_.SetInterval(intervalMs)); }
+bool HostTimer::SetInterval(uint32_t intervalMs) { return Carry(switch_.SetInterval(intervalMs)); }
 
 HostWindow::~HostWindow() {
     if (window_) {
@@ -62,13 +67,9 @@ LRESULT CALLBACK HostWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     }
     auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    LRESULT result = 0;
-    try {
-        result = self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // Skipped by design: a message whose handling failed gets the system's default.
-        result = DefWindowProcA(window, message, wParam, lParam);
-    }
+    // A message whose handling failed gets the system's default.
+    const LRESULT result = HandleSkippingOnError([&] { return self->HandleMessage(message, wParam, lParam); },
+                                                 [&] { return DefWindowProcA(window, message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;

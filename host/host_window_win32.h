@@ -17,10 +17,14 @@ class HostWindow;
 // every interval, and never while another handler runs (such a tick is dropped).
 class HostTimer {
   public:
-    void SetEnabled(bool enabled);
-    void SetInterval(uint32_t intervalMs);
+    // Each gives false when the system refused to set the timer.
+    bool SetEnabled(bool enabled);
+    bool SetInterval(uint32_t intervalMs);
     bool enabled() const { return switch_.enabled(); }
     uint32_t intervalMs() const { return switch_.intervalMs(); }
+    // True while the system refuses this enabled timer (also when it was armed with its
+    // window): it does not tick until a later enabling or interval is accepted.
+    bool refusedBySystem() const { return refusedBySystem_; }
 
   private:
     friend class HostWindow;
@@ -33,6 +37,7 @@ class HostTimer {
     UINT_PTR id_;
     TimerSwitch switch_;
     std::function<void()> onTick_;
+    bool refusedBySystem_ = false;
 };
 
 class HostWindow {

@@ -1,6 +1,8 @@
 // Opening and closing the renderer's window and its message handling (RendererWindowProc).
 #include "render_window_win32.h"
 
+#include "host/skip_on_error.h"
+
 namespace tunnel {
 namespace {
 constexpr UINT_PTR kTitleTimerId = 1;
@@ -65,7 +67,10 @@ LRESULT CALLBACK RenderWindow::WindowProc(HWND window, UINT message, WPARAM wPar
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<RenderWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return self ? self->HandleMessage(window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+    const auto byDefault = [&] { return DefWindowProcA(window, message, wParam, lParam); };
+    if (!self) return byDefault();
+    // No exception reaches the system: a message whose handling failed gets the default.
+    return HandleSkippingOnError([&] { return self->HandleMessage(window, message, wParam, lParam); }, byDefault);
 }
 
 LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -206,4 +206,41 @@ TEST(RendererWatch, GivesUpOnAWindowThatNeverComesAfterTheBound) {
     EXPECT_EQ(waitedMs + 500, SaverSession::kFirstWindowGraceMs);
 }
 
+// A watch the system refuses to set ends the session the way a renderer that cannot be
+// started does: the music stops, the cursor returns, the program ends. A refused music timer
+// leaves the session running.
+struct RefusedCase {
+    const char* name;
+    RefusedTimers refused;
+    bool ends;
+};
+
+class RefusedTimer : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedTimer, EndsTheSessionOnlyForTheWatch) {
+    Session refused(2, "C:\\m\\a.mp3");
+    refused.session.Load("C:\\Saver", 0);
+    refused.log.clear();
+    EXPECT_EQ(refused.session.OnTimersSet(GetParam().refused), GetParam().ends);
+    EXPECT_EQ(refused.session.timers().timer3Enabled, !GetParam().ends);
+    if (!GetParam().ends) return;
+    refused.session.QueryUnload();
+
+    Session failedStart(2, "C:\\m\\a.mp3");
+    failedStart.platform.rendererStarts = false;
+    failedStart.session.Load("C:\\Saver", 0);
+    failedStart.log.clear();
+    ASSERT_TRUE(failedStart.session.OnTimer3(500));
+    failedStart.session.QueryUnload();
+    EXPECT_EQ(refused.log, failedStart.log);
+    EXPECT_EQ(refused.log, (Log{"StopMp3", "ShowCursorAgain", "End"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Timers, RefusedTimer, testing::Values(
+    RefusedCase{"Watch", {false, false, true}, true},
+    RefusedCase{"Mp3Repeat", {true, false, false}, false},
+    RefusedCase{"CdPoll", {false, true, false}, false},
+    RefusedCase{"None", {}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

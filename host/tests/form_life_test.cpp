@@ -1,11 +1,13 @@
 // The form host's portable rules: handler order on load and unload, timers that re-arm
 // only when they should, and ticks that never interrupt a handler.
 #include "host/form_life.h"
+#include "host/skip_on_error.h"
 #include "host/timer_switch.h"
 #include "host/twips.h"
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -176,5 +178,36 @@ TEST(HandlerGate, AFailingHandlerIsAbandonedAndTheGateOpensAgain) {
     EXPECT_TRUE(form.RequestUnload(UnloadReason::UserClose)) << "a failed query cancels nothing";
     EXPECT_EQ(log, (Log{"load", "unload"}));
 }
+
+// A window procedure's edge: whatever its handling throws, the system gets the default
+// answer and never the exception; the rest of the handling is skipped.
+struct EdgeCase {
+    const char* name;
+    void (*fail)();  // null: the handling succeeds
+    long answer;
+};
+
+class WindowProcedureEdge : public testing::TestWithParam<EdgeCase> {};
+
+TEST_P(WindowProcedureEdge, AnswersWithTheDefaultWhenTheHandlingFails) {
+    Log log;
+    const long answer = HandleSkippingOnError(
+        [&] {
+            log.push_back("handled");
+            if (GetParam().fail) GetParam().fail();
+            log.push_back("finished");
+            return 7L;
+        },
+        [] { return -1L; });
+    EXPECT_EQ(answer, GetParam().answer);
+    EXPECT_EQ(log.size(), GetParam().fail ? 1u : 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, WindowProcedureEdge, testing::Values(
+    EdgeCase{"Succeeds", nullptr, 7},
+    EdgeCase{"OutOfMemory", [] { throw std::bad_alloc(); }, -1},
+    EdgeCase{"StandardError", [] { throw std::runtime_error("failed step"); }, -1},
+    EdgeCase{"AnythingElse", [] { throw 42; }, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
