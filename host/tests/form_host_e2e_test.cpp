@@ -44,7 +44,6 @@ bool RunUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
-void RunFor(DWORD ms) { RunUntil([] { return false; }, ms); }
 
 class FormHostTest : public testing::Test {
   protected:
@@ -113,25 +112,39 @@ TEST_F(FormHostTest, AFormDestroyedWithItsParentUnloadsAndEndsTheProgramLoop) {
     EXPECT_EQ(host_.loadedFormCount(), 0);
 }
 
+// Runs the message loop for as long as an enabled witness timer of the same interval takes
+// to tick three times more: a timer that should be silent has had as many chances to tick,
+// however slowly a loaded machine delivers them.
+bool RunWhileWitnessTicksThrice(const int& witnessTicks) {
+    const int until = witnessTicks + 3;
+    return RunUntil([&] { return witnessTicks >= until; }, kGenerousMs);
+}
+
 TEST_F(FormHostTest, TheFirstTickComesOneIntervalAfterEnabling) {
     Form form(host_, "VqTest_Timer", FormLook{}, FormHandlers{});
     std::vector<DWORD> tickTimes;
     HostTimer& timer = form.AddTimer(300, false, [&] { tickTimes.push_back(GetTickCount()); });
+    int witnessTicks = 0;
+    form.AddTimer(300, true, [&] { ++witnessTicks; });
     form.Load();
-    RunFor(500);
+    ASSERT_TRUE(RunWhileWitnessTicksThrice(witnessTicks));
     EXPECT_TRUE(tickTimes.empty()) << "a disabled timer ticked";
 
     const DWORD enabledAt = GetTickCount();
-    timer.SetEnabled(true);
+    EXPECT_TRUE(timer.SetEnabled(true));
     ASSERT_TRUE(RunUntil([&] { return tickTimes.size() >= 2; }, kGenerousMs));
     EXPECT_GE(tickTimes[0] - enabledAt + kTimerSlackMs, 300u);
     EXPECT_GE(tickTimes[1] - tickTimes[0] + kTimerSlackMs, 300u);
 
     timer.SetEnabled(false);
     const size_t ticksWhenDisabled = tickTimes.size();
-    RunFor(700);
+    ASSERT_TRUE(RunWhileWitnessTicksThrice(witnessTicks));
     EXPECT_EQ(tickTimes.size(), ticksWhenDisabled) << "a disabled timer ticked";
 }
+
+// Counts the ticks of a plain thread timer, which no handler gate holds back.
+int ungatedTicks = 0;
+void CALLBACK CountUngatedTick(HWND, UINT, UINT_PTR, DWORD) { ++ungatedTicks; }
 
 TEST_F(FormHostTest, TicksNeverInterruptAHandlerThatWaitsInAMessageLoop) {
     Form form(host_, "VqTest_Busy", FormLook{}, FormHandlers{});
@@ -141,9 +154,15 @@ TEST_F(FormHostTest, TicksNeverInterruptAHandlerThatWaitsInAMessageLoop) {
     form.Load();
     Form busy(host_, "VqTest_BusyHandler", FormLook{},
               FormHandlers{[&] {
-                  // A load handler that pumps messages for a while, as a message box would.
+                  // A load handler that pumps messages, as a message box would, for as long as
+                  // an ungated timer of the same interval takes to tick three times: the form's
+                  // timer has had as many chances to slip in.
                   handlerRunning = true;
-                  RunFor(600);
+                  ungatedTicks = 0;
+                  const UINT_PTR witness = SetTimer(nullptr, 0, 50, CountUngatedTick);
+                  ASSERT_NE(witness, 0u);
+                  EXPECT_TRUE(RunUntil([] { return ungatedTicks >= 3; }, kGenerousMs));
+                  KillTimer(nullptr, witness);
                   handlerRunning = false;
               }, nullptr, nullptr, nullptr});
     busy.Load();
@@ -222,9 +241,47 @@ TEST(HostServices, NothingStartsForAMissingProgram) {
     EXPECT_FALSE(StartProgram("C:\\vqtest\\no such folder\\Vaporquill.dll").has_value());
 }
 
-TEST(HostServices, TheArgumentTextIsWhatFollowsThisProgramsPath) {
-    // gtest's own command line carries no arguments beyond what ctest gives: none.
-    EXPECT_EQ(ArgumentText(), L"");
+// The argument text a program started with a given command line reads, through a probe
+// that writes ArgumentText() (UTF-16) to the file VQ_ARGUMENT_TEXT_FILE names.
+struct ArgumentCase {
+    const char* name;
+    const char* folder;     // where the probe is installed (ANSI)
+    const char* before;     // the command line up to the probe's folder
+    const char* after;      // from the probe's file name on
+    const wchar_t* expected;
+};
+
+class ArgumentTextOfAProgram : public testing::TestWithParam<ArgumentCase> {};
+
+TEST_P(ArgumentTextOfAProgram, IsWhatFollowsItsPath) {
+    const ArgumentCase& c = GetParam();
+    CreateDirectoryA("C:\\vqtest", nullptr);
+    wintest::DeleteTree(c.folder);
+    ASSERT_TRUE(CreateDirectoryA(c.folder, nullptr));
+    std::string probe = ARGUMENT_PROBE_PATH;
+    for (char& ch : probe) if (ch == '/') ch = '\\';
+    ASSERT_TRUE(CopyFileA(("Z:" + probe).c_str(), (std::string(c.folder) + "\\probe.exe").c_str(), FALSE));
+    const std::string output = "C:\\vqtest\\argument_text.bin";
+    DeleteFileA(output.c_str());
+    SetEnvironmentVariableA("VQ_ARGUMENT_TEXT_FILE", output.c_str());
+    auto program = wintest::ChildProcess::Start(std::string(c.before) + c.folder + c.after);
+    SetEnvironmentVariableA("VQ_ARGUMENT_TEXT_FILE", nullptr);
+    ASSERT_TRUE(program.has_value());
+    ASSERT_EQ(program->WaitExit(kGenerousMs), std::optional<DWORD>(0));
+    const std::string bytes = wintest::ReadFileBytes(output).value_or("?");
+    const std::wstring seen(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    EXPECT_EQ(seen, c.expected) << wintest::Utf8(seen);
+    wintest::DeleteTree(c.folder);
 }
+
+// "\x95\x5C" is 表 in code page 932: its second byte is "\".
+INSTANTIATE_TEST_SUITE_P(CommandLines, ArgumentTextOfAProgram, testing::Values(
+    ArgumentCase{"QuotedPathWithBlank", "C:\\vqtest\\with blank", "\"", "\\probe.exe\" /s", L"/s"},
+    ArgumentCase{"NoArguments", "C:\\vqtest\\with blank", "\"", "\\probe.exe\"", L""},
+    ArgumentCase{"BlanksAndTabsBetween", "C:\\vqtest\\with blank", "\"", "\\probe.exe\" \t  /p 1234", L"/p 1234"},
+    ArgumentCase{"UnquotedPath", "C:\\vqtest\\plain", "", "\\probe.exe /c:5678", L"/c:5678"},
+    ArgumentCase{"JapaneseArgument", "C:\\vqtest\\plain", "", "\\probe.exe /c:\x95\x5C", L"/c:\u8868"},
+    ArgumentCase{"TrailByteBackslashInUnquotedPath", "C:\\vqtest\\\x95\x5C", "", "\\probe.exe -s", L"-s"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
