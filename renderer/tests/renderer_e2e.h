@@ -39,18 +39,48 @@ inline bool PutTexture(const std::string& bytes) {
     return wintest::WriteFileBytes(kTexturePath, bytes);
 }
 
-inline std::optional<wintest::ChildProcess> StartRenderer() {
-    return wintest::ChildProcess::Start("\"" + wintest::DistDir() + "\\Vaporquill.dll\"");
+// The installed renderer, started as the front end starts it: its path is the command line.
+inline std::string RendererCommandLine() { return "\"" + wintest::DistDir() + "\\Vaporquill.dll\""; }
+
+inline std::optional<wintest::ChildProcess> StartRenderer() { return wintest::ChildProcess::Start(RendererCommandLine()); }
+
+// The renderer hides the cursor once, right after it has taken the pointer's start position
+// and before its first frame. The system reports the cursor of the foreground window's
+// thread, which the renderer's window has become.
+inline bool WaitForCursorHidden(DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        CURSORINFO cursor{};
+        cursor.cbSize = sizeof(cursor);
+        if (GetCursorInfo(&cursor) && !(cursor.flags & CURSOR_SHOWING)) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        wintest::SleepMs(20);
+    }
 }
 
-// The renderer's window once it is shown; the cursor start position is taken right after,
-// when the texture has loaded, so a short settling time follows.
+// Waits for passes of the renderer's loop. It takes one message per pass and draws a frame in
+// every pass that finds its queue empty; a message sent to its window is answered at the
+// start of a pass, so each answer after the first marks a pass done. A pass that takes a
+// queued message (the title timer, a pointer move) draws nothing, so callers that want
+// frames ask for a good many more passes than such messages could fill. False when the window
+// did not answer within the bound: it has gone, or hangs.
+inline bool WaitForPasses(HWND window, int passes) {
+    for (int answered = 0; answered <= passes; ++answered) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kWindowTimeoutMs, &result)) return false;
+    }
+    return true;
+}
+
+// Enough passes for a handful of frames whatever messages came in between.
+constexpr int kPassesForSomeFrames = 20;
+
+// The renderer's window once the renderer flies: its loop has begun (the pointer's start
+// position is taken and the texture loaded) and frames are being drawn.
 inline HWND WaitForFlyingWindow(const wintest::ChildProcess& renderer) {
     HWND window = wintest::WaitForWindow(kTitle, kWindowTimeoutMs, kClass);
     if (!window || wintest::WindowProcessId(window) != renderer.id()) return nullptr;
-    const DWORD start = GetTickCount();
-    while (!IsWindowVisible(window) && GetTickCount() - start < kWindowTimeoutMs) wintest::SleepMs(50);
-    wintest::SleepMs(1500);
+    if (!WaitForCursorHidden(kWindowTimeoutMs) || !WaitForPasses(window, kPassesForSomeFrames)) return nullptr;
     return IsWindowVisible(window) ? window : nullptr;
 }
 

@@ -145,12 +145,15 @@ std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD timeoutMs
         BoxSearch search{processId, nullptr};
         EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));
         if (search.found) {
-            Sleep(100);  // let the box finish laying out its children
             MessageBoxSeen box;
             box.window = search.found;
             box.caption = WindowTextW(search.found);
             EnumChildWindows(search.found, ReadBoxChild, reinterpret_cast<LPARAM>(&box));
-            return box;
+            // A box is read once it holds its buttons and its text.
+            const bool complete = !box.buttons.empty() && !box.text.empty();
+            if (complete || GetTickCount() - start >= timeoutMs) return box;
+            Sleep(20);
+            continue;
         }
         if (GetTickCount() - start >= timeoutMs) return std::nullopt;
         Sleep(50);

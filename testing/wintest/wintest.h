@@ -56,7 +56,7 @@ struct MessageBoxSeen {
 };
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD timeoutMs);
 // Presses the box's first button (OK) and waits until the box has gone.
-bool DismissMessageBox(const MessageBoxSeen& box, DWORD timeoutMs = 10000);
+bool DismissMessageBox(const MessageBoxSeen& box, DWORD timeoutMs = 30000);
 
 // Files, by Windows path.
 std::optional<std::string> ReadFileBytes(const std::string& path);
