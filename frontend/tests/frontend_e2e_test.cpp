@@ -1,14 +1,18 @@
 // The screen saver program under Wine with code page 932: every start mode, the refusal
-// of a second start, the message for a missing renderer file, and the forms it hands over
-// to as another program sees them (the preview form's pixels: preview_form_e2e_test).
+// of a second start, the message for a missing renderer file, and what each mode hands over
+// to: the settings dialog that keeps the program until it closes, the hidden session form,
+// the preview inside its host window as another program sees it (the preview form's pixels:
+// preview_form_e2e_test).
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "test_window.h"
+#include "wintest/relay_trace.h"
 #include "wintest/wintest.h"
 
 namespace {
@@ -84,7 +88,10 @@ TEST_F(FrontEnd, ThePreviewDoesNotLookForTheRenderer) {
     HWND preview = nullptr;
     EXPECT_TRUE(WaitPumping([&] { return (preview = FindWindowExA(host.get(), nullptr, nullptr, "Preview Window")) != nullptr; },
                             kWindowAppearsMs));
-    EXPECT_FALSE(wintest::WaitForMessageBox(program->id(), 500).has_value());
+    // Once the program waits for input with nothing left to do, any message box it was going
+    // to show is up: one look is enough.
+    ASSERT_EQ(WaitForInputIdle(program->handle(), kWindowAppearsMs), 0u);
+    EXPECT_FALSE(wintest::WaitForMessageBox(program->id(), 0).has_value());
     EXPECT_FALSE(wintest::FileExists(kExchangeFolder)) << "the preview makes no folder";
 }
 
@@ -159,20 +166,34 @@ INSTANTIATE_TEST_SUITE_P(Arguments, SettingsMode, testing::Values("/c", "/C", "/
 
 class SaverMode : public FrontEnd, public testing::WithParamInterface<const char*> {};
 
+// The renderer watches the session made so far: its lookups of the renderer's window title.
+std::vector<wintest::RelayCall> RendererWatches(const wintest::RelayTrace& trace, DWORD processId) {
+    return trace.Calls(processId, "user32.FindWindowA", "\"Cirrovance_Tunnel\"");
+}
+
 TEST_P(SaverMode, LoadsTheHiddenSessionFormThatEndsOnceTheRendererWindowIsGone) {
+    wintest::RelayTrace trace("user32.FindWindowA");
+    ASSERT_TRUE(trace.available()) << "run through wine_exec_traced.sh: the watches are read from Wine's trace";
     const std::string folder = InstallWithRendererFile("saver_mode");
     TestWindow renderer("Cirrovance_Tunnel", /*visible*/ false);
-    auto program = StartSaver(folder, GetParam());
+    auto program = trace.Start("\"" + folder + "\\Vaporquill.scr\" " + GetParam(), folder);
     ASSERT_TRUE(program.has_value());
     HWND session = wintest::WaitForWindow("Cirrovance_Main", kWindowAppearsMs);
     ASSERT_TRUE(session) << "no session form for '" << GetParam() << "'";
     EXPECT_EQ(wintest::WindowProcessId(session), program->id());
     EXPECT_FALSE(IsWindowVisible(session));
-    wintest::SleepMs(1500);  // three renderer watches
-    EXPECT_TRUE(program->IsRunning()) << "the session ended while the renderer window was there";
+    // Three watches that found the window: each would have ended a session that ends wrongly.
+    ASSERT_TRUE(WaitPumping([&] { return RendererWatches(trace, program->id()).size() >= 3 || !program->IsRunning(); },
+                            kProgramEndsMs))
+        << "the session did not watch for the renderer";
+    ASSERT_TRUE(program->IsRunning()) << "the session ended while the renderer window was there";
 
     renderer.Destroy();
     EXPECT_TRUE(program->WaitExit(kProgramEndsMs).has_value()) << "the session outlived the renderer window";
+    const auto watches = RendererWatches(trace, program->id());
+    ASSERT_FALSE(watches.empty());
+    for (size_t i = 0; i + 1 < watches.size(); ++i) EXPECT_NE(watches[i].result.value_or(0), 0u) << "watch " << i;
+    EXPECT_EQ(watches.back().result, std::optional<uint32_t>(0)) << "the first watch without a window ends it";
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, SaverMode, testing::Values("/s", "-S", "zs", ""));
@@ -186,7 +207,7 @@ TEST_F(FrontEnd, TheSystemEndingTheSessionEndsTheSaver) {
     ASSERT_TRUE(session);
     DWORD_PTR answer = 0;
     // The query-unload handler ends the program inside the query, so no answer comes back.
-    SendMessageTimeoutA(session, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &answer);
+    SendMessageTimeoutA(session, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kProgramEndsMs, &answer);
     EXPECT_TRUE(program->WaitExit(kProgramEndsMs).has_value());
 }
 

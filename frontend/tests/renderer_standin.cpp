@@ -1,7 +1,9 @@
 // Stands in for the renderer in saver-session tests whose renderer must misbehave on
 // purpose. VQ_STANDIN_MODE (inherited through the saver) says how:
-//   slow-window   opens the "Cirrovance_Tunnel" window only after 3 s, then runs until closed
-//   no-window     never opens a window and exits after 2 s
+//   slow-window   opens the "Cirrovance_Tunnel" window only once the test sets the event
+//                 "VqStandInGoOn", then runs until closed
+//   no-window     never opens a window and exits once the test sets the event
+// A stand-in whose test never sets the event gives up after a minute.
 #include <windows.h>
 
 #include <cstring>
@@ -9,11 +11,10 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     char mode[32] = {};
     GetEnvironmentVariableA("VQ_STANDIN_MODE", mode, sizeof(mode));
-    if (std::strcmp(mode, "slow-window") != 0) {
-        Sleep(2000);
-        return 0;
-    }
-    Sleep(3000);
+    HANDLE goOn = CreateEventA(nullptr, TRUE, FALSE, "VqStandInGoOn");
+    const bool told = goOn && WaitForSingleObject(goOn, 60000) == WAIT_OBJECT_0;
+    if (goOn) CloseHandle(goOn);
+    if (!told || std::strcmp(mode, "slow-window") != 0) return 0;
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = DefWindowProcA;  // WM_CLOSE destroys the window
     windowClass.hInstance = instance;
