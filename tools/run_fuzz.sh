@@ -27,7 +27,7 @@ fi
 mkdir -p "$work/corpus"
 if ! clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
      "${includes[@]}" "${sources[@]}" -o "$work/$name" 2>"$work/build.log"; then
-  if grep -q -e "libclang_rt.fuzzer" -e "cannot find" "$work/build.log"; then
+  if grep -q -e "libclang_rt.fuzzer" -e "FuzzedDataProvider.h. file not found" -e "cannot find" "$work/build.log"; then
     echo "$name: clang's libFuzzer runtime is missing, skipping"; cat "$work/build.log"; exit 77
   fi
   cat "$work/build.log"; exit 1
