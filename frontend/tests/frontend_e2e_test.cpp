@@ -24,15 +24,7 @@ constexpr DWORD kProgramEndsMs = 30000;
 const wchar_t* const kRendererMissingText = L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！";
 const char* const kExchangeFolder = "C:\\q_vosk";
 
-bool WaitPumping(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        PumpMessages();
-        if (done()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
+bool WaitPumping(const std::function<bool()>& done, DWORD timeoutMs) { return wintest::PumpUntil(done, timeoutMs); }
 
 std::string InstallWithRendererFile(const std::string& name) {
     const std::string folder = wintest::InstallPairTo(name, /*withRenderer*/ false);

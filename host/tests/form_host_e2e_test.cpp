@@ -30,19 +30,7 @@ FormHandlers LoggingHandlers(Log& log, bool cancelUnload = false) {
 }
 
 // Runs a message loop, as the program does, until done() or the time is up.
-bool RunUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start >= timeoutMs) return false;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
+bool RunUntil(const std::function<bool()>& done, DWORD timeoutMs) { return wintest::PumpUntil(done, timeoutMs); }
 
 
 class FormHostTest : public testing::Test {
