@@ -11,7 +11,7 @@ const std::wstring kWriteDefaultCaption = L"Command";
 
 }  // namespace
 
-ButtonSteps ReadButtonProperties(Button& button, const PropertyStore& store, const FontSpec& ambientFont) {
+ButtonSteps ReadButtonProperties(Button& button, const PropertyStore& store, const FontInfo& ambientFont) {
     ButtonState& s = button.state;
     ButtonLook& look = button.look;
     if (const auto enabled = ToBool(store.Read(L"Enabled", true))) s.enabled = *enabled;
@@ -32,7 +32,7 @@ ButtonSteps ReadButtonProperties(Button& button, const PropertyStore& store, con
     return RefreshFace(button);
 }
 
-ButtonSteps WriteButtonProperties(Button& button, PropertyStore& store, const FontSpec& ambientFont) {
+ButtonSteps WriteButtonProperties(Button& button, PropertyStore& store, const FontInfo& ambientFont) {
     const ButtonState& s = button.state;
     const ButtonLook& look = button.look;
     store.Write(L"Enabled", s.enabled, true);

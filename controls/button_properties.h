@@ -7,6 +7,6 @@
 #include "host/property_store.h"
 
 // "Enabled", "Caption", "Font", "FirstRun", "FontColour", "Visible"; then RefreshFace.
-ButtonSteps ReadButtonProperties(Button& button, const PropertyStore& store, const FontSpec& ambientFont);
+ButtonSteps ReadButtonProperties(Button& button, const PropertyStore& store, const FontInfo& ambientFont);
 // "Enabled", "Caption", "FirstRun", "Font", "FontColour", "Visible"; then RefreshFace.
-ButtonSteps WriteButtonProperties(Button& button, PropertyStore& store, const FontSpec& ambientFont);
+ButtonSteps WriteButtonProperties(Button& button, PropertyStore& store, const FontInfo& ambientFont);

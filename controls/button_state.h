@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/font_spec.h"
+#include "host/font_info.h"
 
 // The six face pictures.
 enum class FacePicture : uint8_t { Normal, HighLight, Selected, HighLightSelect, Pressed, Disable };
@@ -32,7 +32,7 @@ struct ButtonState {
 // The caption label and background, as the properties see them.
 struct ButtonLook {
     std::wstring caption = L"Command";
-    FontSpec font = DialogFont();
+    FontInfo font = DialogFont();
     int32_t fontColour = 0;       // the caption's text colour
     bool captionEnabled = true;   // false draws the caption greyed
     int16_t backStyle = kFaceOpaque;

@@ -148,7 +148,7 @@ void CommandButton::SetEnabled(bool enabled) {
     Carry(WriteEnabled(button_, enabled));
 }
 
-void CommandButton::SetFont(const FontSpec& font) {
+void CommandButton::SetFont(const FontInfo& font) {
     button_.look.font = font;
     ShowCaption();
     PropertyChanged(L"Font");

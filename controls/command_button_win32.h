@@ -33,8 +33,8 @@ class CommandButton : public UserControl {
     void SetCaption(const std::wstring& caption);
     bool Enabled();
     void SetEnabled(bool enabled);
-    FontSpec Font() const { return button_.look.font; }
-    void SetFont(const FontSpec& font);
+    FontInfo Font() const { return button_.look.font; }
+    void SetFont(const FontInfo& font);
     int32_t FontColour();
     void SetFontColour(int32_t colour);
     // False when the face is not shown (a transparent background); the caption always is.

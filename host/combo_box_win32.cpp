@@ -14,7 +14,7 @@ constexpr int kListRows = 12;
 
 }  // namespace
 
-ComboBox::ComboBox(Container& container, const TwipsRect& place, FontSpec font)
+ComboBox::ComboBox(Container& container, const TwipsRect& place, FontInfo font)
     : WindowedControl(container, place), font_(std::move(font)) {
     if (container.window()) CreateIn(container.window());
 }

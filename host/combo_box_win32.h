@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "host/control_win32.h"
-#include "host/font_spec.h"
+#include "host/font_info.h"
 #include "host/gdi_objects_win32.h"
 
 class ComboBox : public WindowedControl {
   public:
-    ComboBox(Container& container, const TwipsRect& place, FontSpec font = DialogFont());
+    ComboBox(Container& container, const TwipsRect& place, FontInfo font = DialogFont());
     ~ComboBox() override;
 
     HWND controlWindow() const override { return window_; }
@@ -25,7 +25,7 @@ class ComboBox : public WindowedControl {
 
   private:
     HWND window_ = nullptr;
-    FontSpec font_;
+    FontInfo font_;
     GdiObject systemFont_;
     std::wstring pendingText_;  // the text until the window exists
     std::vector<std::wstring> items_;

@@ -10,7 +10,7 @@
 
 #include "host/control_events.h"
 #include "host/drawing_surface_win32.h"
-#include "host/font_spec.h"
+#include "host/font_info.h"
 #include "host/host_window_win32.h"
 #include "host/picture_win32.h"
 #include "host/pointer_routing.h"
@@ -33,8 +33,8 @@ class Container : public HostWindow {
     COLORREF background() const { return background_; }
     void SetBackground(COLORREF colour);
     // The container's font, which its controls take as their ambient font.
-    const FontSpec& controlsFont() const { return font_; }
-    void SetControlsFont(const FontSpec& font) { font_ = font; }
+    const FontInfo& controlsFont() const { return font_; }
+    void SetControlsFont(const FontInfo& font) { font_ = font; }
     // The client area in pixels.
     int scaleWidthPx() const;
     int scaleHeightPx() const;
@@ -81,5 +81,5 @@ class Container : public HostWindow {
     DrawingSurface surface_;
     COLORREF background_;
     std::shared_ptr<const Picture> picture_;
-    FontSpec font_;
+    FontInfo font_;
 };

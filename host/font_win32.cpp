@@ -3,15 +3,15 @@
 
 #include "host/gdi_objects_win32.h"
 
-HFONT MakeFont(const FontSpec& spec) {
+HFONT MakeFont(const FontInfo& wanted) {
     LOGFONTW font{};
     WindowDc screen(nullptr);
-    font.lfHeight = -FontHeightPx(spec, GetDeviceCaps(screen.get(), LOGPIXELSY));
-    font.lfWeight = spec.weight;
-    font.lfItalic = spec.italic;
-    font.lfUnderline = spec.underline;
-    font.lfStrikeOut = spec.strikethrough;
-    font.lfCharSet = spec.charset;
-    lstrcpynW(font.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+    font.lfHeight = -FontHeightPx(wanted, GetDeviceCaps(screen.get(), LOGPIXELSY));
+    font.lfWeight = wanted.weight;
+    font.lfItalic = wanted.italic;
+    font.lfUnderline = wanted.underline;
+    font.lfStrikeOut = wanted.strikethrough;
+    font.lfCharSet = wanted.charset;
+    lstrcpynW(font.lfFaceName, wanted.face.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&font);
 }

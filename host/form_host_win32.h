@@ -52,7 +52,7 @@ struct FormLook {
     COLORREF background = RGB(0, 0, 0);
     int clientWidthPx = 0;
     int clientHeightPx = 0;
-    FontSpec font = DialogFont();  // the ambient font of the form's controls
+    FontInfo font = DialogFont();  // the ambient font of the form's controls
 };
 
 class Form : public Container {

@@ -13,7 +13,7 @@ void Label::SetCaption(std::wstring caption) {
     Invalidate();
 }
 
-void Label::SetFont(const FontSpec& font) {
+void Label::SetFont(const FontInfo& font) {
     look_.font = font;
     font_.Reset(nullptr);
     Invalidate();

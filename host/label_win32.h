@@ -8,11 +8,11 @@
 #include <string>
 
 #include "host/control_win32.h"
-#include "host/font_spec.h"
+#include "host/font_info.h"
 #include "host/gdi_objects_win32.h"
 
 struct LabelLook {
-    FontSpec font = DialogFont();
+    FontInfo font = DialogFont();
     COLORREF textColour = RGB(0, 0, 0);
     bool centred = false;
     bool border = false;
@@ -24,8 +24,8 @@ class Label : public WindowlessControl {
 
     const std::wstring& caption() const { return caption_; }
     void SetCaption(std::wstring caption);
-    const FontSpec& font() const { return look_.font; }
-    void SetFont(const FontSpec& font);
+    const FontInfo& font() const { return look_.font; }
+    void SetFont(const FontInfo& font);
     COLORREF textColour() const { return look_.textColour; }
     void SetTextColour(COLORREF colour);
     bool enabled() const { return enabled_; }

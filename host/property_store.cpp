@@ -73,8 +73,8 @@ std::optional<std::wstring> ToText(const PropertyValue& value) {
     return std::nullopt;
 }
 
-std::optional<FontSpec> ToFont(const PropertyValue& value) {
-    if (const auto* font = std::get_if<FontSpec>(&value)) return *font;
+std::optional<FontInfo> ToFont(const PropertyValue& value) {
+    if (const auto* font = std::get_if<FontInfo>(&value)) return *font;
     return std::nullopt;
 }
 
@@ -82,7 +82,7 @@ bool SameValue(const PropertyValue& value, const PropertyValue& other) {
     if (const auto* flag = std::get_if<bool>(&value)) return ToBool(other) == *flag;
     if (const auto* number = std::get_if<int32_t>(&value)) return ToInt32(other) == *number;
     if (const auto* text = std::get_if<std::wstring>(&value)) return ToText(other) == *text;
-    return ToFont(other) == std::get<FontSpec>(value);
+    return ToFont(other) == std::get<FontInfo>(value);
 }
 
 const PropertyValue* PropertyStore::Find(std::wstring_view name) const {

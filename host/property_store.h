@@ -11,10 +11,10 @@
 #include <variant>
 #include <vector>
 
-#include "host/font_spec.h"
+#include "host/font_info.h"
 
 // A stored value: a Boolean, a whole number, a text or a font.
-using PropertyValue = std::variant<bool, int32_t, std::wstring, FontSpec>;
+using PropertyValue = std::variant<bool, int32_t, std::wstring, FontInfo>;
 
 // Conversions to the type a property is applied as; nothing when the value does not
 // convert (a text that is no number, a font as a number), so that the caller skips the
@@ -23,7 +23,7 @@ using PropertyValue = std::variant<bool, int32_t, std::wstring, FontSpec>;
 std::optional<bool> ToBool(const PropertyValue& value);
 std::optional<int32_t> ToInt32(const PropertyValue& value);
 std::optional<std::wstring> ToText(const PropertyValue& value);
-std::optional<FontSpec> ToFont(const PropertyValue& value);
+std::optional<FontInfo> ToFont(const PropertyValue& value);
 
 // Whether value equals other once other is converted to value's type.
 bool SameValue(const PropertyValue& value, const PropertyValue& other);

@@ -42,10 +42,10 @@ TEST(PropertyStore, NamesMatchRegardlessOfCaseAndARewriteReplacesTheEntry) {
 
 TEST(PropertyStore, AFontIsStoredWholeUnlessItIsTheAmbientFont) {
     PropertyStore store;
-    const FontSpec ambient = DialogFont();
+    const FontInfo ambient = DialogFont();
     store.Write(L"Font", ambient, ambient);
     EXPECT_FALSE(store.Has(L"Font"));
-    FontSpec bold = ambient;
+    FontInfo bold = ambient;
     bold.weight = kBoldWeight;
     store.Write(L"Font", bold, ambient);
     EXPECT_EQ(ToFont(store.Read(L"Font", ambient)), bold);

@@ -8,7 +8,7 @@ inline constexpr int kNormalWeight = 400;
 inline constexpr int kBoldWeight = 700;
 inline constexpr uint8_t kShiftJisCharset = 128;
 
-struct FontSpec {
+struct FontInfo {
     std::wstring face;
     double sizePt = 9.0;
     int weight = kNormalWeight;
@@ -17,14 +17,14 @@ struct FontSpec {
     bool strikethrough = false;
     uint8_t charset = 0;
 
-    bool operator==(const FontSpec& other) const;
-    bool operator!=(const FontSpec& other) const { return !(*this == other); }
+    bool operator==(const FontInfo& other) const;
+    bool operator!=(const FontInfo& other) const { return !(*this == other); }
 };
 
 // The character height in pixels for a screen of dotsPerInch: points are 1/72 inch,
 // rounded to the nearest pixel (9.75 pt is 13 pixels at 96 dots per inch).
-int FontHeightPx(const FontSpec& font, int dotsPerInch);
+int FontHeightPx(const FontInfo& font, int dotsPerInch);
 
 // The font every label of the front end's dialog uses: "ＭＳ Ｐゴシック", 9.75 pt, normal
 // weight, Shift-JIS character set.
-FontSpec DialogFont();
+FontInfo DialogFont();
