@@ -5,7 +5,14 @@
 set(VQ_WINE_ENV_DIR ${CMAKE_BINARY_DIR}/wine-env)
 
 if(WIN32)
-  add_test(NAME wine_env_up COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh up ${VQ_WINE_ENV_DIR})
+  # The prefix matches the programs: a 64-bit build runs in a 64-bit prefix through Wine's
+  # 64-bit loader, the 32-bit build in a 32-bit one.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(VQ_WINE_ARCH win64)
+  else()
+    set(VQ_WINE_ARCH win32)
+  endif()
+  add_test(NAME wine_env_up COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh up ${VQ_WINE_ENV_DIR} ${VQ_WINE_ARCH})
   set_tests_properties(wine_env_up PROPERTIES FIXTURES_SETUP wine TIMEOUT 300 RESOURCE_LOCK wine)
   add_test(NAME wine_env_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh down ${VQ_WINE_ENV_DIR})
   set_tests_properties(wine_env_down PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 120 RESOURCE_LOCK wine)

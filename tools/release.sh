@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the download for Windows users from the current tree:
-#   dist/Vaporquill-<version>-win32.zip   Vaporquill.scr, Vaporquill.dll, README.txt, LICENSE.txt
+#   dist/Vaporquill-<version>-win64.zip   Vaporquill.scr, Vaporquill.dll, README.txt, LICENSE.txt
 #   dist/SHA256SUMS                       the archive's SHA-256 (check with `sha256sum -c SHA256SUMS`)
 # The same commit makes the same bytes in any folder at any time: the build leaves out link
 # times and folders, and the archive's entries carry the commit's time in a fixed order.
@@ -27,7 +27,7 @@ export SOURCE_DATE_EPOCH=$commit_time
 cmake --preset release >/dev/null
 cmake --build --preset release -j 2
 
-archive=Vaporquill-$version-win32.zip
+archive=Vaporquill-$version-win64.zip
 mkdir -p dist
 python3 release/make_archive.py "dist/$archive" "$version" "$SOURCE_DATE_EPOCH" build/release/pair "$root"
 (cd dist && sha256sum "$archive" >SHA256SUMS)

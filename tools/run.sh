@@ -5,14 +5,18 @@
 #   tools/run.sh /c       the settings dialog
 #   tools/run.sh /p 0     the preview
 # VQ_RUN_SECONDS sets how long it runs (default 8). On $DISPLAY when there is one,
-# otherwise on a virtual display of its own.
+# otherwise on a virtual display of its own. The 64-bit pair runs in a 64-bit prefix through
+# Wine's 64-bit loader. A failed step is named, with its first error lines.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+vq_script_name=run
+# shellcheck source=tools/steps.sh
+. tools/steps.sh
 
-bash tools/setup_debian.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j 2
+vq_step "set-up" bash tools/setup_debian.sh
+vq_step "configure" cmake --preset windows
+vq_step "build" cmake --build --preset windows -j 2 --target Vaporquill Tunnel
 
 missing=()
 for f in Vaporquill.scr Vaporquill.dll; do [ -f "dist/$f" ] || missing+=("dist/$f"); done
@@ -23,11 +27,11 @@ fi
 
 state="$root/build/run-env"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  VQ_USE_DISPLAY=$DISPLAY tools/wine_env.sh up "$state"
+  VQ_USE_DISPLAY=$DISPLAY vq_step "Wine world" tools/wine_env.sh up "$state" win64
 else
-  tools/wine_env.sh up "$state"
+  vq_step "Wine world" tools/wine_env.sh up "$state" win64
 fi
-trap 'tools/wine_env.sh down "$state"' EXIT
+trap 'tools/wine_env.sh down "$state"; rm -f "$vq_step_log"' EXIT
 # shellcheck disable=SC1091
 . "$state/env.sh"
 export WINEDEBUG=-all
@@ -44,6 +48,10 @@ saver_pid=$!
 sleep "${VQ_RUN_SECONDS:-8}"
 
 shot="$root/build/run-screenshot.png"
+if ! kill -0 "$saver_pid" 2>/dev/null; then
+  rc=0; wait "$saver_pid" || rc=$?
+  echo "run: the screen saver ended before ${VQ_RUN_SECONDS:-8} s with exit status $rc" >&2
+fi
 import -window root "$shot" && echo "run: screenshot saved to $shot"
 kill "$saver_pid" 2>/dev/null || true
 wait "$saver_pid" 2>/dev/null || true

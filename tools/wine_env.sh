@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
-# The private Wine world of one test run: an Xvfb display of its own and a 32-bit prefix
-# booted once, both recorded in STATE_DIR/env.sh so that every test can enter them.
-#   wine_env.sh up STATE_DIR     start the display, boot the prefix, write env.sh
-#                                (VQ_USE_DISPLAY=:N uses that display instead of an Xvfb)
-#   wine_env.sh down STATE_DIR   end the prefix's processes and the display, by process id
+# The private Wine world of one test run: an Xvfb display of its own and a prefix booted
+# once, both recorded in STATE_DIR/env.sh so that every test can enter them.
+#   wine_env.sh up STATE_DIR [win64|win32]   start the display, boot the prefix, write env.sh
+#                                            (default win64; VQ_USE_DISPLAY=:N uses that
+#                                            display instead of an Xvfb)
+#   wine_env.sh down STATE_DIR               end the prefix's processes and the display, by id
+# Every step that fails says which it was and shows the first lines of what went wrong.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tools/wine_loader.sh
+. "$here/wine_loader.sh"
 cmd=${1:?up or down}
 state=${2:?state directory}
+arch=${3:-win64}
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
+
+fail() { echo "wine_env: $1" >&2; shift; [ $# -gt 0 ] && [ -s "$1" ] && head -n 20 "$1" | sed 's/^/    /' >&2; return 0; }
 
 wine_env_down() {
   if [ -f "$state/env.sh" ]; then
     # shellcheck disable=SC1091
     . "$state/env.sh"
-    WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
+    [ -x "${VQ_WINESERVER:-}" ] && WINEPREFIX=$WINEPREFIX "$VQ_WINESERVER" -k 2>/dev/null || true
     if [ -n "${VQ_XVFB_PID:-}" ] && kill -0 "$VQ_XVFB_PID" 2>/dev/null; then
       kill "$VQ_XVFB_PID" 2>/dev/null || true
       for _ in $(seq 50); do kill -0 "$VQ_XVFB_PID" 2>/dev/null || break; sleep 0.1; done
@@ -30,6 +38,8 @@ if [ "$cmd" = down ]; then
 fi
 
 wine_env_down   # a run that died before its clean-up leaves nothing behind for this one
+vq_wine_programs "$arch"
+vq_check_wine_loader || exit 1
 
 xvfb_pid=
 if [ -n "${VQ_USE_DISPLAY:-}" ]; then
@@ -37,37 +47,54 @@ if [ -n "${VQ_USE_DISPLAY:-}" ]; then
 else
   # Xvfb picks a free display number itself and writes it to fd 3.
   rm -f "$state/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$state/display" \
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset ${VQ_XVFB_OPTIONS:-} 3>"$state/display" \
     >"$state/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
   if [ ! -s "$state/display" ]; then
-    echo "wine_env: Xvfb did not start" >&2; kill "$xvfb_pid" 2>/dev/null || true; exit 1
+    fail "step 'start Xvfb' failed: no display after 10 s; its log:" "$state/xvfb.log"
+    kill "$xvfb_pid" 2>/dev/null || true; exit 1
   fi
   display=":$(tr -d '[:space:]' <"$state/display")"
 fi
 
-prefix="$state/prefix"
+prefix="$state/prefix-$arch"
 cat >"$state/env.sh" <<ENV
 export DISPLAY=$display
 export WINEPREFIX=$prefix
-export WINEARCH=win32
+export WINEARCH=$arch
+export VQ_WINE=$VQ_WINE
+export VQ_WINESERVER=$VQ_WINESERVER
+export WINELOADER=$VQ_WINE
+export WINESERVER=$VQ_WINESERVER
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export VQ_XVFB_PID=$xvfb_pid
+# The loader and server of this prefix's architecture, whatever Debian's scripts would pick.
+wine() { "\$VQ_WINE" "\$@"; }
+wineserver() { "\$VQ_WINESERVER" "\$@"; }
 ENV
 # shellcheck disable=SC1091
 . "$state/env.sh"
 export WINEDEBUG=-all
 
 if [ ! -f "$prefix/system.reg" ]; then
-  wineboot -i >"$state/wineboot.log" 2>&1
+  if ! wine wineboot.exe -i >"$state/wineboot.log" 2>&1 || ! wineserver -w; then
+    fail "step 'boot the $arch prefix' ($VQ_WINE wineboot.exe -i) failed; the head of $state/wineboot.log:" \
+         "$state/wineboot.log"
+    wine_env_down; exit 1
+  fi
 fi
+reg_add() {
+  if ! wine reg add "$@" /f >"$state/reg.log" 2>&1; then
+    fail "step 'reg add $1 /v $3' failed:" "$state/reg.log"; wine_env_down; exit 1
+  fi
+}
 # No window manager runs on Xvfb: unmanaged windows keep Wine from waiting on withdrawals,
 # and a crash ends the process with its code instead of waiting for a click on a dialog.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
+reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 # WINE: Debian's Wine does not look in /usr/share/wine/fonts (fonts-wine), so the frame's
 # caption buttons, drawn from the Marlett symbol font, would show the letters and digits
 # that stand for their symbols; a copy in the prefix's own font folder is found.
@@ -80,13 +107,13 @@ done
 # left alone it falls back to the fixed-pitch IPAGothic, whose wider captions break or get
 # cut in labels laid out for the original. IPAPGothic (fonts-ipafont-gothic) is the
 # proportional one, close to the original's widths.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
+reg_add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic'
 wineserver -w
 
 acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' | awk '/ACP/ {print $NF}')
 if [ "$acp" != 932 ]; then
-  echo "wine_env: the prefix's ANSI code page is '$acp', not 932; is the ja_JP.UTF-8 locale generated?" >&2
+  fail "step 'check the code page' failed: the prefix's ANSI code page is '$acp', not 932; is the ja_JP.UTF-8 locale generated (tools/setup_debian.sh)?"
   wine_env_down
   exit 1
 fi
-echo "wine_env: display $display, prefix $prefix, code page $acp"
+echo "wine_env: display $display, $arch prefix $prefix ($VQ_WINE), code page $acp"

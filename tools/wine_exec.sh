@@ -12,4 +12,4 @@ fi
 . "$state/env.sh"
 export WINEDEBUG=${VQ_WINEDEBUG:--all}
 # A hung test must not outlive its time: the bound here is generous, ctest's is the backstop.
-exec timeout -k 10 "${VQ_WINE_TIMEOUT:-600}" wine "$@"
+exec timeout -k 10 "${VQ_WINE_TIMEOUT:-600}" "$VQ_WINE" "$@"

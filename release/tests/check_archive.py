@@ -3,7 +3,7 @@
 
     check_archive.py DIST_DIR SOURCE_DIR COMMIT_EPOCH
 
-DIST_DIR holds Vaporquill-<version>-win32.zip and SHA256SUMS; the version is read from
+DIST_DIR holds Vaporquill-<version>-win64.zip and SHA256SUMS; the version is read from
 SOURCE_DIR/VERSION. Prints one line per check and exits 1 when any fails.
 """
 import hashlib
@@ -29,8 +29,8 @@ SYSTEM_DLLS = {
     "ole32.dll", "oleaut32.dll",  # the system's picture loader, for the preview's JPEG
 }
 
-I386 = 0x14C
-PE32 = 0x10B
+AMD64 = 0x8664
+PE32_PLUS = 0x20B
 GUI = 2
 
 # What README.txt must tell, in both languages: (topic, phrases that must all appear).
@@ -48,7 +48,7 @@ README_TOPICS = [
 class Release:
     def __init__(self, dist, source, epoch):
         self.version = (source / "VERSION").read_text().split()[0]
-        self.name = f"Vaporquill-{self.version}-win32.zip"
+        self.name = f"Vaporquill-{self.version}-win64.zip"
         self.zip_bytes = (dist / self.name).read_bytes()
         self.sums = (dist / "SHA256SUMS").read_text()
         self.archive = zipfile.ZipFile(io.BytesIO(self.zip_bytes))
@@ -93,7 +93,7 @@ def pe_facts(data):
 
 def binutil(tool, *args):
     """Output of a mingw binutils tool, or None when it cannot read the file."""
-    run = subprocess.run([f"i686-w64-mingw32-{tool}", *args], capture_output=True, text=True)
+    run = subprocess.run([f"x86_64-w64-mingw32-{tool}", *args], capture_output=True, text=True)
     return run.stdout if run.returncode == 0 else None
 
 
@@ -112,9 +112,9 @@ def check_programs(r):
     def check(name, path):
         problems = []
         facts = pe_facts(path.read_bytes())
-        if facts != (I386, PE32, GUI, 0):
+        if facts != (AMD64, PE32_PLUS, GUI, 0):
             problems.append(f"{name}: (machine, magic, subsystem, time stamp) = {facts}, "
-                            f"expected a 32-bit i386 GUI program without a link time")
+                            f"expected a 64-bit x86-64 (PE32+) GUI program without a link time")
         dlls = re.findall(r"DLL Name: (\S+)", binutil("objdump", "-p", str(path)) or "")
         if not dlls:
             problems.append(f"{name}: no import table found")
@@ -194,7 +194,7 @@ def check_project_readme(r):
     text = (r.source / "README.md").read_text(encoding="utf-8")
     wanted = [f"dist/{r.name}", "dist/SHA256SUMS", "tools/release.sh", "MIT"]
     problems = [f"README.md: does not mention {w}" for w in wanted if w not in text]
-    stale = set(re.findall(r"Vaporquill-(\d+\.\d+\.\d+)-win32\.zip", text)) - {r.version}
+    stale = set(re.findall(r"Vaporquill-(\d+\.\d+\.\d+)-win64\.zip", text)) - {r.version}
     problems += [f"README.md: names the archive of version {v}, not {r.version}" for v in sorted(stale)]
     return problems
 
@@ -202,7 +202,7 @@ def check_project_readme(r):
 CHECKS = [
     ("entries, by name and in order", check_entries),
     ("one time (the commit's) and one mode for every entry", check_entry_attributes),
-    ("both programs are PE32 i386 and import only Windows' own DLLs", check_programs),
+    ("both programs are PE32+ x86-64 and import only Windows' own DLLs", check_programs),
     ("both version resources read the one version", check_version_resources),
     ("README.txt: Notepad-readable, both languages, the install steps", check_readme),
     ("LICENSE.txt is the project's licence", check_licence),

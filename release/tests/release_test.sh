@@ -45,7 +45,7 @@ release_in "$second" Asia/Tokyo 077
 
 version=$(head -n 1 "$first/VERSION")
 for file in build/release/pair/Vaporquill.scr build/release/pair/Vaporquill.dll \
-            "dist/Vaporquill-$version-win32.zip" dist/SHA256SUMS; do
+            "dist/Vaporquill-$version-win64.zip" dist/SHA256SUMS; do
   if cmp -s "$first/$file" "$second/$file"; then
     echo "release test: same bytes: $file"
   else

@@ -1,0 +1,4 @@
+# Cross toolchain: Debian's mingw-w64 for 64-bit Windows, the pair that is released.
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(triple x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
