@@ -3,14 +3,20 @@
 
 #include <commdlg.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "host/ansi_text_win32.h"
 
 namespace {
 
-// The record as the system's oldest ANSI form of it is: 76 bytes, all other fields zero.
-constexpr DWORD kOpenFileRecordBytes = 76;
+// The record as the system's oldest ANSI form of it is, all other fields zero: up to and
+// including lpTemplateName. Its size is the platform's own (76 bytes on 32-bit Windows, 136 on
+// 64-bit, where pointers are wider); a 64-bit system refuses the 32-bit size.
+constexpr DWORD kOpenFileRecordBytes =
+    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+static_assert(sizeof(void*) != 4 || kOpenFileRecordBytes == 76, "the 32-bit record is 76 bytes");
+static_assert(sizeof(void*) != 8 || kOpenFileRecordBytes == 136, "the 64-bit record is 136 bytes");
 constexpr size_t kPathBufferBytes = 255;
 
 }  // namespace

@@ -67,7 +67,10 @@ void SettingsDialog::OnChooseFileClicked() {
 
 void SettingsDialog::OnSetClicked() {
     settings_.BgmRepeat = RepeatFromTrackText(platform_.TrackBoxText(), settings_.BgmRepeat);
-    platform_.SaveSettings(settings_, lastResult_);
+    const SaveOutcome outcome = platform_.SaveSettings(settings_, lastResult_);
+    // NOTE: a folder the program may not write to (a 64-bit program under Program Files gets
+    // no redirection) would otherwise lose the choice in silence.
+    if (!outcome.saved) platform_.ReportSaveFailure(outcome);
     platform_.Unload();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 struct ScreenPoint {
@@ -44,7 +45,9 @@ class SettingsDialogPlatform {
     virtual void SetHourglass(bool hourglass) = 0;
     // The open-file dialog; its result, and the chosen path (ANSI) when it is above 0.
     virtual int32_t ChooseFile(std::string& ansiPath) = 0;
-    virtual void SaveSettings(const SettingsRecord& settings, int32_t& lastResult) = 0;
+    virtual SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) = 0;
+    // Tells the user, over the dialog, that the save failed and why; returns once they read it.
+    virtual void ReportSaveFailure(const SaveOutcome& outcome) = 0;
     virtual void Unload() = 0;
     virtual std::wstring LinkText() = 0;
     virtual void OpenAddress(const std::wstring& address) = 0;
@@ -63,7 +66,7 @@ class SettingsDialog {
     void OnKindClicked(int index);
     // "..." (Cmd_BGM): ChooseBgmFile.
     void OnChooseFileClicked();
-    // "設定" (Cmd_Set): the track, then SaveSettings, then unload.
+    // "設定" (Cmd_Set): the track, then SaveSettings (a failure told to the user), then unload.
     void OnSetClicked();
     // "ｷｬﾝｾﾙ" (Cmd_Can): unload, nothing written.
     void OnCancelClicked();

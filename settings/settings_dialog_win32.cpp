@@ -21,6 +21,7 @@
 #include "settings/bgm_file_chooser_win32.h"
 #include "settings/credits.h"
 #include "settings/dialog_background.h"
+#include "settings/save_failure_message.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_dialog_title.h"
 #include "settings/settings_file_win32.h"
@@ -48,6 +49,20 @@ LabelLook LinkLook() {
     LabelLook look = Look(kWhite);
     look.font.underline = true;
     return look;
+}
+
+// The application title, as on the front end's other message boxes.
+constexpr const wchar_t* kSaveFailureCaption = L"Vaporquill (Screen Saver)";
+
+// The system's own words for an error code, in the user's language; empty when it has none.
+std::wstring SystemErrorText(uint32_t errorCode) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        errorCode, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring result = length > 0 && text ? std::wstring(text, length) : std::wstring();
+    if (text) LocalFree(text);
+    return result;
 }
 
 class SettingsDialogWindow : public SettingsDialogPlatform {
@@ -138,8 +153,15 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
     int32_t ChooseFile(std::string& ansiPath) override {
         return ChooseBgmFile(form_.window(), host_.instance(), ansiPath);
     }
-    void SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
-        ::SaveSettings(settings, lastResult);
+    SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
+        return ::SaveSettings(settings, lastResult);
+    }
+    void ReportSaveFailure(const SaveOutcome& outcome) override {
+        const std::wstring text = SaveFailureMessage(FromAnsi(outcome.path), SystemErrorText(outcome.errorCode),
+                                                     outcome.errorCode);
+        // NOTE: the wide box keeps the Japanese text whatever the code page; owned by the
+        // dialog so it stays in front of it.
+        MessageBoxW(form_.window(), text.c_str(), kSaveFailureCaption, MB_OK | MB_ICONEXCLAMATION);
     }
     void Unload() override { form_.Unload(); }
     std::wstring LinkText() override { return link_.caption(); }

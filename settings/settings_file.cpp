@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "settings/number_text.h"
@@ -49,7 +50,7 @@ std::string ReadIniValue(SettingsFilePlatform& platform, const std::string& sect
 void WriteIniValue(SettingsFilePlatform& platform, int32_t& lastResult,
                    const std::string& section, const std::string& key,
                    const std::string& value, const std::string& path) {
-    // Skipped by design: a failed write is only recorded in lastResult.
+    // The result goes to lastResult; what a failed write means is the caller's to decide.
     lastResult = platform.WriteProfileValue(AsNameBuffer(section), AsNameBuffer(key), value, path);
 }
 
@@ -71,12 +72,17 @@ void LoadSettings(SettingsFilePlatform& platform, const SettingsNames& names,
     if (settings.BgmFile.empty() && settings.BgmKind == kBgmMusicFile) settings.BgmKind = kBgmNone;
 }
 
-void SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
-                  const SettingsRecord& settings, int32_t& lastResult) {
-    WriteIniValue(platform, lastResult, names.section, names.kindKey,
-                  SignPositionText(settings.BgmKind), SettingsPath(platform));
-    WriteIniValue(platform, lastResult, names.section, names.repeatKey,
-                  SignPositionText(settings.BgmRepeat), SettingsPath(platform));
-    WriteIniValue(platform, lastResult, names.section, names.fileKey, settings.BgmFile,
-                  SettingsPath(platform));
+SaveOutcome SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+                         const SettingsRecord& settings, int32_t& lastResult) {
+    const std::pair<const std::string*, std::string> writes[] = {
+        {&names.kindKey, SignPositionText(settings.BgmKind)},
+        {&names.repeatKey, SignPositionText(settings.BgmRepeat)},
+        {&names.fileKey, settings.BgmFile},
+    };
+    for (const auto& [key, value] : writes) {
+        const std::string path = SettingsPath(platform);
+        WriteIniValue(platform, lastResult, names.section, *key, value, path);
+        if (lastResult == 0) return SaveOutcome{false, path, platform.LastWriteError()};
+    }
+    return SaveOutcome{};
 }

@@ -21,6 +21,8 @@ class SettingsFilePlatform {
     // The profile write; gives the platform's result (non-zero when it succeeded).
     virtual int32_t WriteProfileValue(const std::string& section, const std::string& key,
                                        const std::string& value, const std::string& path) = 0;
+    // The system's code for why the latest failed write failed (0 when it gives none).
+    virtual uint32_t LastWriteError() { return 0; }
     // True when the file can be opened for reading.
     virtual bool FileExists(const std::string& path) = 0;
 };
@@ -62,6 +64,16 @@ std::string SignPositionText(int16_t value);
 void LoadSettings(SettingsFilePlatform& platform, const SettingsNames& names,
                   SettingsRecord& settings);
 
-// Writes kind, repeat and file, in this order; lastResult holds the last write's result.
-void SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
-                  const SettingsRecord& settings, int32_t& lastResult);
+// What a save came to. A failed write is told, never lost in silence: it names the file and
+// carries the system's code for the reason.
+struct SaveOutcome {
+    bool saved = true;
+    std::string path;        // the settings file, in the ANSI code page
+    uint32_t errorCode = 0;  // the system's reason, when a write failed
+};
+
+// Writes kind, repeat and file, in this order; lastResult holds the last write's result. The
+// first write that fails ends the save, so the writes after it cannot leave a file that holds
+// part of the new choice.
+SaveOutcome SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+                         const SettingsRecord& settings, int32_t& lastResult);

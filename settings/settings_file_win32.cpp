@@ -18,7 +18,9 @@ void ProfileFilePlatform::ReadProfileValue(const std::string& section, const std
 
 int32_t ProfileFilePlatform::WriteProfileValue(const std::string& section, const std::string& key,
                                                 const std::string& value, const std::string& path) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+    const int32_t result = WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+    if (result == 0) lastWriteError_ = GetLastError();
+    return result;
 }
 
 bool ProfileFilePlatform::FileExists(const std::string& path) { return ::FileExists(path); }
@@ -33,7 +35,7 @@ void LoadSettings(SettingsRecord& settings) {
     LoadSettings(platform, AnsiSettingsNames(), settings);
 }
 
-void SaveSettings(const SettingsRecord& settings, int32_t& lastResult) {
+SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) {
     ProfileFilePlatform platform;
-    SaveSettings(platform, AnsiSettingsNames(), settings, lastResult);
+    return SaveSettings(platform, AnsiSettingsNames(), settings, lastResult);
 }

@@ -14,6 +14,10 @@ class ProfileFilePlatform : public SettingsFilePlatform {
     int32_t WriteProfileValue(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path) override;
     bool FileExists(const std::string& path) override;
+    uint32_t LastWriteError() override { return lastWriteError_; }
+
+  private:
+    uint32_t lastWriteError_ = 0;
 };
 
 // The section and keys in the system's ANSI code page.
@@ -21,4 +25,4 @@ SettingsNames AnsiSettingsNames();
 
 // LoadSettings and SaveSettings of the settings file, on the real platform.
 void LoadSettings(SettingsRecord& settings);
-void SaveSettings(const SettingsRecord& settings, int32_t& lastResult);
+SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult);

@@ -275,7 +275,7 @@ TEST_F(SaverWithStandInRenderer, SessionEndsWhenTheRendererDiesWithoutAWindow) {
 TEST_F(SaverSession, Mp3MusicIsOpenedAndPlayedAndAtTheEndStoppedAndClosed) {
     MciTrace trace;
     if (!trace.available()) GTEST_SKIP() << "run through wine_exec_traced.sh";
-    // WINE: MPEGVideo cannot open MP3 files here (no 32-bit decoders), so a do-nothing
+    // WINE: MPEGVideo cannot open MP3 files here (no GStreamer decoders installed), so a do-nothing
     // driver stands in for it. Its path must hold no blank: MCI cuts driver names there.
     const std::string driverPath = folder_ + "\\null_mci_driver.dll";
     ASSERT_TRUE(CopyFileA(NULL_MCI_DRIVER_PATH, driverPath.c_str(), FALSE));

@@ -94,7 +94,7 @@ TEST_F(RealWinmm, Mp3PathReachesMpegVideoQuotedAndInCodePage932) {
 }
 
 TEST_F(RealWinmm, WholeMp3SequenceRunsThroughADriverThatPlays) {
-    // WINE: MPEGVideo cannot open MP3 files here (no 32-bit decoders), so a do-nothing
+    // WINE: MPEGVideo cannot open MP3 files here (no GStreamer decoders installed), so a do-nothing
     // driver stands in for it. Its path must hold no blank: MCI cuts driver names there.
     const std::string dll = std::string(kFolder) + "\\null_mci_driver.dll";
     ASSERT_TRUE(CopyFileA(NULL_MCI_DRIVER_PATH, dll.c_str(), FALSE));

@@ -40,6 +40,8 @@ README_TOPICS = [
     ("install", ["右クリック", "「インストール」", "Right-click Vaporquill.scr", 'choose "Install"']),
     ("music", ["「設定」", "無し", "音楽CD", "曲目をﾘﾋﾟｰﾄ", "MP3", "WAV", '"Settings"']),
     ("settings file", ["Vaporquill.ini"]),
+    ("a folder the user can write to", ["書き込みのできるフォルダー", "folder you can write to",
+                                        "C:\\Program Files"]),
     ("exchange folder", ["C:\\q_vosk"]),
     ("uninstall", ["アンインストール", "Uninstall", "別のスクリーン セーバー", "another screen saver"]),
 ]

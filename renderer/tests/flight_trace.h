@@ -1,5 +1,5 @@
 // A long scripted flight, keys held and released, written out as text that must come out the
-// same, bit for bit, from every build: the native one and the 32-bit Windows one.
+// same, bit for bit, from every build: the native one and both Windows ones.
 #pragma once
 #include <string>
 

@@ -258,6 +258,30 @@ TEST_F(SettingsDialogE2e, AFileChosenInTheOpenFileDialogIsShownAndSavedInShiftJi
     EXPECT_NE(bytes.find(kKindKey + "=2\r\n"), std::string::npos);
 }
 
+TEST_F(SettingsDialogE2e, ASaveThatCannotWriteTheFileIsToldAndLeavesWhatStoodThere) {
+    // WINE: tests run as root, who writes even a read-only file; a folder where the file
+    // would go makes the profile write fail, as a protected program folder does on Windows.
+    ASSERT_TRUE(CreateDirectoryA(IniPath().c_str(), nullptr));
+    Open();
+    Click(KindText(2));
+    ASSERT_TRUE(WaitFor([&] { return MarkerSelected(2); }));
+    Click(kSetButton);
+    const std::optional<wintest::MessageBoxSeen> box = wintest::WaitForMessageBox(dialog_->id(), kGenerousMs);
+    ASSERT_TRUE(box.has_value()) << "the failed save is told";
+    EXPECT_EQ(box->caption, L"Vaporquill (Screen Saver)");
+    EXPECT_EQ(box->text.rfind(L"設定を保存できませんでした。", 0), 0u);
+    EXPECT_NE(box->text.find(L"ファイル: " + wintest::Widen(IniPath()) + L"\r\n"), std::wstring::npos)
+        << "the file is named";
+    EXPECT_NE(box->text.find(L"理由: "), std::wstring::npos);
+    EXPECT_EQ(box->text.find(L"エラー 0)"), std::wstring::npos) << "the system's reason, not none";
+    SaveScreenshot("save_failed");
+    ASSERT_TRUE(wintest::DismissMessageBox(*box));
+    ExpectEnds();
+    const DWORD attributes = GetFileAttributesA(IniPath().c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        << "what stood in the file's place is left as it was";
+}
+
 TEST_F(SettingsDialogE2e, EnterAndEscapePressNoButton) {
     Open();
     // Tab from the panel to the track box, then to "設定", which shows it has the focus.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/save_failure_message.h"
 #include "settings/track_box.h"
 
 namespace {
@@ -56,10 +57,14 @@ class RecordingDialog : public SettingsDialogPlatform {
         if (chooseResult > 0) path = chosenPath;
         return chooseResult;
     }
-    void SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
+    SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
         saved.push_back(settings);
         log.push_back("save");
-        lastResult = 1;
+        lastResult = saveOutcome.saved ? 1 : 0;
+        return saveOutcome;
+    }
+    void ReportSaveFailure(const SaveOutcome& outcome) override {
+        log.push_back("tell " + outcome.path + " " + std::to_string(outcome.errorCode));
     }
     void Unload() override { log.push_back("unload"); }
     std::wstring LinkText() override { return L"https://vaporquill.example/"; }
@@ -75,6 +80,7 @@ class RecordingDialog : public SettingsDialogPlatform {
     int32_t chooseResult = 1;
     std::string chosenPath;
     std::vector<SettingsRecord> saved;
+    SaveOutcome saveOutcome;
 };
 
 class SettingsDialogTest : public testing::Test {
@@ -163,6 +169,23 @@ INSTANTIATE_TEST_SUITE_P(Typed, TrackBoxOnSet, testing::Values(
     TrackCase{L"3", 3}, TrackCase{L"abc", 0}, TrackCase{L"", 0}, TrackCase{L"2.5", 2},
     TrackCase{L"3.5", 4}, TrackCase{L"40000", 9}, TrackCase{L"-3", -3}, TrackCase{L" 12 ", 12},
     TrackCase{L"１２", 0}, TrackCase{L"3x", 0}));
+
+TEST_F(SettingsDialogTest, AFailedSaveIsToldBeforeTheDialogUnloads) {
+    platform_.saveOutcome = SaveOutcome{false, "C:\\Program Files\\Vaporquill\\Vaporquill.ini", 5};
+    dialog_.OnSetClicked();
+    EXPECT_EQ(platform_.log, (Log{"save", "tell C:\\Program Files\\Vaporquill\\Vaporquill.ini 5", "unload"}));
+}
+
+TEST(SaveFailureMessage, NamesTheFileAndTheReasonWithoutTheSystemsLineBreak) {
+    struct Case { const wchar_t* reason; const wchar_t* shown; };
+    for (const Case& c : {Case{L"アクセスが拒否されました。\r\n", L"理由: アクセスが拒否されました。 (エラー 5)\r\n"},
+                          Case{L"", L"理由: エラー 5\r\n"}, Case{L" \r\n", L"理由: エラー 5\r\n"}}) {
+        const std::wstring text = SaveFailureMessage(L"C:\\Program Files\\表\\Vaporquill.ini", c.reason, 5);
+        EXPECT_EQ(text.rfind(L"設定を保存できませんでした。", 0), 0u);
+        EXPECT_NE(text.find(L"ファイル: C:\\Program Files\\表\\Vaporquill.ini\r\n"), std::wstring::npos);
+        EXPECT_NE(text.find(c.shown), std::wstring::npos);
+    }
+}
 
 TEST_F(SettingsDialogTest, CancelUnloadsAndWritesNothing) {
     dialog_.OnKindClicked(1);

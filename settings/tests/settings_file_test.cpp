@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <set>
@@ -45,7 +46,7 @@ class FakeProfile : public SettingsFilePlatform {
     int32_t WriteProfileValue(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path) override {
         writes.push_back({section, key, value, path});
-        if (failWrites) return 0;
+        if (writes.size() > writesBeforeFailure) return 0;
         values[{path, section, key}] = value;
         return 1;
     }
@@ -62,7 +63,9 @@ class FakeProfile : public SettingsFilePlatform {
     std::vector<WriteCall> writes;
     std::vector<std::string> readPaths;
     std::vector<std::string> existenceAsked;
-    bool failWrites = false;
+    size_t writesBeforeFailure = SIZE_MAX;  // the writes after this many fail
+    static constexpr uint32_t kAccessDenied = 5;
+    uint32_t LastWriteError() override { return kAccessDenied; }
 
   private:
     static std::string Trimmed(const std::string& text) {
@@ -177,13 +180,21 @@ INSTANTIATE_TEST_SUITE_P(Values, SignPosition, testing::Values(
     SignCase{0, " 0"}, SignCase{2, " 2"}, SignCase{12, " 12"}, SignCase{-1, "-1"},
     SignCase{-3, "-3"}, SignCase{32767, " 32767"}, SignCase{-32768, "-32768"}));
 
-TEST(SavingSettings, AFailedWriteIsRecordedInLastResultOnly) {
+TEST(SavingSettings, AFailedWriteEndsTheSaveAndIsToldWithTheFileAndTheSystemsReason) {
+    for (size_t failing = 0; failing < 3; ++failing) {
+        FakeProfile profile;
+        profile.writesBeforeFailure = failing;
+        int32_t lastResult = 1;
+        const SaveOutcome outcome = SaveSettings(profile, kNames, SettingsRecord{1, 3, ""}, lastResult);
+        EXPECT_FALSE(outcome.saved) << "write " << failing;
+        EXPECT_EQ(outcome.path, kIniPath);
+        EXPECT_EQ(outcome.errorCode, FakeProfile::kAccessDenied);
+        EXPECT_EQ(profile.writes.size(), failing + 1) << "no write after the failed one";
+        EXPECT_EQ(lastResult, 0);
+    }
     FakeProfile profile;
-    profile.failWrites = true;
-    int32_t lastResult = 1;
-    SaveSettings(profile, kNames, SettingsRecord{1, 3, ""}, lastResult);
-    EXPECT_EQ(profile.writes.size(), 3u) << "every write is tried";
-    EXPECT_EQ(lastResult, 0);
+    int32_t lastResult = 0;
+    EXPECT_TRUE(SaveSettings(profile, kNames, SettingsRecord{1, 3, ""}, lastResult).saved);
 }
 
 TEST(SavingSettings, WhatIsSavedLoadsBackUnchanged) {
