@@ -15,7 +15,13 @@ vq_wine_programs() {
 vq_check_wine_loader() {
   local out rc
   if [ ! -x "$VQ_WINE" ]; then
-    echo "wine: $VQ_WINE is not installed (package $([ "$VQ_WINE" = /usr/lib/wine/wine64 ] && echo wine64 || echo wine32:i386)); run tools/setup_debian.sh" >&2
+    if [ "$VQ_WINE" = /usr/lib/wine/wine64 ]; then
+      echo "wine: $VQ_WINE is not installed (package wine64); run tools/setup_debian.sh" >&2
+    elif why=$(bash "$(dirname "${BASH_SOURCE[0]}")/can_run_32bit.sh"); then
+      echo "wine: $VQ_WINE is not installed (package wine32:i386); run tools/setup_debian.sh" >&2
+    else
+      echo "wine: no 32-bit Windows program can run on this machine: Wine's 32-bit loader is not installed, and ${why#no: }" >&2
+    fi
     return 1
   fi
   out=$("$VQ_WINE" --version 2>&1) && return 0
