@@ -160,11 +160,6 @@ int32_t CommandButton::FontColour() {
     return colour;
 }
 
-void CommandButton::SetFontColour(int32_t colour) {
-    Carry(WriteFontColour(button_, colour));
-    if (IsColourValue(colour)) PropertyChanged(L"FontColour");
-}
-
 bool CommandButton::Visible() {
     bool visible = true;
     Carry(ReadVisible(button_, visible));
@@ -175,5 +170,3 @@ void CommandButton::SetVisible(bool visible) {
     Carry(WriteVisible(button_, visible));
     PropertyChanged(L"Visible");
 }
-
-void CommandButton::WriteProperties(PropertyStore& store) { Carry(WriteButtonProperties(button_, store, AmbientFont())); }

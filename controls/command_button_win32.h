@@ -36,13 +36,9 @@ class CommandButton : public UserControl {
     FontInfo Font() const { return button_.look.font; }
     void SetFont(const FontInfo& font);
     int32_t FontColour();
-    void SetFontColour(int32_t colour);
     // False when the face is not shown (a transparent background); the caption always is.
     bool Visible();
     void SetVisible(bool visible);
-
-    // The properties as the host saves them with the form.
-    void WriteProperties(PropertyStore& store);
 
     uint8_t faceState() const { return button_.state.FaceState; }
 

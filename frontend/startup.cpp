@@ -7,6 +7,14 @@
 #include "host/exchange_names.h"
 #include "settings/settings_dialog_title.h"
 
+static_assert(kRendererFileName[0] == '\\', "the renderer's file name is appended with its separator");
+
+std::wstring RendererMissingMessage() {
+    // The file name without its leading "\"; plain ASCII, so each byte is its character.
+    const std::string fileName = kRendererFileName + 1;
+    return std::wstring(fileName.begin(), fileName.end()) + L" が同じﾌｫﾙﾀﾞに見つかりません！";
+}
+
 void Main(StartupPlatform& platform) {
     // Both titles are asked for before deciding, the preview included.
     const bool sessionRunning = platform.WindowExists(kSaverFormTitle);
@@ -26,7 +34,7 @@ void Main(StartupPlatform& platform) {
     platform.CreateFolder(kExchangeFolder);
     platform.LoadSettings();
     if (!platform.FileExists(platform.ProgramFolder() + kRendererFileName)) {
-        platform.ShowMessage(kRendererMissingMessage);
+        platform.ShowMessage(RendererMissingMessage());
         platform.EndProgram();
         return;
     }

@@ -29,7 +29,8 @@ class StartupPlatform {
     virtual void EndProgram() = 0;
 };
 
-inline constexpr const wchar_t* kRendererMissingMessage =
-    L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+// The message when the renderer's file is not beside the program; it names the file as
+// host/exchange_names.h spells it.
+std::wstring RendererMissingMessage();
 
 void Main(StartupPlatform& platform);

@@ -56,12 +56,6 @@ void Container::Refresh() {
     UpdateWindow(window_);
 }
 
-void Container::SetBackground(COLORREF colour) {
-    background_ = colour;
-    Cls();
-    if (window_) InvalidateRect(window_, nullptr, FALSE);
-}
-
 int Container::scaleWidthPx() const {
     RECT client{};
     if (window_) GetClientRect(window_, &client);

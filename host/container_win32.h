@@ -31,7 +31,6 @@ class Container : public HostWindow {
     // Shows the surface and the controls on the screen now.
     void Refresh();
     COLORREF background() const { return background_; }
-    void SetBackground(COLORREF colour);
     // The container's font, which its controls take as their ambient font.
     const FontInfo& controlsFont() const { return font_; }
     void SetControlsFont(const FontInfo& font) { font_ = font; }

@@ -39,11 +39,6 @@ class ControlArray {
     ControlType& operator[](int index) { return *items_.at(index); }
     const ControlType& operator[](int index) const { return *items_.at(index); }
     bool Has(int index) const { return items_.count(index) != 0; }
-    // Every element, by ascending index.
-    template <typename Visit>
-    void ForEach(Visit visit) {
-        for (auto& [index, control] : items_) visit(index, *control);
-    }
 
   private:
     std::map<int, std::unique_ptr<ControlType>> items_;

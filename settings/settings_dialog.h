@@ -74,8 +74,6 @@ class SettingsDialog {
     void OnUnload();
     void OnLinkClicked();
 
-    ScreenPoint zoomOrigin() const { return zoomOrigin_; }
-
   private:
     void ShowMarkers();
     ScreenRect OriginRect() const;
