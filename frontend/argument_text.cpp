@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "settings/number_text.h"
+#include "host/number_text.h"
 
 std::wstring SwitchLetterOf(const std::wstring& argumentText) {
     if (argumentText.size() < 2) return L"";

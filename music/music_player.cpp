@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "music/music_commands.h"
-#include "settings/number_text.h"
+#include "host/number_text.h"
 
 namespace mc = music_commands;
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/number_text.h"
+#include "host/number_text.h"
 
 namespace {
 

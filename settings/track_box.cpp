@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/number_text.h"
+#include "host/number_text.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "settings/number_text.h"
+#include "host/number_text.h"
 #include "settings/settings_file.h"
 
 namespace {

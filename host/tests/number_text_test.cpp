@@ -1,5 +1,5 @@
 // The number rules: what the command line, the settings file and the track box turn into.
-#include "number_text.h"
+#include "host/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The number rules of the front end; see number_text.h. Decimal only: the texts come from
 // the command line, the settings file and the track box, none of which use other bases.
-#include "number_text.h"
+#include "host/number_text.h"
 
 #include <cerrno>
 #include <cmath>
