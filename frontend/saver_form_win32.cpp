@@ -1,7 +1,8 @@
 // The hidden saver form "Cirrovance_Main" (Cirrovance_S): the Win32 side of a saver
-// session. saver_session decides the order of work and when the session ends; this file
-// gathers what it needs (the cloud picture, the renderer's process and window, the music
-// player over winmm) and hands the form's load, timer and query-unload events to it.
+// session. saver_session decides the order of work and when the session ends, the music
+// player which music plays; this file gathers what they need (the cloud picture, the
+// renderer's process and window, winmm) and hands the form's load, timer and query-unload
+// events to the session.
 #include "frontend/saver_form_win32.h"
 
 #include <optional>
@@ -30,23 +31,6 @@ std::optional<StoredPicture> LoadCloudPicture(HINSTANCE instance) {
         std::string_view(static_cast<const char*>(bytes), SizeofResource(instance, found)));
 }
 
-class SessionMusicOverPlayer : public SessionMusic {
-  public:
-    explicit SessionMusicOverPlayer(MusicPlayer& player) : player_(player) {}
-    void OpenCd() override { player_.OpenCd(); }
-    void PollCd() override { player_.PollCd(); }
-    bool CdOk() const override { return player_.CdOk(); }
-    void StopCd() override { player_.StopCd(); }
-    void PlayWav() override { player_.PlayWav(); }
-    void StopWav() override { player_.StopWav(); }
-    void PlayMp3() override { player_.PlayMp3(); }
-    void Mp3Repeat() override { player_.Mp3Repeat(); }
-    void StopMp3() override { player_.StopMp3(); }
-
-  private:
-    MusicPlayer& player_;
-};
-
 class SessionPlatformWin32 : public SessionPlatform {
   public:
     explicit SessionPlatformWin32(HINSTANCE instance) : instance_(instance) {}
@@ -65,7 +49,6 @@ class SessionPlatformWin32 : public SessionPlatform {
     }
     bool RendererProcessAlive() override { return renderer_ && renderer_->IsRunning(); }
     std::string SwitchLetter() override { return SwitchLetterOf(ArgumentText()) == L"S" ? "S" : ""; }
-    bool IsLeadByte(unsigned char byte) override { return IsDBCSLeadByte(byte) != FALSE; }
     void ShowCursorAgain() override { ::ShowCursor(TRUE); }
     void EndProgram() override { ::EndProgram(); }
 
@@ -80,8 +63,7 @@ struct SaverForm::Parts {
     Parts(FormHost& host, FrontendState& state)
         : platform(host.instance()),
           player(musicPort, state.settings, state.LastResult),
-          music(player),
-          session(platform, music, state.settings),
+          session(platform, player),
           form(host, kSaverFormTitle, FormLook{false, RGB(0, 0, 0), 0, 0},
                FormHandlers{[this] { OnLoad(); }, nullptr,
                             [this](UnloadReason) {
@@ -123,7 +105,6 @@ struct SaverForm::Parts {
     SessionPlatformWin32 platform;
     MusicPlatformWin32 musicPort;
     MusicPlayer player;
-    SessionMusicOverPlayer music;
     SaverSession session;
     Form form;
     HostTimer& timer1;

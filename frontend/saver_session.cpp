@@ -9,47 +9,8 @@
 
 #include "host/exchange_names.h"
 
-namespace {
-
-// The last three characters of an ANSI text, with ASCII letters upper-cased. Two-byte
-// characters are found by walking from the start, as only a lead byte tells where one begins.
-std::string UpperLastThreeCharacters(const std::string& text, const LeadByteTest& isLeadByte) {
-    size_t starts[3] = {0, 0, 0};
-    for (size_t at = 0; at < text.size();) {
-        starts[0] = starts[1];
-        starts[1] = starts[2];
-        starts[2] = at;
-        const bool twoBytes = isLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size();
-        at += twoBytes ? 2 : 1;
-    }
-    std::string ending = text.substr(starts[0]);
-    // Only ASCII letters change, never the trail byte of a two-byte character: the endings
-    // looked for are plain ASCII.
-    for (size_t at = 0; at < ending.size(); ++at) {
-        char& c = ending[at];
-        if (isLeadByte(static_cast<unsigned char>(c))) {
-            ++at;
-        } else if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return ending;
-}
-
-}  // namespace
-
-SessionMusicKind ChooseSessionMusic(const SettingsRecord& settings, const LeadByteTest& isLeadByte) {
-    if (settings.BgmKind == kBgmAudioCd) return SessionMusicKind::AudioCd;
-    if (settings.BgmKind != kBgmMusicFile) return SessionMusicKind::None;
-    const std::string ending = UpperLastThreeCharacters(settings.BgmFile, isLeadByte);
-    if (ending == "WAV") return SessionMusicKind::Wav;
-    if (ending == "MP3") return SessionMusicKind::Mp3;
-    return SessionMusicKind::None;
-}
-
-SaverSession::SaverSession(SessionPlatform& platform, SessionMusic& music,
-                           const SettingsRecord& settings)
-    : platform_(platform), music_(music), settings_(settings) {}
+SaverSession::SaverSession(SessionPlatform& platform, SessionMusic& music)
+    : platform_(platform), music_(music) {}
 
 void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
     loadedAtMs_ = nowMs;
@@ -58,29 +19,14 @@ void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
     platform_.WriteTextureFile(kTextureFilePath);
     rendererPath_ = programFolder + kRendererFileName;
     rendererStarted_ = platform_.StartRenderer(rendererPath_);
-    switch (ChooseSessionMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); })) {
-        case SessionMusicKind::AudioCd:
-            music_.OpenCd();
-            timers_.timer2Enabled = true;
-            break;
-        case SessionMusicKind::Wav:
-            music_.PlayWav();
-            break;
-        case SessionMusicKind::Mp3:
-            music_.PlayMp3();
-            timers_.timer1Enabled = true;
-            break;
-        case SessionMusicKind::None:
-            break;
-    }
+    const MusicTimers music = music_.StartMusic();
+    timers_.timer1Enabled = music.timer1;
+    timers_.timer2Enabled = music.timer2;
 }
 
-void SaverSession::OnTimer1() { music_.Mp3Repeat(); }
+void SaverSession::OnTimer1() { music_.OnTimer1(); }
 
-void SaverSession::OnTimer2() {
-    music_.PollCd();
-    timers_.timer2Enabled = music_.CdOk();
-}
+void SaverSession::OnTimer2() { timers_.timer2Enabled = music_.OnTimer2(); }
 
 bool SaverSession::OnTimer3(uint32_t nowMs) {
     if (platform_.RendererWindowExists()) {
@@ -108,19 +54,11 @@ bool SaverSession::OnTimersSet(const RefusedTimers& refused) {
 }
 
 void SaverSession::QueryUnload() {
-    if (timers_.timer2Enabled) {
-        timers_.timer2Enabled = false;
-        music_.StopCd();
-    }
-    if (settings_.BgmKind == kBgmMusicFile) {
-        const SessionMusicKind kind = ChooseSessionMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); });
-        if (kind == SessionMusicKind::Wav) {
-            music_.StopWav();
-        } else if (kind == SessionMusicKind::Mp3) {
-            timers_.timer1Enabled = false;
-            music_.StopMp3();
-        }
-    }
+    // The music timers go off first: nothing may tick into music that is being stopped.
+    const bool timer2StillPolls = timers_.timer2Enabled;
+    timers_.timer1Enabled = false;
+    timers_.timer2Enabled = false;
+    music_.StopMusic(timer2StillPolls);
     if (platform_.SwitchLetter() == "S") platform_.ShowCursorAgain();
     platform_.EndProgram();
 }

@@ -1,28 +1,13 @@
 // The saver session's decisions: what the hidden saver form does at load, on each of its
 // three timers and at the end. Portable: it never calls the platform itself; the saver
-// form (saver_form_win32) reports what it observed and carries out the calls through the
-// two small interfaces below.
+// form (saver_form_win32) reports what it observed and carries out the calls through
+// SessionPlatform below. Which music plays is the music module's (music/session_music.h):
+// the session only says when.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 
-#include "settings/settings_record.h"
-
-// The music operations the session drives (the music module behind them).
-class SessionMusic {
-  public:
-    virtual ~SessionMusic() = default;
-    virtual void OpenCd() = 0;
-    virtual void PollCd() = 0;
-    virtual bool CdOk() const = 0;
-    virtual void StopCd() = 0;
-    virtual void PlayWav() = 0;
-    virtual void StopWav() = 0;
-    virtual void PlayMp3() = 0;
-    virtual void Mp3Repeat() = 0;
-    virtual void StopMp3() = 0;
-};
+#include "music/session_music.h"
 
 // What the session needs of the platform besides music.
 class SessionPlatform {
@@ -36,19 +21,10 @@ class SessionPlatform {
     virtual bool RendererWindowExists() = 0;
     virtual bool RendererProcessAlive() = 0;
     virtual std::string SwitchLetter() = 0;  // read afresh from the command line
-    // Whether a byte begins a two-byte character in the system's ANSI code page, in which
-    // the music file's path is held.
-    virtual bool IsLeadByte(unsigned char byte) = 0;
     // Undoes the start-up's hiding: raises the cursor display counter by one.
     virtual void ShowCursorAgain() = 0;
     virtual void EndProgram() = 0;           // immediate termination: nothing runs after it
 };
-
-// Which music the settings ask for, by kind and by the file name's last three characters
-// (characters, not bytes: the path may hold two-byte characters that isLeadByte tells).
-enum class SessionMusicKind { None, AudioCd, Wav, Mp3 };
-using LeadByteTest = std::function<bool(unsigned char)>;
-SessionMusicKind ChooseSessionMusic(const SettingsRecord& settings, const LeadByteTest& isLeadByte);
 
 struct SaverTimers {
     bool timer1Enabled = false;  // music-file repeat check, 1000 ms
@@ -71,7 +47,7 @@ class SaverSession {
     // How long the watch waits for a live renderer to show its window for the first time.
     static constexpr uint32_t kFirstWindowGraceMs = 15000;
 
-    SaverSession(SessionPlatform& platform, SessionMusic& music, const SettingsRecord& settings);
+    SaverSession(SessionPlatform& platform, SessionMusic& music);
 
     // The load handler; programFolder is the front end's own folder, without a trailing "\".
     void Load(const std::string& programFolder, uint32_t nowMs);
@@ -90,7 +66,6 @@ class SaverSession {
   private:
     SessionPlatform& platform_;
     SessionMusic& music_;
-    const SettingsRecord& settings_;
     SaverTimers timers_;
     std::string rendererPath_;
     bool rendererStarted_ = false;

@@ -1,6 +1,7 @@
 // The four platform services the music player needs (media control strings, their error
 // texts, the wave device count, the simple sound player), as thin byte-level calls so the
-// player's exact buffer handling can be driven by a scripted device in tests.
+// player's exact buffer handling can be driven by a scripted device in tests; and the ANSI
+// code page in which the music file's path and the replies are held.
 // Portable: no platform headers. The real one is music_platform_win32.
 #pragma once
 #include <cstdint>
@@ -25,4 +26,7 @@ class MusicPlatform {
     // The player's own fixed reply texts are Japanese; they join the platform's replies in
     // the ANSI code page, so the platform converts them.
     virtual std::string ToAnsi(std::wstring_view text) = 0;
+    // Whether a byte begins a two-byte character of the code page (the music file's path
+    // may hold such characters).
+    virtual bool IsLeadByte(unsigned char byte) = 0;
 };

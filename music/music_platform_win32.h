@@ -10,4 +10,5 @@ class MusicPlatformWin32 : public MusicPlatform {
     uint32_t CountWaveOutDevices() override;
     int32_t PlaySoundNamed(const char* name, uint32_t flags) override;
     std::string ToAnsi(std::wstring_view text) override;
+    bool IsLeadByte(unsigned char byte) override;
 };

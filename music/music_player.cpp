@@ -1,4 +1,5 @@
 // The music module; see music_player.h.
+//   load: the settings choose the music (music_choice); it starts after the renderer
 //   CD:   OpenCd opens the drive; each PollCd checks track and mode and (re)starts play
 //         when the disc has stopped or left the chosen track; StopCd stops and closes.
 //   MP3:  PlayMp3 opens and plays the alias; Mp3Repeat restarts it from 0 once it has
@@ -34,6 +35,43 @@ bool MentionsError(const std::string& text) {
 MusicPlayer::MusicPlayer(MusicPlatform& platform, const SettingsRecord& settings,
                          int32_t& lastResult)
     : platform_(platform), settings_(settings), lastResult_(lastResult) {}
+
+MusicToPlay MusicPlayer::Chosen() {
+    return ChooseMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); });
+}
+
+MusicTimers MusicPlayer::StartMusic() {
+    switch (Chosen()) {
+        case MusicToPlay::AudioCd:
+            OpenCd();
+            return MusicTimers{false, true};
+        case MusicToPlay::WavFile:
+            PlayWav();
+            return MusicTimers{};
+        case MusicToPlay::Mp3File:
+            PlayMp3();
+            return MusicTimers{true, false};
+        case MusicToPlay::None:
+            break;
+    }
+    return MusicTimers{};
+}
+
+bool MusicPlayer::OnTimer2() {
+    PollCd();
+    return CdOk();
+}
+
+void MusicPlayer::StopMusic(bool timer2StillPolls) {
+    if (timer2StillPolls) StopCd();
+    // The file is asked about afresh, as at the start; a CD or no music has nothing more to stop.
+    const MusicToPlay chosen = Chosen();
+    if (chosen == MusicToPlay::WavFile) {
+        StopWav();
+    } else if (chosen == MusicToPlay::Mp3File) {
+        StopMp3();
+    }
+}
 
 int32_t MusicPlayer::SendWithoutReply(const char* command) {
     return static_cast<int32_t>(platform_.SendMciString(command, nullptr, 0));

@@ -1,16 +1,19 @@
 // The music module: starts, keeps going and stops the background music of a saver session
-// (an audio CD, an MP3 file through MCI, or a looping WAV file through the sound player).
-// Portable: it talks to the platform only through MusicPlatform. Every failure ends in
-// silence: no operation raises or reports anything but the shared LastResult value.
+// for the settings record (an audio CD, an MP3 file through MCI, or a looping WAV file
+// through the sound player), and serves the session's events itself. Portable: it talks to
+// the platform only through MusicPlatform. Every failure ends in silence: no operation
+// raises or reports anything but the shared LastResult value.
 #pragma once
 #include <cstdint>
 #include <string>
 
 #include "music/fixed_text.h"
+#include "music/music_choice.h"
 #include "music/music_platform.h"
+#include "music/session_music.h"
 #include "settings/settings_record.h"
 
-class MusicPlayer {
+class MusicPlayer : public SessionMusic {
   public:
     // The sound player's flags: play in the background, loop until stopped (by name, so the
     // platform tries the name as a sound alias first and then as a file).
@@ -20,6 +23,13 @@ class MusicPlayer {
     MusicPlayer(MusicPlatform& platform, const SettingsRecord& settings, int32_t& lastResult);
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
+
+    // The session's events: the music for the settings record by ChooseMusic. A CD is
+    // opened and polled on Timer2, an MP3 played and repeated on Timer1, a WAV loops alone.
+    MusicTimers StartMusic() override;
+    void OnTimer1() override { Mp3Repeat(); }
+    bool OnTimer2() override;
+    void StopMusic(bool timer2StillPolls) override;
 
     // Audio CD: open at start, poll every 200 ms while CdOk(), stop at the end.
     void OpenCd();
@@ -47,6 +57,7 @@ class MusicPlayer {
   private:
     // Commands that expect no reply go out with no buffer and size 0.
     int32_t SendWithoutReply(const char* command);
+    MusicToPlay Chosen();
 
     MusicPlatform& platform_;
     const SettingsRecord& settings_;

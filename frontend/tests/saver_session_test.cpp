@@ -1,4 +1,5 @@
-// The saver session's order of work and its timers, driven through recording fakes.
+// The saver session's order of work and its timers, driven through recording fakes. Which
+// music plays for which settings is the music module's (music/tests/session_music_test.cpp).
 #include "frontend/saver_session.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,23 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+// The music module as the session sees it: it answers with the timers its music needs.
 class FakeMusic : public SessionMusic {
   public:
     explicit FakeMusic(Log& log) : log_(log) {}
-    void OpenCd() override { log_.push_back("OpenCd"); }
-    void PollCd() override { log_.push_back("PollCd"); }
-    bool CdOk() const override { return cdOk; }
-    void StopCd() override { log_.push_back("StopCd"); }
-    void PlayWav() override { log_.push_back("PlayWav"); }
-    void StopWav() override { log_.push_back("StopWav"); }
-    void PlayMp3() override { log_.push_back("PlayMp3"); }
-    void Mp3Repeat() override { log_.push_back("Mp3Repeat"); }
-    void StopMp3() override { log_.push_back("StopMp3"); }
+    MusicTimers StartMusic() override {
+        log_.push_back("StartMusic");
+        return timers;
+    }
+    void OnTimer1() override { log_.push_back("Timer1"); }
+    bool OnTimer2() override {
+        log_.push_back("Timer2");
+        return cdOk;
+    }
+    void StopMusic(bool timer2StillPolls) override {
+        log_.push_back(timer2StillPolls ? "StopMusic with CD" : "StopMusic");
+    }
+    MusicTimers timers;
     bool cdOk = true;
 
   private:
@@ -39,10 +45,6 @@ class FakePlatform : public SessionPlatform {
     bool RendererWindowExists() override { return windowExists; }
     bool RendererProcessAlive() override { return processAlive; }
     std::string SwitchLetter() override { return switchLetter; }
-    // Code page 932: these bytes begin a two-byte character.
-    bool IsLeadByte(unsigned char byte) override {
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    }
     void ShowCursorAgain() override { log_.push_back("ShowCursorAgain"); }
     void EndProgram() override { log_.push_back("End"); }
 
@@ -55,62 +57,36 @@ class FakePlatform : public SessionPlatform {
     Log& log_;
 };
 
+// The timers the music asks for: none (no music, a WAV), Timer1 (an MP3), Timer2 (a CD).
+constexpr MusicTimers kNoMusicTimer{false, false};
+constexpr MusicTimers kMp3Timer{true, false};
+constexpr MusicTimers kCdTimer{false, true};
+
 struct Session {
-    explicit Session(int16_t kind, std::string file = "", int16_t repeat = 0)
-        : platform(log), music(log), session(platform, music, settings) {
-        settings.BgmKind = kind;
-        settings.BgmFile = std::move(file);
-        settings.BgmRepeat = repeat;
+    explicit Session(MusicTimers musicTimers = kNoMusicTimer) : platform(log), music(log), session(platform, music) {
+        music.timers = musicTimers;
     }
     Log log;
-    SettingsRecord settings;
     FakePlatform platform;
     FakeMusic music;
     SaverSession session;
 };
 
-struct StartCase {
-    int16_t kind;
-    const char* file;
-    const char* musicCall;  // nullptr: no music
-    bool timer1;
-    bool timer2;
-};
+class SessionStart : public testing::TestWithParam<MusicTimers> {};
 
-class SessionStart : public testing::TestWithParam<StartCase> {};
-
-TEST_P(SessionStart, WritesTextureThenStartsRendererThenMusic) {
-    const StartCase& c = GetParam();
-    Session s(c.kind, c.file);
+TEST_P(SessionStart, WritesTextureThenStartsRendererThenMusicWithTheTimersItAsksFor) {
+    Session s(GetParam());
     s.session.Load("C:\\Saver", 0);
-    Log expected = {"Write C:\\q_vosk\\Cirrovance.bmp", "Start C:\\Saver\\Vaporquill.dll"};
-    if (c.musicCall) expected.push_back(c.musicCall);
-    EXPECT_EQ(s.log, expected);
-    EXPECT_EQ(s.session.timers().timer1Enabled, c.timer1);
-    EXPECT_EQ(s.session.timers().timer2Enabled, c.timer2);
+    EXPECT_EQ(s.log, (Log{"Write C:\\q_vosk\\Cirrovance.bmp", "Start C:\\Saver\\Vaporquill.dll", "StartMusic"}));
+    EXPECT_EQ(s.session.timers().timer1Enabled, GetParam().timer1);
+    EXPECT_EQ(s.session.timers().timer2Enabled, GetParam().timer2);
     EXPECT_TRUE(s.session.timers().timer3Enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MusicByKindAndEnding, SessionStart,
-    testing::Values(StartCase{0, "C:\\m\\a.mp3", nullptr, false, false},
-                    StartCase{1, "", "OpenCd", false, true},
-                    StartCase{2, "C:\\m\\a.mp3", "PlayMp3", true, false},
-                    StartCase{2, "C:\\m\\A.Mp3", "PlayMp3", true, false},
-                    StartCase{2, "C:\\m\\a.wav", "PlayWav", false, false},
-                    StartCase{2, "C:\\m\\a.mp4", nullptr, false, false},
-                    StartCase{2, "", nullptr, false, false},
-                    StartCase{2, "p3", nullptr, false, false},
-                    // Endings are characters: "駅av" and "確p3" end in no music type, though
-                    // their last three bytes read "wav" and "mp3".
-                    StartCase{2, "C:\\m\\\x89\x77" "av", nullptr, false, false},
-                    StartCase{2, "C:\\m\\\x8A\x6D" "p3", nullptr, false, false},
-                    StartCase{2, "C:\\\x89\x77\\a.wav", "PlayWav", false, false},
-                    StartCase{7, "C:\\m\\a.mp3", nullptr, false, false},
-                    StartCase{-1, "C:\\m\\a.wav", nullptr, false, false}));
+INSTANTIATE_TEST_SUITE_P(ByMusic, SessionStart, testing::Values(kNoMusicTimer, kMp3Timer, kCdTimer));
 
 TEST(SessionTimers, FailedCdPollStopsPollingAndTheEndSendsNoCdStop) {
-    Session s(1);
+    Session s(kCdTimer);
     s.session.Load("C:\\Saver", 0);
     s.session.OnTimer2();
     EXPECT_TRUE(s.session.timers().timer2Enabled);
@@ -119,20 +95,19 @@ TEST(SessionTimers, FailedCdPollStopsPollingAndTheEndSendsNoCdStop) {
     EXPECT_FALSE(s.session.timers().timer2Enabled);
     s.log.clear();
     s.session.QueryUnload();
-    EXPECT_EQ(s.log, (Log{"ShowCursorAgain", "End"}));
+    EXPECT_EQ(s.log, (Log{"StopMusic", "ShowCursorAgain", "End"}));
 }
 
 TEST(SessionTimers, Timer1KeepsTheMp3Going) {
-    Session s(2, "C:\\m\\a.mp3");
+    Session s(kMp3Timer);
     s.session.Load("C:\\Saver", 0);
     s.log.clear();
     s.session.OnTimer1();
-    EXPECT_EQ(s.log, Log{"Mp3Repeat"});
+    EXPECT_EQ(s.log, Log{"Timer1"});
 }
 
 struct EndCase {
-    int16_t kind;
-    const char* file;
+    MusicTimers music;
     const char* switchLetter;
     Log expected;
 };
@@ -141,7 +116,7 @@ class SessionEnd : public testing::TestWithParam<EndCase> {};
 
 TEST_P(SessionEnd, StopsMusicRestoresCursorOnlyForSaverSwitchThenEnds) {
     const EndCase& c = GetParam();
-    Session s(c.kind, c.file);
+    Session s(c.music);
     s.platform.switchLetter = c.switchLetter;
     s.session.Load("C:\\Saver", 0);
     s.log.clear();
@@ -153,15 +128,13 @@ TEST_P(SessionEnd, StopsMusicRestoresCursorOnlyForSaverSwitchThenEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     ByMusicAndCommandLine, SessionEnd,
-    testing::Values(EndCase{1, "", "S", {"StopCd", "ShowCursorAgain", "End"}},
-                    EndCase{2, "C:\\a.WAV", "S", {"StopWav", "ShowCursorAgain", "End"}},
-                    EndCase{2, "C:\\a.mp3", "S", {"StopMp3", "ShowCursorAgain", "End"}},
-                    EndCase{2, "C:\\a.mp3", "", {"StopMp3", "End"}},  // empty command line
-                    EndCase{2, "C:\\a.ogg", "S", {"ShowCursorAgain", "End"}},
-                    EndCase{0, "", "", {"End"}}));
+    testing::Values(EndCase{kCdTimer, "S", {"StopMusic with CD", "ShowCursorAgain", "End"}},
+                    EndCase{kMp3Timer, "S", {"StopMusic", "ShowCursorAgain", "End"}},
+                    EndCase{kMp3Timer, "", {"StopMusic", "End"}},  // empty command line
+                    EndCase{kNoMusicTimer, "", {"StopMusic", "End"}}));
 
 TEST(RendererWatch, EndsOnceTheSeenWindowHasGone) {
-    Session s(0);
+    Session s;
     s.session.Load("C:\\Saver", 0);
     s.platform.windowExists = true;
     EXPECT_FALSE(s.session.OnTimer3(500));
@@ -172,7 +145,7 @@ TEST(RendererWatch, EndsOnceTheSeenWindowHasGone) {
 }
 
 TEST(RendererWatch, WaitsForASlowRendererThatIsStillAlive) {
-    Session s(0);
+    Session s;
     s.session.Load("C:\\Saver", 1000);
     for (uint32_t t = 1500; t < 4000; t += 500) EXPECT_FALSE(s.session.OnTimer3(t)) << t;
     s.platform.windowExists = true;  // the window appears after 3 s
@@ -183,7 +156,7 @@ TEST(RendererWatch, WaitsForASlowRendererThatIsStillAlive) {
 }
 
 TEST(RendererWatch, EndsWhenTheRendererDiesWithoutAWindow) {
-    Session s(0);
+    Session s;
     s.session.Load("C:\\Saver", 0);
     EXPECT_FALSE(s.session.OnTimer3(500));
     s.platform.processAlive = false;
@@ -191,14 +164,14 @@ TEST(RendererWatch, EndsWhenTheRendererDiesWithoutAWindow) {
 }
 
 TEST(RendererWatch, EndsAtTheFirstTickWhenTheRendererNeverStarted) {
-    Session s(0);
+    Session s;
     s.platform.rendererStarts = false;
     s.session.Load("C:\\Saver", 0);
     EXPECT_TRUE(s.session.OnTimer3(500));
 }
 
 TEST(RendererWatch, GivesUpOnAWindowThatNeverComesAfterTheBound) {
-    Session s(0);
+    Session s;
     const uint32_t loadedAt = 0xFFFFF000u;  // the tick count wraps during the wait
     s.session.Load("C:\\Saver", loadedAt);
     uint32_t waitedMs = 0;
@@ -218,7 +191,7 @@ struct RefusedCase {
 class RefusedTimer : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedTimer, EndsTheSessionOnlyForTheWatch) {
-    Session refused(2, "C:\\m\\a.mp3");
+    Session refused(kMp3Timer);
     refused.session.Load("C:\\Saver", 0);
     refused.log.clear();
     EXPECT_EQ(refused.session.OnTimersSet(GetParam().refused), GetParam().ends);
@@ -226,14 +199,14 @@ TEST_P(RefusedTimer, EndsTheSessionOnlyForTheWatch) {
     if (!GetParam().ends) return;
     refused.session.QueryUnload();
 
-    Session failedStart(2, "C:\\m\\a.mp3");
+    Session failedStart(kMp3Timer);
     failedStart.platform.rendererStarts = false;
     failedStart.session.Load("C:\\Saver", 0);
     failedStart.log.clear();
     ASSERT_TRUE(failedStart.session.OnTimer3(500));
     failedStart.session.QueryUnload();
     EXPECT_EQ(refused.log, failedStart.log);
-    EXPECT_EQ(refused.log, (Log{"StopMp3", "ShowCursorAgain", "End"}));
+    EXPECT_EQ(refused.log, (Log{"StopMusic", "ShowCursorAgain", "End"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Timers, RefusedTimer, testing::Values(

@@ -71,6 +71,11 @@ class ScriptedPlatform : public MusicPlatform {
         return out;
     }
 
+    // Code page 932: these bytes begin a two-byte character.
+    bool IsLeadByte(unsigned char byte) override {
+        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    }
+
     // The commands sent since the last call, for step-by-step checks.
     std::vector<std::string> TakeSent() {
         std::vector<std::string> commands;
