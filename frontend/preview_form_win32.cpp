@@ -4,6 +4,7 @@
 #include "frontend/preview_form_win32.h"
 
 #include "frontend/window_titles.h"
+#include "host/form_win32.h"
 #include "host/host_services_win32.h"
 #include "host/image_win32.h"
 #include "host/picture_win32.h"

@@ -12,6 +12,7 @@
 #include "frontend/saver_session.h"
 #include "frontend/window_titles.h"
 #include "host/exchange_names.h"
+#include "host/form_win32.h"
 #include "host/host_services_win32.h"
 #include "host/program_files_win32.h"
 #include "host/stored_picture.h"

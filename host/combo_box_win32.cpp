@@ -5,7 +5,6 @@
 
 #include "host/container_win32.h"
 #include "host/font_win32.h"
-#include "host/form_host_win32.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ constexpr int kListRows = 12;
 }  // namespace
 
 ComboBox::ComboBox(Container& container, const TwipsRect& place, FontInfo font)
-    : WindowedControl(container, place), font_(std::move(font)) {
+    : WindowedControl(container, place), module_(container.context().instance), font_(std::move(font)) {
     if (container.window()) CreateIn(container.window());
 }
 
@@ -35,7 +34,7 @@ void ComboBox::CreateIn(HWND parent) {
                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                               place.left, place.top, place.right - place.left,
                               place.bottom - place.top + rowPx * kListRows, parent, nullptr,
-                              container_.host().instance(), nullptr);
+                              module_, nullptr);
     if (!window_) return;
     systemFont_.Reset(MakeFont(font_));
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(systemFont_.get()), FALSE);

@@ -8,6 +8,8 @@
 #include "host/font_info.h"
 #include "host/gdi_objects_win32.h"
 
+class Container;
+
 class ComboBox : public WindowedControl {
   public:
     ComboBox(Container& container, const TwipsRect& place, FontInfo font = DialogFont());
@@ -25,6 +27,7 @@ class ComboBox : public WindowedControl {
 
   private:
     HWND window_ = nullptr;
+    HINSTANCE module_;  // the program's, whose window the box belongs to
     FontInfo font_;
     GdiObject systemFont_;
     std::wstring pendingText_;  // the text until the window exists

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "host/control_win32.h"
-#include "host/form_host_win32.h"
 #include "host/gdi_objects_win32.h"
 
 namespace {
@@ -32,7 +31,8 @@ constexpr WPARAM kAnyButtonHeld = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
 }  // namespace
 
-Container::Container(FormHost& host, COLORREF background) : HostWindow(host), background_(background) {}
+Container::Container(const ContainerContext& context, COLORREF background)
+    : HostWindow(context.window), screenPointer_(context.screenPointer), background_(background) {}
 
 Container::~Container() = default;
 
@@ -76,7 +76,7 @@ void Container::PaintBackground(HDC target, const RECT& area) { surface_.ShowOn(
 
 void Container::Compose(HDC target, const RECT& area) {
     PaintBackground(target, area);
-    for (const WindowlessControl* control : windowless_) {
+    for (const WindowlessControl* control : windowlessControls()) {
         RECT drawn = control->DrawnArea();
         RECT overlap;
         if (control->shown() && IntersectRect(&overlap, &drawn, &area)) control->Draw(target);
@@ -104,8 +104,8 @@ void Container::Paint() {
 }
 
 int Container::HitTest(POINT pointPx) const {
-    for (size_t i = windowless_.size(); i-- > 0;) {
-        if (windowless_[i]->Contains(pointPx)) return static_cast<int>(i);
+    for (size_t i = windowlessControls().size(); i-- > 0;) {
+        if (windowlessControls()[i]->Contains(pointPx)) return static_cast<int>(i);
     }
     return PointerRouter::kWindowItself;
 }
@@ -117,8 +117,8 @@ void Container::Deliver(int part, std::function<void(const MouseEvent&)> Control
         RunHandler([&] { if (run) run(event); });
         return;
     }
-    if (part < 0 || static_cast<size_t>(part) >= windowless_.size()) return;
-    const WindowlessControl& control = *windowless_[static_cast<size_t>(part)];
+    if (part < 0 || static_cast<size_t>(part) >= windowlessControls().size()) return;
+    const WindowlessControl& control = *windowlessControls()[static_cast<size_t>(part)];
     const RECT place = control.placePx();
     MouseEvent local = event;
     local.xPx -= place.left;
@@ -152,8 +152,8 @@ void Container::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!delivery.click) return;
             if (delivery.target == PointerRouter::kWindowItself) {
                 RunHandler(events.click);
-            } else if (static_cast<size_t>(delivery.target) < windowless_.size()) {
-                RunHandler(windowless_[static_cast<size_t>(delivery.target)]->events.click);
+            } else if (static_cast<size_t>(delivery.target) < windowlessControls().size()) {
+                RunHandler(windowlessControls()[static_cast<size_t>(delivery.target)]->events.click);
             }
             return;
         }
@@ -163,7 +163,7 @@ void Container::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
 bool Container::SetPointer(LPARAM lParam) {
     if (LOWORD(lParam) != HTCLIENT) return false;
     // The hourglass covers every form and control of the program while it is set.
-    if (host_.screenPointer() == ScreenPointer::Hourglass) {
+    if (screenPointer_ == ScreenPointer::Hourglass) {
         SetCursor(LoadCursor(nullptr, IDC_WAIT));
         return true;
     }
@@ -171,7 +171,7 @@ bool Container::SetPointer(LPARAM lParam) {
     if (!GetCursorPos(&point) || !ScreenToClient(window_, &point)) return false;
     const int hit = HitTest(point);
     if (hit == PointerRouter::kWindowItself) return false;
-    HCURSOR pointer = windowless_[static_cast<size_t>(hit)]->pointer;
+    HCURSOR pointer = windowlessControls()[static_cast<size_t>(hit)]->pointer;
     if (!pointer) return false;
     SetCursor(pointer);
     return true;
@@ -188,7 +188,7 @@ void Container::OnCreated() { SizeSurface(scaleWidthPx(), scaleHeightPx()); }
 
 void Container::CreateAsChild(HWND parent, const RECT& place) {
     if (window_) return;
-    if (!CreateHostWindow(0, FormHost::kControlClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+    if (!CreateHostWindow(0, kControlClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                           place, parent)) {
         return;
     }
@@ -197,7 +197,7 @@ void Container::CreateAsChild(HWND parent, const RECT& place) {
 }
 
 void Container::CreateChildWindows() {
-    for (WindowedControl* control : windowed_) control->CreateIn(window_);
+    for (WindowedControl* control : windowedControls()) control->CreateIn(window_);
 }
 
 LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,26 +1,34 @@
 // A window that holds controls and draws: a form, a picture box or a user control. It
 // keeps a persistent drawing surface, draws its windowless controls over it, routes the
 // mouse to whichever part is under the pointer (or was pressed), and turns the window's
-// messages into the typed events of its handlers. Win32 only.
+// messages into the typed events of its handlers. It is the site its controls are placed
+// on. Win32 only.
 #pragma once
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
 #include "host/control_events.h"
+#include "host/control_site_win32.h"
 #include "host/drawing_surface_win32.h"
-#include "host/font_info.h"
 #include "host/host_window_win32.h"
 #include "host/picture_win32.h"
 #include "host/pointer_routing.h"
+#include "host/screen_pointer.h"
 
-class WindowlessControl;
-class WindowedControl;
+// What a container needs of the program: its window's context, and the screen-wide pointer
+// that, while it is the hourglass, covers the pointers of the container's controls.
+struct ContainerContext {
+    WindowContext window;
+    const ScreenPointer& screenPointer;
+};
 
-class Container : public HostWindow {
+class Container : public HostWindow, public ControlSite {
   public:
     ControlEvents events;
+
+    // The context of a container placed on this one (a picture box, a user control).
+    ContainerContext containerContext() const { return ContainerContext{context(), screenPointer_}; }
 
     DrawingSurface& surface() { return surface_; }
     // Clears the surface to the background colour, with the container's picture, if it has
@@ -31,9 +39,6 @@ class Container : public HostWindow {
     // Shows the surface and the controls on the screen now.
     void Refresh();
     COLORREF background() const { return background_; }
-    // The container's font, which its controls take as their ambient font.
-    const FontInfo& controlsFont() const { return font_; }
-    void SetControlsFont(const FontInfo& font) { font_ = font; }
     // The client area in pixels.
     int scaleWidthPx() const;
     int scaleHeightPx() const;
@@ -41,10 +46,10 @@ class Container : public HostWindow {
     // Draws the surface and the windowless controls of the area onto target, at the same
     // place: painting and printing both use it.
     void Compose(HDC target, const RECT& area);
-    void InvalidateArea(const RECT& area);
+    void InvalidateArea(const RECT& area) override;
 
   protected:
-    Container(FormHost& host, COLORREF background);
+    Container(const ContainerContext& context, COLORREF background);
     ~Container() override;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -63,9 +68,6 @@ class Container : public HostWindow {
     virtual void PaintBackground(HDC target, const RECT& area);
 
   private:
-    friend class WindowlessControl;
-    friend class WindowedControl;
-
     // The index of the topmost windowless control under the point, or the window itself.
     int HitTest(POINT pointPx) const;
     void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -74,11 +76,9 @@ class Container : public HostWindow {
     void Paint();
     void SizeSurface(int widthPx, int heightPx);
 
-    std::vector<WindowlessControl*> windowless_;  // in drawing order: later ones on top
-    std::vector<WindowedControl*> windowed_;
+    const ScreenPointer& screenPointer_;
     PointerRouter router_;
     DrawingSurface surface_;
     COLORREF background_;
     std::shared_ptr<const Picture> picture_;
-    FontInfo font_;
 };

@@ -3,25 +3,23 @@
 
 #include <algorithm>
 
-#include "host/container_win32.h"
-
 RECT Control::placePx() const {
     const PixelRect px = PixelsOf(place_);
     return RECT{px.left, px.top, px.right, px.bottom};
 }
 
-WindowlessControl::WindowlessControl(Container& container, const TwipsRect& place) : Control(container, place) {
-    container_.windowless_.push_back(this);
+WindowlessControl::WindowlessControl(ControlSite& site, const TwipsRect& place) : Control(site, place) {
+    site_.windowless_.push_back(this);
     Invalidate();
 }
 
 WindowlessControl::~WindowlessControl() {
-    auto& list = container_.windowless_;
+    auto& list = site_.windowless_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     Invalidate();
 }
 
-void WindowlessControl::Invalidate() const { container_.InvalidateArea(DrawnArea()); }
+void WindowlessControl::Invalidate() const { site_.InvalidateArea(DrawnArea()); }
 
 void WindowlessControl::Move(const TwipsRect& place) {
     Invalidate();
@@ -39,12 +37,12 @@ bool WindowlessControl::Contains(POINT pointPx) const {
     return shown_ && PtInRect(&place, pointPx);
 }
 
-WindowedControl::WindowedControl(Container& container, const TwipsRect& place) : Control(container, place) {
-    container_.windowed_.push_back(this);
+WindowedControl::WindowedControl(ControlSite& site, const TwipsRect& place) : Control(site, place) {
+    site_.windowed_.push_back(this);
 }
 
 WindowedControl::~WindowedControl() {
-    auto& list = container_.windowed_;
+    auto& list = site_.windowed_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
 

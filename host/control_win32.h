@@ -1,21 +1,20 @@
 // What every control placed on a form, picture box or user control has: a place in twips
-// in its container, visibility, and its kind: windowless (labels, images, frames, drawn by
-// the container over its surface) or windowed (picture boxes, combo boxes, user controls,
-// each a child window). Win32 only.
+// on its site (the container), visibility, and its kind: windowless (labels, images,
+// frames, drawn by the container over its surface) or windowed (picture boxes, combo boxes,
+// user controls, each a child window). Win32 only.
 #pragma once
 #include <windows.h>
 
 #include "host/control_events.h"
+#include "host/control_site_win32.h"
 #include "host/twips.h"
-
-class Container;
 
 class Control {
   public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    Container& container() const { return container_; }
+    ControlSite& site() const { return site_; }
     const TwipsRect& placeTwips() const { return place_; }
     // The place in pixels of the container's client area.
     RECT placePx() const;
@@ -24,10 +23,10 @@ class Control {
     virtual void SetShown(bool shown) = 0;
 
   protected:
-    Control(Container& container, const TwipsRect& place) : container_(container), place_(place) {}
+    Control(ControlSite& site, const TwipsRect& place) : site_(site), place_(place) {}
     virtual ~Control() = default;
 
-    Container& container_;
+    ControlSite& site_;
     TwipsRect place_;
     bool shown_ = true;
 };
@@ -47,7 +46,7 @@ class WindowlessControl : public Control {
     virtual RECT DrawnArea() const { return placePx(); }
 
   protected:
-    WindowlessControl(Container& container, const TwipsRect& place);
+    WindowlessControl(ControlSite& site, const TwipsRect& place);
     ~WindowlessControl() override;
     // Draws the control onto dc, whose origin is the container's client origin.
     virtual void Draw(HDC dc) const = 0;
@@ -69,7 +68,7 @@ class WindowedControl : public Control {
     void SetShown(bool shown) override;
 
   protected:
-    WindowedControl(Container& container, const TwipsRect& place);
+    WindowedControl(ControlSite& site, const TwipsRect& place);
     ~WindowedControl() override;
     // Creates the control's window in the container's window, once that exists.
     virtual void CreateIn(HWND parent) = 0;

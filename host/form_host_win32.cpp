@@ -1,53 +1,9 @@
-// The form host on Win32; see form_host_win32.h.
+// The program-wide part of the form host; see form_host_win32.h.
 #include "host/form_host_win32.h"
 
-#include <optional>
-#include <vector>
-
-#include "host/control_win32.h"
-#include "host/focus_order.h"
-#include "host/skip_on_error.h"
-#include "host/twips.h"
+#include "host/host_window_win32.h"
 
 namespace {
-
-DWORD StyleOf(const FormLook& look) {
-    return (look.hasCaption ? (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX) : WS_POPUP) |
-           WS_CLIPCHILDREN;
-}
-
-BOOL CALLBACK CollectEnabledWindows(HWND window, LPARAM param) {
-    // A window that cannot be listed stays enabled, and the listing stops there.
-    return HandleSkippingOnError(
-        [&] {
-            if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-            }
-            return TRUE;
-        },
-        [] { return FALSE; });
-}
-
-// Turns the thread's other windows off while a modal form runs, and on again after.
-class OtherWindowsDisabled {
-  public:
-    explicit OtherWindowsDisabled(HWND modal) {
-        EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&disabled_));
-        for (HWND window : disabled_) {
-            if (window != modal) EnableWindow(window, FALSE);
-        }
-    }
-    ~OtherWindowsDisabled() {
-        for (HWND window : disabled_) {
-            if (IsWindow(window)) EnableWindow(window, TRUE);
-        }
-    }
-    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
-    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
-
-  private:
-    std::vector<HWND> disabled_;
-};
 
 void RegisterHostClass(HINSTANCE instance, const char* name, HICON icon) {
     WNDCLASSEXA windowClass{};
@@ -60,11 +16,6 @@ void RegisterHostClass(HINSTANCE instance, const char* name, HICON icon) {
     windowClass.lpszClassName = name;
     // Skipped by design: without the class no form loads, and the program simply ends.
     RegisterClassExA(&windowClass);
-}
-
-// The form a window belongs to, if it is one of ours.
-Form* FormOf(HWND window) {
-    return dynamic_cast<Form*>(HostWindow::FromWindow(GetAncestor(window, GA_ROOT)));
 }
 
 }  // namespace
@@ -84,7 +35,8 @@ bool FormHost::PumpOneMessage() {
     if (got == -1) return false;
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
         const bool forward = GetKeyState(VK_SHIFT) >= 0;
-        if (Form* form = FormOf(message.hwnd); form && form->MoveFocus(forward)) return true;
+        HostWindow* topLevel = HostWindow::FromWindow(GetAncestor(message.hwnd, GA_ROOT));
+        if (topLevel && topLevel->MoveFocusOnTab(forward)) return true;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
@@ -96,162 +48,14 @@ void FormHost::RunWhileFormsLoaded() {
     }
 }
 
-void FormHost::SetScreenPointer(ScreenPointer pointer) {
-    screenPointer_ = pointer;
-    SetCursor(LoadCursor(nullptr, pointer == ScreenPointer::Hourglass ? IDC_WAIT : IDC_ARROW));
-}
-
-Form::Form(FormHost& host, std::string title, FormLook look, FormHandlers handlers)
-    : Container(host, look.background), title_(std::move(title)), look_(look),
-      life_(std::move(handlers), host.gate()) {
-    SetControlsFont(look_.font);
-}
-
-Form::~Form() {
-    if (window_) DestroyWindowOnPurpose();
-    NoteUnloaded();
-}
-
-bool Form::Load() {
-    if (IsLoaded()) return true;
-    if (!window_) {
-        RECT frame{0, 0, look_.clientWidthPx, look_.clientHeightPx};
-        AdjustWindowRectEx(&frame, StyleOf(look_), FALSE, 0);
-        const int width = frame.right - frame.left;
-        const int height = frame.bottom - frame.top;
-        const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-        const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-        if (!CreateHostWindow(0, FormHost::kFormClassName, title_.c_str(), StyleOf(look_),
-                              RECT{left, top, left + width, top + height}, nullptr)) {
-            return false;
-        }
-        // NOTE: the system gives a caption to any top-level window created without WS_POPUP, so
-        // a borderless form is created as a popup and then drops the bit. Without it the form is
-        // a plain frameless window that adding WS_CHILD alone turns into a proper child (the
-        // preview in its host): GetParent answers a popup with its owner, not its parent.
-        if (!look_.hasCaption) SetWindowLongA(window_, GWL_STYLE, GetWindowLongA(window_, GWL_STYLE) & ~WS_POPUP);
-        CreateChildWindows();
-    }
-    ArmTimers();
-    countedAsLoaded_ = true;
-    resizedSinceLoad_ = false;
-    ++host_.loadedForms_;
-    life_.Load();
-    return IsLoaded();
-}
-
-void Form::Show() {
-    if (!Load()) return;
-    ShowWindow(window_, SW_SHOW);
-    ResizeOnFirstShow();
-    FocusFirst();
-}
-
-void Form::ShowModal() {
-    if (!Load()) return;
-    OtherWindowsDisabled others(window_);
-    ShowWindow(window_, SW_SHOWNORMAL);
-    SetForegroundWindow(window_);
-    ResizeOnFirstShow();
-    FocusFirst();
-    HandlerGate::ModalLevel modal(host_.gate());
-    while (IsLoaded() && host_.PumpOneMessage()) {
-    }
-}
-
-void Form::Unload() {
-    if (life_.RequestUnload(UnloadReason::Program)) DestroyWindowOnPurpose();
-}
-
-void Form::SetTitle(const std::string& title) {
-    title_ = title;
-    if (window_) SetWindowTextA(window_, title_.c_str());
-}
-
-void Form::MoveTwips(int left, int top, int width, int height) {
-    if (!window_) return;
-    MoveWindow(window_, TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-               TwipsToPixels(height), TRUE);
-}
-
-SIZE Form::OuterSizeTwips() const {
-    RECT frame{};
-    if (window_) GetWindowRect(window_, &frame);
-    return SIZE{PixelsToTwips(frame.right - frame.left), PixelsToTwips(frame.bottom - frame.top)};
-}
-
-bool Form::MoveFocus(bool forward) {
-    if (focusOrder_.empty()) return false;
-    HWND focused = GetFocus();
-    std::optional<size_t> current;
-    std::vector<bool> canTakeFocus;
-    for (size_t i = 0; i < focusOrder_.size(); ++i) {
-        HWND control = focusOrder_[i]->controlWindow();
-        if (focused && control && (focused == control || IsChild(control, focused))) current = i;
-        canTakeFocus.push_back(focusOrder_[i]->CanTakeFocus());
-    }
-    const std::optional<size_t> next = NextInFocusOrder(canTakeFocus, current, forward);
-    if (!next) return false;
-    SetFocus(focusOrder_[*next]->controlWindow());
-    return true;
-}
-
-void Form::OnResized() {
-    if (!IsLoaded()) return;
-    resizedSinceLoad_ = true;
-    life_.Resized();
-}
-
-void Form::ResizeOnFirstShow() {
-    // NOTE: a window created hidden need not get a size notice before it is shown; the
-    // handler runs here once if none came since the load.
-    if (!resizedSinceLoad_) OnResized();
-}
-
-void Form::FocusFirst() {
-    for (WindowedControl* control : focusOrder_) {
-        if (control->CanTakeFocus()) {
-            SetFocus(control->controlWindow());
-            return;
-        }
-    }
-}
-
-void Form::DestroyWindowOnPurpose() {
-    destroyingOnPurpose_ = true;
-    if (window_) DestroyWindow(window_);
-    destroyingOnPurpose_ = false;
-    NoteUnloaded();
-}
-
-void Form::NoteUnloaded() {
-    if (!countedAsLoaded_) return;
-    countedAsLoaded_ = false;
-    --host_.loadedForms_;
+void FormHost::NoteFormUnloaded() {
+    --loadedForms_;
     // NOTE: a window destroyed from outside is handled inside GetMessage, which then goes
     // on waiting; a posted message lets the loops see that a form has gone.
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
-LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CLOSE:
-            if (life_.RequestUnload(UnloadReason::UserClose)) DestroyWindowOnPurpose();
-            return 0;
-        case WM_QUERYENDSESSION:
-            return life_.QueryUnload(UnloadReason::SessionEnd) ? TRUE : FALSE;
-        case WM_ENDSESSION:
-            if (wParam && life_.CompleteUnload()) DestroyWindowOnPurpose();
-            return 0;
-        case WM_DESTROY:
-            // Destroyed from outside, with a parent window of another program: the form
-            // unloads without being asked.
-            if (!destroyingOnPurpose_) {
-                life_.WindowGone();
-                NoteUnloaded();
-            }
-            return 0;
-        default:
-            return Container::HandleMessage(message, wParam, lParam);
-    }
+void FormHost::SetScreenPointer(ScreenPointer pointer) {
+    screenPointer_ = pointer;
+    SetCursor(LoadCursor(nullptr, pointer == ScreenPointer::Hourglass ? IDC_WAIT : IDC_ARROW));
 }

@@ -1,7 +1,6 @@
 // Host windows and their timers; see host_window_win32.h.
 #include "host/host_window_win32.h"
 
-#include "host/form_host_win32.h"
 #include "host/skip_on_error.h"
 
 bool HostTimer::Carry(TimerCommand command) {
@@ -35,6 +34,8 @@ HostWindow* HostWindow::FromWindow(HWND window) {
     return reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+bool HostWindow::MoveFocusOnTab(bool) { return false; }
+
 HostTimer& HostWindow::AddTimer(uint32_t intervalMs, bool enabled, std::function<void()> onTick) {
     timers_.push_back(HostTimer(*this, timers_.size() + 1, TimerSwitch(intervalMs, enabled), std::move(onTick)));
     HostTimer& timer = timers_.back();
@@ -42,7 +43,7 @@ HostTimer& HostWindow::AddTimer(uint32_t intervalMs, bool enabled, std::function
     return timer;
 }
 
-void HostWindow::RunHandler(const std::function<void()>& handler) { ::RunHandler(host_.gate(), handler); }
+void HostWindow::RunHandler(const std::function<void()>& handler) { ::RunHandler(context_.gate, handler); }
 
 bool HostWindow::ArmTimers() {
     bool allArmed = true;
@@ -53,7 +54,7 @@ bool HostWindow::ArmTimers() {
 bool HostWindow::CreateHostWindow(DWORD exStyle, const char* className, const char* title, DWORD style,
                                   const RECT& place, HWND parent) {
     CreateWindowExA(exStyle, className, title, style, place.left, place.top, place.right - place.left,
-                    place.bottom - place.top, parent, nullptr, host_.instance(), this);
+                    place.bottom - place.top, parent, nullptr, context_.instance, this);
     if (!window_) return false;
     OnCreated();
     return true;
@@ -82,7 +83,7 @@ LRESULT HostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         for (HostTimer& timer : timers_) {
             if (timer.id_ != wParam) continue;
             // NOTE: a tick that finds a handler running is dropped, not queued.
-            if (!timer.switch_.IsRunning() || host_.gate().IsHandlerRunning() || !AcceptsTicks()) return 0;
+            if (!timer.switch_.IsRunning() || context_.gate.IsHandlerRunning() || !AcceptsTicks()) return 0;
             RunHandler(timer.onTick_);
             return 0;
         }

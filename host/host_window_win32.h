@@ -1,6 +1,6 @@
 // A window of the host: a form, a picture box or a user control. One window procedure
 // serves them all and no exception ever leaves it; each window's timers tick through it.
-// Win32 only.
+// It knows of the program only the narrow WindowContext below. Win32 only.
 #pragma once
 #include <windows.h>
 
@@ -8,10 +8,21 @@
 #include <deque>
 #include <functional>
 
+#include "host/handler_gate.h"
 #include "host/timer_switch.h"
 
-class FormHost;
 class HostWindow;
+
+// The window classes every host window is made of; the program registers them once.
+inline constexpr const char* kFormClassName = "VaporquillForm";
+inline constexpr const char* kControlClassName = "VaporquillControl";
+
+// What a host window needs of the program: the module its windows belong to, and the gate
+// through which every handler of the program runs, one at a time.
+struct WindowContext {
+    HINSTANCE instance;
+    HandlerGate& gate;
+};
 
 // A timer of a form or control: its tick handler runs one interval after enabling, then
 // every interval, and never while another handler runs (such a tick is dropped).
@@ -46,10 +57,15 @@ class HostWindow {
     HostWindow& operator=(const HostWindow&) = delete;
 
     HWND window() const { return window_; }
-    FormHost& host() const { return host_; }
+    const WindowContext& context() const { return context_; }
     // The host window a window handle belongs to, if it is one of ours.
     static HostWindow* FromWindow(HWND window);
     static WNDPROC WindowProcedure() { return WindowProc; }
+
+    // Tab (forward) or Shift+Tab pressed in this top-level window: true when the window
+    // moved the keyboard focus itself (a form along its focus order); false lets the key
+    // through.
+    virtual bool MoveFocusOnTab(bool forward);
 
     // Timers may be added before or after the window exists; an enabled one starts with it.
     HostTimer& AddTimer(uint32_t intervalMs, bool enabled, std::function<void()> onTick);
@@ -57,7 +73,7 @@ class HostWindow {
     void RunHandler(const std::function<void()>& handler);
 
   protected:
-    explicit HostWindow(FormHost& host) : host_(host) {}
+    explicit HostWindow(const WindowContext& context) : context_(context) {}
     virtual ~HostWindow();
 
     // Creates the window with this object attached; false when the system refused.
@@ -72,7 +88,7 @@ class HostWindow {
     // Arms the enabled timers; false when the system refused one of them.
     bool ArmTimers();
 
-    FormHost& host_;
+    WindowContext context_;
     HWND window_ = nullptr;
 
   private:

@@ -5,8 +5,8 @@
 #include <utility>
 
 
-Image::Image(Container& container, const TwipsRect& place, std::shared_ptr<const Picture> picture)
-    : WindowlessControl(container, place), picture_(std::move(picture)) {}
+Image::Image(ControlSite& site, const TwipsRect& place, std::shared_ptr<const Picture> picture)
+    : WindowlessControl(site, place), picture_(std::move(picture)) {}
 
 void Image::SetPicture(std::shared_ptr<const Picture> picture) {
     picture_ = std::move(picture);

@@ -9,7 +9,7 @@
 
 class Image : public WindowlessControl {
   public:
-    Image(Container& container, const TwipsRect& place, std::shared_ptr<const Picture> picture = nullptr);
+    Image(ControlSite& site, const TwipsRect& place, std::shared_ptr<const Picture> picture = nullptr);
 
     const std::shared_ptr<const Picture>& picture() const { return picture_; }
     void SetPicture(std::shared_ptr<const Picture> picture);

@@ -5,8 +5,8 @@
 
 #include "host/font_win32.h"
 
-Label::Label(Container& container, const TwipsRect& place, std::wstring caption, LabelLook look)
-    : WindowlessControl(container, place), caption_(std::move(caption)), look_(std::move(look)) {}
+Label::Label(ControlSite& site, const TwipsRect& place, std::wstring caption, LabelLook look)
+    : WindowlessControl(site, place), caption_(std::move(caption)), look_(std::move(look)) {}
 
 void Label::SetCaption(std::wstring caption) {
     caption_ = std::move(caption);

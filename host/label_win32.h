@@ -20,7 +20,7 @@ struct LabelLook {
 
 class Label : public WindowlessControl {
   public:
-    Label(Container& container, const TwipsRect& place, std::wstring caption, LabelLook look = {});
+    Label(ControlSite& site, const TwipsRect& place, std::wstring caption, LabelLook look = {});
 
     const std::wstring& caption() const { return caption_; }
     void SetCaption(std::wstring caption);

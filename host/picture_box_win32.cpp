@@ -6,7 +6,7 @@
 
 PictureBox::PictureBox(Container& container, const TwipsRect& place, COLORREF background,
                        std::shared_ptr<const Picture> picture)
-    : Container(container.host(), background), WindowedControl(container, place) {
+    : Container(container.containerContext(), background), WindowedControl(container, place) {
     SetPicture(std::move(picture));
     SetControlsFont(container.controlsFont());
     if (container.window()) CreateIn(container.window());

@@ -3,8 +3,8 @@
 
 #include "host/gdi_objects_win32.h"
 
-Shape::Shape(Container& container, const TwipsRect& place, COLORREF borderColour)
-    : WindowlessControl(container, place), borderColour_(borderColour) {}
+Shape::Shape(ControlSite& site, const TwipsRect& place, COLORREF borderColour)
+    : WindowlessControl(site, place), borderColour_(borderColour) {}
 
 void Shape::Draw(HDC dc) const {
     const RECT place = placePx();

@@ -6,7 +6,7 @@
 // A windowless rectangle frame: a one-pixel line round the control's place.
 class Shape : public WindowlessControl {
   public:
-    Shape(Container& container, const TwipsRect& place, COLORREF borderColour = RGB(0, 0, 0));
+    Shape(ControlSite& site, const TwipsRect& place, COLORREF borderColour = RGB(0, 0, 0));
 
   protected:
     void Draw(HDC dc) const override;

@@ -3,7 +3,7 @@
 
 
 UserControl::UserControl(Container& container, const TwipsRect& place)
-    : Container(container.host(), GetSysColor(COLOR_BTNFACE)), WindowedControl(container, place) {
+    : Container(container.containerContext(), GetSysColor(COLOR_BTNFACE)), WindowedControl(container, place) {
     SetControlsFont(container.controlsFont());
 }
 

@@ -24,7 +24,7 @@ class UserControl : public Container, public WindowedControl {
     // constituents are still drawn.
     void SetBackStyle(int16_t style);
     // The font of the container the control sits on.
-    const FontInfo& AmbientFont() const { return WindowedControl::container().controlsFont(); }
+    const FontInfo& AmbientFont() const { return site().controlsFont(); }
 
     // Who hears that a property changed (the host saving the form); none by default.
     std::function<void(std::wstring_view name)> propertyChangedSink;

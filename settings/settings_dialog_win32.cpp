@@ -13,6 +13,7 @@
 #include "host/ansi_text_win32.h"
 #include "host/combo_box_win32.h"
 #include "host/control_array.h"
+#include "host/form_win32.h"
 #include "host/host_services_win32.h"
 #include "host/image_win32.h"
 #include "host/label_win32.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "controls/command_button_win32.h"
-#include "host/form_host_win32.h"
+#include "host/form_win32.h"
 #include "host/label_win32.h"
 
 namespace {

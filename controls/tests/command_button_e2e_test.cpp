@@ -7,7 +7,7 @@
 #include <string>
 
 #include "controls/command_button_win32.h"
-#include "host/form_host_win32.h"
+#include "host/form_win32.h"
 #include "wintest/wintest.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/form_host_win32.h"
+#include "host/form_win32.h"
 #include "host/host_services_win32.h"
 #include "wintest/wintest.h"
 

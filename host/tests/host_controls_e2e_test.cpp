@@ -11,7 +11,7 @@
 
 #include "host/combo_box_win32.h"
 #include "host/control_array.h"
-#include "host/form_host_win32.h"
+#include "host/form_win32.h"
 #include "host/image_win32.h"
 #include "host/label_win32.h"
 #include "host/picture_box_win32.h"

@@ -1,0 +1,204 @@
+// Forms; see form_win32.h.
+#include "host/form_win32.h"
+
+#include <optional>
+#include <vector>
+
+#include "host/control_win32.h"
+#include "host/focus_order.h"
+#include "host/skip_on_error.h"
+#include "host/twips.h"
+
+namespace {
+
+DWORD StyleOf(const FormLook& look) {
+    return (look.hasCaption ? (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX) : WS_POPUP) |
+           WS_CLIPCHILDREN;
+}
+
+BOOL CALLBACK CollectEnabledWindows(HWND window, LPARAM param) {
+    // A window that cannot be listed stays enabled, and the listing stops there.
+    return HandleSkippingOnError(
+        [&] {
+            if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+                reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+            }
+            return TRUE;
+        },
+        [] { return FALSE; });
+}
+
+// Turns the thread's other windows off while a modal form runs, and on again after.
+class OtherWindowsDisabled {
+  public:
+    explicit OtherWindowsDisabled(HWND modal) {
+        EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&disabled_));
+        for (HWND window : disabled_) {
+            if (window != modal) EnableWindow(window, FALSE);
+        }
+    }
+    ~OtherWindowsDisabled() {
+        for (HWND window : disabled_) {
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        }
+    }
+    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+  private:
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace
+
+Form::Form(FormHost& host, std::string title, FormLook look, FormHandlers handlers)
+    : Container(ContainerContext{WindowContext{host.instance(), host.gate()}, host.screenPointer()}, look.background),
+      host_(host), title_(std::move(title)), look_(look), life_(std::move(handlers), host.gate()) {
+    SetControlsFont(look_.font);
+}
+
+Form::~Form() {
+    if (window_) DestroyWindowOnPurpose();
+    NoteUnloaded();
+}
+
+bool Form::Load() {
+    if (IsLoaded()) return true;
+    if (!window_) {
+        RECT frame{0, 0, look_.clientWidthPx, look_.clientHeightPx};
+        AdjustWindowRectEx(&frame, StyleOf(look_), FALSE, 0);
+        const int width = frame.right - frame.left;
+        const int height = frame.bottom - frame.top;
+        const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+        const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+        if (!CreateHostWindow(0, kFormClassName, title_.c_str(), StyleOf(look_),
+                              RECT{left, top, left + width, top + height}, nullptr)) {
+            return false;
+        }
+        // NOTE: the system gives a caption to any top-level window created without WS_POPUP, so
+        // a borderless form is created as a popup and then drops the bit. Without it the form is
+        // a plain frameless window that adding WS_CHILD alone turns into a proper child (the
+        // preview in its host): GetParent answers a popup with its owner, not its parent.
+        if (!look_.hasCaption) SetWindowLongA(window_, GWL_STYLE, GetWindowLongA(window_, GWL_STYLE) & ~WS_POPUP);
+        CreateChildWindows();
+    }
+    ArmTimers();
+    countedAsLoaded_ = true;
+    resizedSinceLoad_ = false;
+    host_.NoteFormLoaded();
+    life_.Load();
+    return IsLoaded();
+}
+
+void Form::Show() {
+    if (!Load()) return;
+    ShowWindow(window_, SW_SHOW);
+    ResizeOnFirstShow();
+    FocusFirst();
+}
+
+void Form::ShowModal() {
+    if (!Load()) return;
+    OtherWindowsDisabled others(window_);
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+    ResizeOnFirstShow();
+    FocusFirst();
+    HandlerGate::ModalLevel modal(host_.gate());
+    while (IsLoaded() && host_.PumpOneMessage()) {
+    }
+}
+
+void Form::Unload() {
+    if (life_.RequestUnload(UnloadReason::Program)) DestroyWindowOnPurpose();
+}
+
+void Form::SetTitle(const std::string& title) {
+    title_ = title;
+    if (window_) SetWindowTextA(window_, title_.c_str());
+}
+
+void Form::MoveTwips(int left, int top, int width, int height) {
+    if (!window_) return;
+    MoveWindow(window_, TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+               TwipsToPixels(height), TRUE);
+}
+
+SIZE Form::OuterSizeTwips() const {
+    RECT frame{};
+    if (window_) GetWindowRect(window_, &frame);
+    return SIZE{PixelsToTwips(frame.right - frame.left), PixelsToTwips(frame.bottom - frame.top)};
+}
+
+bool Form::MoveFocusOnTab(bool forward) {
+    if (focusOrder_.empty()) return false;
+    HWND focused = GetFocus();
+    std::optional<size_t> current;
+    std::vector<bool> canTakeFocus;
+    for (size_t i = 0; i < focusOrder_.size(); ++i) {
+        HWND control = focusOrder_[i]->controlWindow();
+        if (focused && control && (focused == control || IsChild(control, focused))) current = i;
+        canTakeFocus.push_back(focusOrder_[i]->CanTakeFocus());
+    }
+    const std::optional<size_t> next = NextInFocusOrder(canTakeFocus, current, forward);
+    if (!next) return false;
+    SetFocus(focusOrder_[*next]->controlWindow());
+    return true;
+}
+
+void Form::OnResized() {
+    if (!IsLoaded()) return;
+    resizedSinceLoad_ = true;
+    life_.Resized();
+}
+
+void Form::ResizeOnFirstShow() {
+    // NOTE: a window created hidden need not get a size notice before it is shown; the
+    // handler runs here once if none came since the load.
+    if (!resizedSinceLoad_) OnResized();
+}
+
+void Form::FocusFirst() {
+    for (WindowedControl* control : focusOrder_) {
+        if (control->CanTakeFocus()) {
+            SetFocus(control->controlWindow());
+            return;
+        }
+    }
+}
+
+void Form::DestroyWindowOnPurpose() {
+    destroyingOnPurpose_ = true;
+    if (window_) DestroyWindow(window_);
+    destroyingOnPurpose_ = false;
+    NoteUnloaded();
+}
+
+void Form::NoteUnloaded() {
+    if (!countedAsLoaded_) return;
+    countedAsLoaded_ = false;
+    host_.NoteFormUnloaded();
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            if (life_.RequestUnload(UnloadReason::UserClose)) DestroyWindowOnPurpose();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return life_.QueryUnload(UnloadReason::SessionEnd) ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wParam && life_.CompleteUnload()) DestroyWindowOnPurpose();
+            return 0;
+        case WM_DESTROY:
+            // Destroyed from outside, with a parent window of another program: the form
+            // unloads without being asked.
+            if (!destroyingOnPurpose_) {
+                life_.WindowGone();
+                NoteUnloaded();
+            }
+            return 0;
+        default:
+            return Container::HandleMessage(message, wParam, lParam);
+    }
+}
