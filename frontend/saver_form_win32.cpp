@@ -15,22 +15,14 @@
 #include "host/form_win32.h"
 #include "host/host_services_win32.h"
 #include "host/program_files_win32.h"
-#include "host/stored_picture.h"
+#include "host/program_resources_win32.h"
 #include "music/music_platform_win32.h"
 #include "music/music_player.h"
 
 namespace {
 
 // Pic_1: the cloud picture stored with the form, kept as the program's resource.
-std::optional<StoredPicture> LoadCloudPicture(HINSTANCE instance) {
-    HRSRC found = FindResourceA(instance, "CLOUD_PICTURE", MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
-    if (!found) return std::nullopt;
-    HGLOBAL loaded = LoadResource(instance, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) return std::nullopt;
-    return PictureFromBitmapFile(
-        std::string_view(static_cast<const char*>(bytes), SizeofResource(instance, found)));
-}
+constexpr const char* kCloudPictureResource = "CLOUD_PICTURE";
 
 class SessionPlatformWin32 : public SessionPlatform {
   public:
@@ -39,7 +31,9 @@ class SessionPlatformWin32 : public SessionPlatform {
     void WriteTextureFile(const std::string& path) override {
         // Skipped by design: a picture that cannot be written leaves the renderer to say
         // that it cannot load the texture.
-        if (const auto picture = LoadCloudPicture(instance_)) WritePictureFile(*picture, path);
+        if (const auto picture = StoredPictureResource(instance_, kCloudPictureResource)) {
+            WritePictureFile(*picture, path);
+        }
     }
     bool StartRenderer(const std::string& path) override {
         renderer_ = StartProgram(path);

@@ -26,7 +26,7 @@ ComboBox::~ComboBox() {
 void ComboBox::CreateIn(HWND parent) {
     if (window_) return;
     const RECT place = placePx();
-    WindowDc screen(nullptr);
+    ScreenDc screen;
     const int rowPx = FontHeightPx(font_, GetDeviceCaps(screen.get(), LOGPIXELSY)) + 3;
     // NOTE: a drop-down combo box's height is its text's; the height given here is the
     // text and the dropped list together.
@@ -36,7 +36,7 @@ void ComboBox::CreateIn(HWND parent) {
                               place.bottom - place.top + rowPx * kListRows, parent, nullptr,
                               module_, nullptr);
     if (!window_) return;
-    systemFont_.Reset(MakeFont(font_));
+    systemFont_ = MakeFont(font_);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(systemFont_.get()), FALSE);
     for (const std::wstring& item : items_) SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     SetWindowTextW(window_, pendingText_.c_str());

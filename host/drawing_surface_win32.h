@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "host/gdi_objects_win32.h"
 
 class Picture;
@@ -11,7 +13,6 @@ class Picture;
 class DrawingSurface {
   public:
     DrawingSurface() = default;
-    ~DrawingSurface();
     DrawingSurface(const DrawingSurface&) = delete;
     DrawingSurface& operator=(const DrawingSurface&) = delete;
 
@@ -19,7 +20,7 @@ class DrawingSurface {
     // takes the fill colour. False when the system gave no bitmap.
     bool Resize(HWND window, int widthPx, int heightPx, COLORREF fill);
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return canvas_ ? canvas_->dc.get() : nullptr; }
     int widthPx() const { return width_; }
     int heightPx() const { return height_; }
 
@@ -31,10 +32,18 @@ class DrawingSurface {
     void ShowOn(HDC target, const RECT& area) const;
 
   private:
-    void Release();
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ originalBitmap_ = nullptr;
+    // A memory DC with its bitmap selected into it. Members go in reverse: the bitmap is
+    // selected out, then deleted, then the DC.
+    struct Canvas {
+        Canvas(HDC screen, int widthPx, int heightPx)
+            : dc(screen), bitmap(dc.get() ? CreateCompatibleBitmap(screen, widthPx, heightPx) : nullptr),
+              selected(dc.get(), bitmap.get()) {}
+        MemoryDc dc;
+        GdiObject bitmap;
+        SelectedObject selected;
+    };
+
+    std::unique_ptr<Canvas> canvas_;
     int width_ = 0;
     int height_ = 0;
 };

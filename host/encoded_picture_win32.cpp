@@ -7,7 +7,7 @@
 #include <climits>
 #include <cstring>
 
-#include "host/gdi_objects_win32.h"
+#include "host/dib_section_win32.h"
 
 namespace {
 
@@ -57,23 +57,6 @@ bool StreamOverCopy(const void* bytes, size_t size, IStream** stream) {
     return true;
 }
 
-HBITMAP MakeDibSection(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;  // bottom-up, as the host's other pictures
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && !bits) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
-    return bitmap;
-}
-
 }  // namespace
 
 DecodedBitmap DecodeWithSystemLoader(const void* bytes, size_t size) {
@@ -102,20 +85,17 @@ DecodedBitmap DecodeWithSystemLoader(const void* bytes, size_t size) {
         loaded.bmWidth <= 0 || loaded.bmHeight <= 0) {
         return {};
     }
-    DecodedBitmap decoded{MakeDibSection(loaded.bmWidth, loaded.bmHeight), loaded.bmWidth, loaded.bmHeight};
-    if (!decoded.bitmap) return {};
+    DecodedBitmap decoded{MakeDibSection(loaded.bmWidth, loaded.bmHeight).bitmap, loaded.bmWidth, loaded.bmHeight};
+    if (!decoded.bitmap.get()) return {};
     MemoryDc target(nullptr);
     bool drawn = target.get() != nullptr;
     if (drawn) {
-        SelectedObject selected(target.get(), decoded.bitmap);
+        SelectedObject selected(target.get(), decoded.bitmap.get());
         // HIMETRIC runs upward: the source starts at the bottom edge with a negative height.
         drawn = SUCCEEDED(picture->Render(target.get(), 0, 0, decoded.widthPx, decoded.heightPx, 0, heightHimetric,
                                           widthHimetric, -heightHimetric, nullptr));
         GdiFlush();
     }
-    if (!drawn) {
-        DeleteObject(decoded.bitmap);
-        return {};
-    }
+    if (!drawn) return {};  // the section goes with decoded
     return decoded;
 }

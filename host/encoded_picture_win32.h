@@ -6,8 +6,10 @@
 
 #include <cstddef>
 
+#include "host/gdi_objects_win32.h"
+
 struct DecodedBitmap {
-    HBITMAP bitmap = nullptr;  // a 24-bit DIB section the caller owns; none on failure
+    GdiObject bitmap;  // a 24-bit DIB section; empty on failure
     int widthPx = 0;
     int heightPx = 0;
 };

@@ -1,11 +1,9 @@
 // Fonts; see font_win32.h.
 #include "host/font_win32.h"
 
-#include "host/gdi_objects_win32.h"
-
-HFONT MakeFont(const FontInfo& wanted) {
+GdiObject MakeFont(const FontInfo& wanted) {
     LOGFONTW font{};
-    WindowDc screen(nullptr);
+    ScreenDc screen;
     font.lfHeight = -FontHeightPx(wanted, GetDeviceCaps(screen.get(), LOGPIXELSY));
     font.lfWeight = wanted.weight;
     font.lfItalic = wanted.italic;
@@ -13,5 +11,5 @@ HFONT MakeFont(const FontInfo& wanted) {
     font.lfStrikeOut = wanted.strikethrough;
     font.lfCharSet = wanted.charset;
     lstrcpynW(font.lfFaceName, wanted.face.c_str(), LF_FACESIZE);
-    return CreateFontIndirectW(&font);
+    return GdiObject(CreateFontIndirectW(&font));
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "host/font_info.h"
+#include "host/gdi_objects_win32.h"
 
-// A new font the caller deletes; nothing when the system refused.
-HFONT MakeFont(const FontInfo& wanted);
+// A new font; an empty owner when the system refused.
+GdiObject MakeFont(const FontInfo& wanted);

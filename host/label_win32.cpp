@@ -30,12 +30,12 @@ void Label::SetEnabled(bool enabled) {
 }
 
 HFONT Label::Font() const {
-    if (!font_.get()) font_.Reset(MakeFont(look_.font));
+    if (!font_.get()) font_ = MakeFont(look_.font);
     return static_cast<HFONT>(font_.get());
 }
 
 int Label::LineHeightPx() const {
-    WindowDc screen(nullptr);
+    ScreenDc screen;
     SelectedObject selected(screen.get(), Font());
     TEXTMETRICW metrics{};
     return GetTextMetricsW(screen.get(), &metrics) ? metrics.tmHeight : 0;
@@ -57,7 +57,7 @@ RECT Label::DrawnArea() const {
     if (!IsOneLine()) return area;
     // NOTE: a one-line caption is never cut short: where the font is a little wider than
     // the one the dialog was laid out for, the caption runs past its place's far edge.
-    WindowDc screen(nullptr);
+    ScreenDc screen;
     SelectedObject selected(screen.get(), Font());
     SIZE extent{};
     GetTextExtentPoint32W(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent);

@@ -4,12 +4,13 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 
+#include "host/gdi_objects_win32.h"
 #include "host/stored_picture.h"
 
 class Picture {
   public:
-    ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
@@ -24,15 +25,14 @@ class Picture {
 
     int widthPx() const { return width_; }
     int heightPx() const { return height_; }
-    HBITMAP bitmap() const { return bitmap_; }
 
     // Copies the source rectangle of the picture to the destination rectangle of target,
     // stretching when their sizes differ; false when the system refused.
     bool CopyTo(HDC target, const RECT& destination, const RECT& source) const;
 
   private:
-    Picture(HBITMAP bitmap, int width, int height) : bitmap_(bitmap), width_(width), height_(height) {}
-    HBITMAP bitmap_;
+    Picture(GdiObject bitmap, int width, int height) : bitmap_(std::move(bitmap)), width_(width), height_(height) {}
+    GdiObject bitmap_;
     int width_;
     int height_;
 };

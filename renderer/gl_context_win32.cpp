@@ -28,19 +28,6 @@ void OwnedWindow::Reset() {
     window_ = nullptr;
 }
 
-bool WindowDc::Acquire(HWND window) {
-    Reset();
-    window_ = window;
-    dc_ = GetDC(window);
-    return dc_ != nullptr;
-}
-
-void WindowDc::Reset() {
-    if (dc_) ReleaseDC(window_, dc_);
-    dc_ = nullptr;
-    window_ = nullptr;
-}
-
 bool CurrentGlContext::CreateAndMakeCurrent(HDC dc) {
     Reset();
     dc_ = dc;

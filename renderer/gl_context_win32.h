@@ -1,6 +1,7 @@
-// Owners of the renderer's window-system handles: the window class, the window, its device
-// context and the GL rendering context. Each releases its handle once, in its destructor;
-// the renderer declares them so that they go in the order context, DC, window, class.
+// Owners of the renderer's window-system handles: the window class, the window and the GL
+// rendering context; its device context is the host's WindowDc. Each releases its handle
+// once, in its destructor; the renderer declares them so that they go in the order context,
+// DC, window, class.
 #pragma once
 #include <windows.h>
 
@@ -34,21 +35,6 @@ class OwnedWindow {
 
   private:
     HWND window_ = nullptr;
-};
-
-class WindowDc {  // GetDC and ReleaseDC need the same window
-  public:
-    WindowDc() = default;
-    bool Acquire(HWND window);
-    ~WindowDc() { Reset(); }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC get() const { return dc_; }
-    void Reset();
-
-  private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
 };
 
 // A rendering context made current on a DC; on release nothing is current any more.

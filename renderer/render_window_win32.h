@@ -7,6 +7,7 @@
 
 #include "gl_context_win32.h"
 #include "host/exchange_names.h"
+#include "host/gdi_objects_win32.h"
 #include "run_rules.h"
 #include "tunnel_scene_win32.h"
 
