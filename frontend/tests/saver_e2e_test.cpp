@@ -76,19 +76,10 @@ DWORD WaitForChildProcess(DWORD parentId, DWORD timeoutMs) {
     }
 }
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 // The MCI commands the trace shows from now on, once `enough` holds for them or the bound is up.
 Commands CommandsUntil(MciTrace& trace, const std::function<bool(const Commands&)>& enough) {
     Commands sent;
-    WaitFor([&] {
+    wintest::PumpUntil([&] {
         const Commands fresh = trace.Take();
         sent.insert(sent.end(), fresh.begin(), fresh.end());
         return enough(sent);
@@ -123,7 +114,7 @@ class SaverSession : public testing::Test {
     }
     // Waits for `count` watches in all, or for the saver's end; true when they came.
     bool WaitForWatches(const wintest::ChildProcess& saver, size_t count) const {
-        return WaitFor([&] { return Watches(saver).size() >= count || !saver.IsRunning(); }, kProgramEndsMs) &&
+        return wintest::PumpUntil([&] { return Watches(saver).size() >= count || !saver.IsRunning(); }, kProgramEndsMs) &&
                Watches(saver).size() >= count;
     }
 
@@ -183,7 +174,7 @@ TEST_F(SaverSession, RunsTheRendererOverTheTextureFileAndEndsWhenItsWindowCloses
         }
         return false;
     };
-    ASSERT_TRUE(WaitFor(sawWindow, kWindowAppearsMs)) << "no watch found the renderer's window";
+    ASSERT_TRUE(wintest::PumpUntil(sawWindow, kWindowAppearsMs)) << "no watch found the renderer's window";
     PostMessageA(renderer, WM_CLOSE, 0, 0);
     ASSERT_TRUE(rendererProcess.WaitExit(kProgramEndsMs));
     const DWORD rendererGoneAt = GetTickCount();

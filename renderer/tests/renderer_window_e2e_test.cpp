@@ -1,5 +1,6 @@
 // The real renderer under Wine: its window, the ways its run ends, the title it keeps, the
 // mouse rule, and what it draws.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -62,14 +63,25 @@ TEST_F(RendererWindow, CoversTheScreenBorderlessWithItsClassAndTitle) {
 }
 
 TEST_F(RendererWindow, SetsItsTitleBackWithinAboutASecond) {
-    ASSERT_TRUE(SetWindowTextA(window_, "Renamed by a test"));
-    char title[64] = {};
-    GetWindowTextA(window_, title, sizeof(title));
-    ASSERT_STREQ(title, "Renamed by a test");
-    // The title timer ticks once a second.
-    const DWORD renamedAt = GetTickCount();
-    EXPECT_NE(wintest::WaitForWindow(kTitle, kWindowTimeoutMs, kClass), nullptr);
-    RecordProperty("title_back_after_ms", static_cast<int>(GetTickCount() - renamedAt));
+    const auto renameAndWaitForTheTitle = [&] {
+        EXPECT_TRUE(SetWindowTextA(window_, "Renamed by a test"));
+        char title[64] = {};
+        GetWindowTextA(window_, title, sizeof(title));
+        EXPECT_STREQ(title, "Renamed by a test");
+        return wintest::PumpUntil([&] { return FindWindowA(kClass, kTitle) == window_; }, kWindowTimeoutMs);
+    };
+    // The title timer ticks once a second. A rename right after a tick has put the title back
+    // waits about a whole interval for the next one, so the shortest of three such rounds is
+    // the timer's interval; a loaded machine only lengthens a round.
+    ASSERT_TRUE(renameAndWaitForTheTitle());
+    DWORD shortestMs = MAXDWORD;
+    for (int round = 0; round < 3; ++round) {
+        const DWORD renamedAt = GetTickCount();
+        ASSERT_TRUE(renameAndWaitForTheTitle()) << "round " << round;
+        shortestMs = std::min<DWORD>(shortestMs, GetTickCount() - renamedAt);
+    }
+    RecordProperty("title_back_after_ms", static_cast<int>(shortestMs));
+    EXPECT_LE(shortestMs, 1500u) << "a title timer slower than about a second";
     PostMessageA(window_, WM_CLOSE, 0, 0);
     EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }

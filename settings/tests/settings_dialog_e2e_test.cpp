@@ -34,13 +34,14 @@ const RECT kFileLabelInside{kPanel.x + 155, kPanel.y + 83, kPanel.x + 152 + 254,
 
 bool IsBlue(uint32_t rgb) { return int(rgb & 0xFF) > int(rgb >> 16) + 60; }
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = kGenerousMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(20);
+// What the screen shows of a button's face: a few pixels across it, clear of the caption's
+// middle, so that a new face (the hover's) shows as a change.
+std::vector<uint32_t> FaceAround(POINT centre) {
+    std::vector<uint32_t> pixels;
+    for (int dy : {-6, 6}) {
+        for (int dx : {-10, -5, 0, 5, 10}) pixels.push_back(wintest::ScreenPixel(POINT{centre.x + dx, centre.y + dy}));
     }
-    return true;
+    return pixels;
 }
 
 struct Found {
@@ -97,7 +98,7 @@ class SettingsDialogE2e : public testing::Test {
         window_ = wintest::WaitForWindow("<Vaporquill>", kGenerousMs);
         ASSERT_NE(window_, nullptr);
         // Shown and drawn: the chosen kind's marker is up.
-        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(window_) && AnyMarkerShown(); }));
+        ASSERT_TRUE(wintest::PumpUntil([&] { return IsWindowVisible(window_) && AnyMarkerShown(); }, kGenerousMs));
         wintest::MovePointerTo(POINT{5, 5});
     }
 
@@ -185,8 +186,10 @@ TEST_F(SettingsDialogE2e, OpensWithItsTitleSizeAndPlaceAndWithoutASettingsFileNo
     // The pointer on each button, for a person to look at.
     for (const auto& [name, place] : {std::pair<std::string, POINT>{"hover_set", kSetButton},
                                       {"hover_cancel", kCancelButton}, {"hover_file", kFileButton}}) {
+        const std::vector<uint32_t> before = FaceAround(Screen(place));
         wintest::MovePointerTo(Screen(place));
-        WaitFor([] { return false; }, 300);  // the hover shows within a tick; only for the picture
+        // The hover tick draws the highlighted face.
+        EXPECT_TRUE(wintest::PumpUntil([&] { return FaceAround(Screen(place)) != before; }, kGenerousMs)) << name;
         SaveScreenshot(name);
     }
     Click(kCancelButton);
@@ -197,7 +200,7 @@ TEST_F(SettingsDialogE2e, OpensWithItsTitleSizeAndPlaceAndWithoutASettingsFileNo
 TEST_F(SettingsDialogE2e, TheTextMp3WavChoosesKind2AndSetSavesTheExactShiftJisFile) {
     Open();
     Click(KindText(2));
-    ASSERT_TRUE(WaitFor([&] { return MarkerSelected(2); })) << "a click on the text marks its kind";
+    ASSERT_TRUE(wintest::PumpUntil([&] { return MarkerSelected(2); }, kGenerousMs)) << "a click on the text marks its kind";
     EXPECT_FALSE(MarkerSelected(0));
     SaveScreenshot("kind_file");
     TypeTrack(L"3.5");
@@ -222,7 +225,7 @@ TEST_F(SettingsDialogE2e, CancelAfterChangingTheKindLeavesTheFileUntouched) {
     EXPECT_EQ(TrackText(), L"7");
     SaveScreenshot("kind_cd");
     Click(KindText(0));
-    ASSERT_TRUE(WaitFor([&] { return MarkerSelected(0); }));
+    ASSERT_TRUE(wintest::PumpUntil([&] { return MarkerSelected(0); }, kGenerousMs));
     Click(kCancelButton);
     ExpectEnds();
     EXPECT_EQ(wintest::ReadFileBytes(IniPath()).value_or(""), stored);
@@ -236,21 +239,21 @@ TEST_F(SettingsDialogE2e, AFileChosenInTheOpenFileDialogIsShownAndSavedInShiftJi
     Open();
     Click(kFileButton);
     TopLevel chooser{dialog_->id(), L"ﾌｧｲﾙを選択"};
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(wintest::PumpUntil([&] {
         EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&chooser));
         return chooser.window != nullptr;
-    })) << "the open-file dialog titled ﾌｧｲﾙを選択";
+    }, kGenerousMs)) << "the open-file dialog titled ﾌｧｲﾙを選択";
     // The file name box: a combo box's edit in the newer layout, an edit in the older one.
     HWND name = GetDlgItem(chooser.window, 0x47C);
     if (!name) name = GetDlgItem(chooser.window, 0x480);
     ASSERT_NE(name, nullptr);
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(music.c_str()));
     PostMessageA(chooser.window, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser.window); }));
-    ASSERT_TRUE(WaitFor([&] { return DarkPixelsInFileLabel() > 20; })) << "the path appears in the label";
+    ASSERT_TRUE(wintest::PumpUntil([&] { return !IsWindow(chooser.window); }, kGenerousMs));
+    ASSERT_TRUE(wintest::PumpUntil([&] { return DarkPixelsInFileLabel() > 20; }, kGenerousMs)) << "the path appears in the label";
     SaveScreenshot("file_chosen");
     Click(KindText(2));
-    ASSERT_TRUE(WaitFor([&] { return MarkerSelected(2); }));
+    ASSERT_TRUE(wintest::PumpUntil([&] { return MarkerSelected(2); }, kGenerousMs));
     Click(kSetButton);
     ExpectEnds();
     const std::string bytes = wintest::ReadFileBytes(IniPath()).value_or("");
@@ -264,7 +267,7 @@ TEST_F(SettingsDialogE2e, ASaveThatCannotWriteTheFileIsToldAndLeavesWhatStoodThe
     ASSERT_TRUE(CreateDirectoryA(IniPath().c_str(), nullptr));
     Open();
     Click(KindText(2));
-    ASSERT_TRUE(WaitFor([&] { return MarkerSelected(2); }));
+    ASSERT_TRUE(wintest::PumpUntil([&] { return MarkerSelected(2); }, kGenerousMs));
     Click(kSetButton);
     const std::optional<wintest::MessageBoxSeen> box = wintest::WaitForMessageBox(dialog_->id(), kGenerousMs);
     ASSERT_TRUE(box.has_value()) << "the failed save is told";
@@ -287,15 +290,15 @@ TEST_F(SettingsDialogE2e, EnterAndEscapePressNoButton) {
     // Tab from the panel to the track box, then to "設定", which shows it has the focus.
     wintest::PressKey(VK_TAB);
     wintest::PressKey(VK_TAB);
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(wintest::PumpUntil([&] {
         const uint32_t border = wintest::ScreenPixel(Screen(POINT{272 + 2, 160 + 12}));
         return IsBlue(border);
-    })) << "the focused 設定 shows its blue border";
+    }, kGenerousMs)) << "the focused 設定 shows its blue border";
     wintest::PressKey(VK_RETURN);
     wintest::PressKey(VK_ESCAPE);
     // Input is handled in order: once this click has marked its kind, the keys were read.
     Click(KindText(1));
-    ASSERT_TRUE(WaitFor([&] { return MarkerSelected(1); })) << "the dialog is still open";
+    ASSERT_TRUE(wintest::PumpUntil([&] { return MarkerSelected(1); }, kGenerousMs)) << "the dialog is still open";
     EXPECT_FALSE(wintest::FileExists(IniPath())) << "Enter saved nothing";
     Click(kCancelButton);
     ExpectEnds();
