@@ -72,7 +72,7 @@ void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
 
 std::vector<uint8_t> IconImage(int size) {
     std::vector<uint8_t> image;
-    bitmap_file::AppendInfoHeader(image, size, size * 2, 32, 0);  // colour rows plus mask rows
+    host::bitmap_file::AppendInfoHeader(image, size, size * 2, 32, 0);  // colour rows plus mask rows
     for (int row = size - 1; row >= 0; --row) {  // bottom-up
         for (int col = 0; col < size; ++col) {
             const Rgba c = Shade(size, col, row);

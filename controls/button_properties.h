@@ -7,6 +7,6 @@
 #include "host/property_store.h"
 
 // "Enabled", "Caption", "Font", "FirstRun", "FontColour", "Visible"; then RefreshFace.
-ButtonSteps ReadButtonProperties(Button& button, const PropertyStore& store, const FontInfo& ambientFont);
+ButtonSteps ReadButtonProperties(Button& button, const host::PropertyStore& store, const host::FontInfo& ambientFont);
 // "Enabled", "Caption", "FirstRun", "Font", "FontColour", "Visible"; then RefreshFace.
-ButtonSteps WriteButtonProperties(Button& button, PropertyStore& store, const FontInfo& ambientFont);
+ButtonSteps WriteButtonProperties(Button& button, host::PropertyStore& store, const host::FontInfo& ambientFont);

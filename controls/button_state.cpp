@@ -53,7 +53,7 @@ ButtonSteps OnButtonMouseMove(Button& button) {
 
 ButtonSteps OnButtonMouseDown(Button& button, int mouseButton) {
     ButtonState& s = button.state;
-    if (!s.enabled || mouseButton != kLeftButton) return {};
+    if (!s.enabled || mouseButton != host::kLeftButton) return {};
     s.MouseHeld = true;
     return {Paint(FacePicture::Pressed)};
 }
@@ -62,7 +62,7 @@ ButtonSteps OnButtonMouseUp(Button& button, int mouseButton) {
     ButtonState& s = button.state;
     if (!s.enabled) return {};
     ButtonSteps steps;
-    if (mouseButton == kLeftButton) {
+    if (mouseButton == host::kLeftButton) {
         s.MouseHeld = false;
         if (s.FaceState == kFaceHighLight) steps.push_back(Paint(FacePicture::Normal));
         if (s.FaceState == kFaceHighLightSelect) steps.push_back(Paint(FacePicture::HighLightSelect));

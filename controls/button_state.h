@@ -32,7 +32,7 @@ struct ButtonState {
 // The caption label and background, as the properties see them.
 struct ButtonLook {
     std::wstring caption = L"Command";
-    FontInfo font = DialogFont();
+    host::FontInfo font = host::DialogFont();
     int32_t fontColour = 0;       // the caption's text colour
     bool captionEnabled = true;   // false draws the caption greyed
     int16_t backStyle = kFaceOpaque;

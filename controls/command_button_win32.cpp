@@ -16,24 +16,24 @@ constexpr const char* kFaceResources[] = {"FACE_NORMAL", "FACE_HIGHLIGHT", "FACE
                                           "FACE_HIGHLIGHTSELECT", "FACE_PRESSED", "FACE_DISABLE"};
 
 RECT PixelsOfSlice(int16_t x, int16_t y, int16_t width, int16_t height) {
-    const PixelRect px = PixelsOf(TwipsRect{x, y, width, height});
+    const host::PixelRect px = host::PixelsOf(host::TwipsRect{x, y, width, height});
     return RECT{px.left, px.top, px.right, px.bottom};
 }
 
 }  // namespace
 
-CommandButton::CommandButton(Container& container, const TwipsRect& place, PropertyStore stored)
-    : UserControl(container, place),
+CommandButton::CommandButton(host::Container& container, const host::TwipsRect& place, host::PropertyStore stored)
+    : host::UserControl(container, place),
       stored_(std::move(stored)),
-      caption_(*this, TwipsRect{0, 0, place.width, kCaptionHeightTwips}, button_.look.caption,
-               LabelLook{button_.look.font, RGB(0, 0, 0), /*centred*/ true, /*border*/ false}),
+      caption_(*this, host::TwipsRect{0, 0, place.width, kCaptionHeightTwips}, button_.look.caption,
+               host::LabelLook{button_.look.font, RGB(0, 0, 0), /*centred*/ true, /*border*/ false}),
       hoverTimer_(AddTimer(kHoverIntervalMs, false, [this] { OnHoverTick(); })) {
     const HINSTANCE module = GetModuleHandleA(nullptr);
-    for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i] = Picture::FromBitmapResource(module, kFaceResources[i]);
+    for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i] = host::Picture::FromBitmapResource(module, kFaceResources[i]);
 
-    events.mouseMove = [this](const MouseEvent&) { Carry(OnButtonMouseMove(button_)); };
-    events.mouseDown = [this](const MouseEvent& e) { Carry(OnButtonMouseDown(button_, e.button)); };
-    events.mouseUp = [this](const MouseEvent& e) { Carry(OnButtonMouseUp(button_, e.button)); };
+    events.mouseMove = [this](const host::MouseEvent&) { Carry(OnButtonMouseMove(button_)); };
+    events.mouseDown = [this](const host::MouseEvent& e) { Carry(OnButtonMouseDown(button_, e.button)); };
+    events.mouseUp = [this](const host::MouseEvent& e) { Carry(OnButtonMouseUp(button_, e.button)); };
     events.gotFocus = [this] { Carry(OnButtonGotFocus(button_)); };
     events.lostFocus = [this] { Carry(OnButtonLostFocus(button_)); };
     // The caption's mouse events are the button's own.
@@ -45,7 +45,7 @@ CommandButton::CommandButton(Container& container, const TwipsRect& place, Prope
 
 void CommandButton::CreateIn(HWND parent) {
     if (window()) return;
-    UserControl::CreateIn(parent);
+    host::UserControl::CreateIn(parent);
     if (!window() || propertiesRead_) return;
     // As a control loaded with its form: its stored properties, then its first resize.
     Carry(ReadButtonProperties(button_, stored_, AmbientFont()));
@@ -85,12 +85,12 @@ void CommandButton::ShowCaption() {
 
 bool CommandButton::PaintFace(FacePicture picture) {
     OrientGradient(gradientInverted_, button_.state.FaceState);
-    const int width = PixelsToTwips(scaleWidthPx());
-    const int height = PixelsToTwips(scaleHeightPx());
+    const int width = host::PixelsToTwips(scaleWidthPx());
+    const int height = host::PixelsToTwips(scaleHeightPx());
     UpdateFaceSlices(slices_, width, height);
     Cls();
     DrawGradient();
-    const std::shared_ptr<const Picture>& source = pictures_[static_cast<size_t>(picture)];
+    const std::shared_ptr<const host::Picture>& source = pictures_[static_cast<size_t>(picture)];
     if (source) {
         for (const FaceSlice& s : slices_) {
             // Skipped by design: a piece that cannot be copied leaves the gradient there.
@@ -100,7 +100,7 @@ bool CommandButton::PaintFace(FacePicture picture) {
     }
     Refresh();
     const auto top = static_cast<int>(std::lround(CaptionTopTwips(height, caption_.placeTwips().height)));
-    caption_.Move(TwipsRect{0, top, width, caption_.placeTwips().height});
+    caption_.Move(host::TwipsRect{0, top, width, caption_.placeTwips().height});
     return source != nullptr;
 }
 
@@ -148,7 +148,7 @@ void CommandButton::SetEnabled(bool enabled) {
     Carry(WriteEnabled(button_, enabled));
 }
 
-void CommandButton::SetFont(const FontInfo& font) {
+void CommandButton::SetFont(const host::FontInfo& font) {
     button_.look.font = font;
     ShowCaption();
     PropertyChanged(L"Font");

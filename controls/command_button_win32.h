@@ -15,10 +15,10 @@
 #include "host/property_store.h"
 #include "host/user_control_win32.h"
 
-class CommandButton : public UserControl {
+class CommandButton : public host::UserControl {
   public:
     // stored: the properties kept with the form for this button, read when it loads.
-    CommandButton(Container& container, const TwipsRect& place, PropertyStore stored = {});
+    CommandButton(host::Container& container, const host::TwipsRect& place, host::PropertyStore stored = {});
 
     // The container's handler of the button's Click event.
     std::function<void()> Click;
@@ -33,8 +33,8 @@ class CommandButton : public UserControl {
     void SetCaption(const std::wstring& caption);
     bool Enabled();
     void SetEnabled(bool enabled);
-    FontInfo Font() const { return button_.look.font; }
-    void SetFont(const FontInfo& font);
+    host::FontInfo Font() const { return button_.look.font; }
+    void SetFont(const host::FontInfo& font);
     int32_t FontColour();
     // False when the face is not shown (a transparent background); the caption always is.
     bool Visible();
@@ -55,11 +55,11 @@ class CommandButton : public UserControl {
     void OnHoverTick();
 
     Button button_;
-    PropertyStore stored_;
+    host::PropertyStore stored_;
     bool propertiesRead_ = false;
-    Label caption_;  // LblMsg
-    HostTimer& hoverTimer_;  // TmrMouse
-    std::array<std::shared_ptr<const Picture>, 6> pictures_;
+    host::Label caption_;  // LblMsg
+    host::HostTimer& hoverTimer_;  // TmrMouse
+    std::array<std::shared_ptr<const host::Picture>, 6> pictures_;
     FaceSliceTable slices_{};
     bool gradientInverted_ = false;  // GradientInverted
 };

@@ -19,5 +19,5 @@ int32_t PreviewHostOf(const std::wstring& argumentText) {
     std::string ascii;
     for (const wchar_t c : argumentText.substr(3)) ascii.push_back(c < 0x80 ? static_cast<char>(c) : '?');
     // Skipped by design: a number that does not fit leaves the host window at 0.
-    return RoundHalfEvenToInt32(ReadNumberPrefix(ascii)).value_or(0);
+    return host::RoundHalfEvenToInt32(host::ReadNumberPrefix(ascii)).value_or(0);
 }

@@ -9,13 +9,13 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     FrontendState state;
-    FormHost host(instance);
+    host::FormHost host(instance);
     StartupPlatformWin32 platform(host, state);
     {
         // The start routine counts as a handler: no timer tick interrupts it.
-        HandlerGate::HandlerScope startRoutine(host.gate());
+        host::HandlerGate::HandlerScope startRoutine(host.gate());
         Main(platform);
     }
     host.RunWhileFormsLoaded();
-    EndProgram();
+    host::EndProgram();
 }

@@ -8,7 +8,7 @@
 
 class PreviewForm {
   public:
-    explicit PreviewForm(FormHost& host);
+    explicit PreviewForm(host::FormHost& host);
     ~PreviewForm();
     PreviewForm(const PreviewForm&) = delete;
     PreviewForm& operator=(const PreviewForm&) = delete;

@@ -31,37 +31,37 @@ class SessionPlatformWin32 : public SessionPlatform {
     void WriteTextureFile(const std::string& path) override {
         // Skipped by design: a picture that cannot be written leaves the renderer to say
         // that it cannot load the texture.
-        if (const auto picture = StoredPictureResource(instance_, kCloudPictureResource)) {
-            WritePictureFile(*picture, path);
+        if (const auto picture = host::StoredPictureResource(instance_, kCloudPictureResource)) {
+            host::WritePictureFile(*picture, path);
         }
     }
     bool StartRenderer(const std::string& path) override {
-        renderer_ = StartProgram(path);
+        renderer_ = host::StartProgram(path);
         return renderer_.has_value();
     }
     bool RendererWindowExists() override {
-        return FindWindowA(nullptr, kRendererWindowTitle) != nullptr;
+        return FindWindowA(nullptr, host::kRendererWindowTitle) != nullptr;
     }
     bool RendererProcessAlive() override { return renderer_ && renderer_->IsRunning(); }
-    std::string SwitchLetter() override { return SwitchLetterOf(ArgumentText()) == L"S" ? "S" : ""; }
+    std::string SwitchLetter() override { return SwitchLetterOf(host::ArgumentText()) == L"S" ? "S" : ""; }
     void ShowCursorAgain() override { ::ShowCursor(TRUE); }
-    void EndProgram() override { ::EndProgram(); }
+    void EndProgram() override { host::EndProgram(); }
 
   private:
     HINSTANCE instance_;
-    std::optional<StartedProgram> renderer_;
+    std::optional<host::StartedProgram> renderer_;
 };
 
 }  // namespace
 
 struct SaverForm::Parts {
-    Parts(FormHost& host, FrontendState& state)
+    Parts(host::FormHost& host, FrontendState& state)
         : platform(host.instance()),
           player(musicPort, state.settings, state.LastResult),
           session(platform, player),
-          form(host, kSaverFormTitle, FormLook{false, RGB(0, 0, 0), 0, 0},
-               FormHandlers{[this] { OnLoad(); }, nullptr,
-                            [this](UnloadReason) {
+          form(host, kSaverFormTitle, host::FormLook{false, RGB(0, 0, 0), 0, 0},
+               host::FormHandlers{[this] { OnLoad(); }, nullptr,
+                            [this](host::UnloadReason) {
                                 // Whoever asks (the watch, log-off, shut-down), the session
                                 // ends here and the program with it: nothing is cancelled.
                                 session.QueryUnload();
@@ -76,7 +76,7 @@ struct SaverForm::Parts {
           timer3(form.AddTimer(SaverSession::kTimer3IntervalMs, true, [this] { OnWatch(); })) {}
 
     void OnLoad() {
-        session.Load(ProgramFolder(), GetTickCount());
+        session.Load(host::ProgramFolder(), GetTickCount());
         if (SyncTimers()) form.Unload();
     }
 
@@ -101,13 +101,13 @@ struct SaverForm::Parts {
     MusicPlatformWin32 musicPort;
     MusicPlayer player;
     SaverSession session;
-    Form form;
-    HostTimer& timer1;
-    HostTimer& timer2;
-    HostTimer& timer3;
+    host::Form form;
+    host::HostTimer& timer1;
+    host::HostTimer& timer2;
+    host::HostTimer& timer3;
 };
 
-SaverForm::SaverForm(FormHost& host, FrontendState& state)
+SaverForm::SaverForm(host::FormHost& host, FrontendState& state)
     : parts_(std::make_unique<Parts>(host, state)) {}
 
 SaverForm::~SaverForm() = default;

@@ -8,7 +8,7 @@
 
 class SaverForm {
   public:
-    SaverForm(FormHost& host, FrontendState& state);
+    SaverForm(host::FormHost& host, FrontendState& state);
     ~SaverForm();
     SaverForm(const SaverForm&) = delete;
     SaverForm& operator=(const SaverForm&) = delete;

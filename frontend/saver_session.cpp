@@ -16,8 +16,8 @@ void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
     loadedAtMs_ = nowMs;
     // The texture file must be complete before the renderer starts, and the renderer
     // starts before the music.
-    platform_.WriteTextureFile(kTextureFilePath);
-    rendererPath_ = programFolder + kRendererFileName;
+    platform_.WriteTextureFile(host::kTextureFilePath);
+    rendererPath_ = programFolder + host::kRendererFileName;
     rendererStarted_ = platform_.StartRenderer(rendererPath_);
     const MusicTimers music = music_.StartMusic();
     timers_.timer1Enabled = music.timer1;

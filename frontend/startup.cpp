@@ -7,11 +7,11 @@
 #include "host/exchange_names.h"
 #include "settings/settings_dialog_title.h"
 
-static_assert(kRendererFileName[0] == '\\', "the renderer's file name is appended with its separator");
+static_assert(host::kRendererFileName[0] == '\\', "the renderer's file name is appended with its separator");
 
 std::wstring RendererMissingMessage() {
     // The file name without its leading "\"; plain ASCII, so each byte is its character.
-    const std::string fileName = kRendererFileName + 1;
+    const std::string fileName = host::kRendererFileName + 1;
     return std::wstring(fileName.begin(), fileName.end()) + L" が同じﾌｫﾙﾀﾞに見つかりません！";
 }
 
@@ -31,9 +31,9 @@ void Main(StartupPlatform& platform) {
         return;
     }
 
-    platform.CreateFolder(kExchangeFolder);
+    platform.CreateFolder(host::kExchangeFolder);
     platform.LoadSettings();
-    if (!platform.FileExists(platform.ProgramFolder() + kRendererFileName)) {
+    if (!platform.FileExists(platform.ProgramFolder() + host::kRendererFileName)) {
         platform.ShowMessage(RendererMissingMessage());
         platform.EndProgram();
         return;

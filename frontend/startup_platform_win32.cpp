@@ -11,17 +11,17 @@
 
 bool StartupPlatformWin32::WindowExists(const char* title) { return FindWindowA(nullptr, title) != nullptr; }
 
-std::wstring StartupPlatformWin32::ArgumentText() { return ::ArgumentText(); }
+std::wstring StartupPlatformWin32::ArgumentText() { return host::ArgumentText(); }
 
-void StartupPlatformWin32::CreateFolder(const std::string& path) { ::CreateFolder(path); }
+void StartupPlatformWin32::CreateFolder(const std::string& path) { host::CreateFolder(path); }
 
 void StartupPlatformWin32::LoadSettings() { ::LoadSettings(state_.settings); }
 
-std::string StartupPlatformWin32::ProgramFolder() { return ::ProgramFolder(); }
+std::string StartupPlatformWin32::ProgramFolder() { return host::ProgramFolder(); }
 
-bool StartupPlatformWin32::FileExists(const std::string& path) { return ::FileExists(path); }
+bool StartupPlatformWin32::FileExists(const std::string& path) { return host::FileExists(path); }
 
-void StartupPlatformWin32::ShowMessage(const std::wstring& text) { ShowApplicationMessage(text, kApplicationTitle); }
+void StartupPlatformWin32::ShowMessage(const std::wstring& text) { host::ShowApplicationMessage(text, kApplicationTitle); }
 
 void StartupPlatformWin32::HideCursor() { ShowCursor(FALSE); }
 
@@ -39,4 +39,4 @@ void StartupPlatformWin32::LoadSaverForm() {
     saver_->Load();
 }
 
-void StartupPlatformWin32::EndProgram() { ::EndProgram(); }
+void StartupPlatformWin32::EndProgram() { host::EndProgram(); }

@@ -11,7 +11,7 @@
 
 class StartupPlatformWin32 : public StartupPlatform {
   public:
-    StartupPlatformWin32(FormHost& host, FrontendState& state) : host_(host), state_(state) {}
+    StartupPlatformWin32(host::FormHost& host, FrontendState& state) : host_(host), state_(state) {}
 
     bool WindowExists(const char* title) override;
     std::wstring ArgumentText() override;
@@ -27,7 +27,7 @@ class StartupPlatformWin32 : public StartupPlatform {
     void EndProgram() override;
 
   private:
-    FormHost& host_;
+    host::FormHost& host_;
     FrontendState& state_;
     // The forms that outlive the start routine.
     std::unique_ptr<PreviewForm> preview_;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+namespace host {
+
 std::string ToAnsi(const std::wstring& text) {
     if (text.empty()) return {};
     const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
@@ -23,3 +25,5 @@ std::wstring FromAnsi(const std::string& text) {
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
 }
+
+}  // namespace host

@@ -3,6 +3,10 @@
 #pragma once
 #include <string>
 
+namespace host {
+
 // Characters the code page lacks become its default character, as the ANSI calls do.
 std::string ToAnsi(const std::wstring& text);
 std::wstring FromAnsi(const std::string& text);
+
+}  // namespace host

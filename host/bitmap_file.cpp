@@ -3,6 +3,8 @@
 
 #include <new>
 
+namespace host {
+
 namespace bitmap_file {
 namespace {
 
@@ -93,3 +95,5 @@ std::vector<uint8_t> BitmapFileOf(int32_t width, int32_t height, const std::vect
 }
 
 }  // namespace bitmap_file
+
+}  // namespace host

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace host {
+
 namespace bitmap_file {
 
 constexpr size_t kFileHeaderBytes = 14;
@@ -59,3 +61,5 @@ void AppendInfoHeader(std::vector<uint8_t>& out, int32_t width, int32_t height, 
 std::vector<uint8_t> BitmapFileOf(int32_t width, int32_t height, const std::vector<uint8_t>& paddedRowsBottomUp);
 
 }  // namespace bitmap_file
+
+}  // namespace host

@@ -6,6 +6,8 @@
 #include "host/container_win32.h"
 #include "host/font_win32.h"
 
+namespace host {
+
 namespace {
 
 // How far the list drops below the text, in entries.
@@ -66,3 +68,5 @@ void ComboBox::ClearItems() {
     pendingText_.clear();  // as the system's control clears its text with the list
     if (window_) SendMessageW(window_, CB_RESETCONTENT, 0, 0);
 }
+
+}  // namespace host

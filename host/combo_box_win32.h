@@ -8,6 +8,8 @@
 #include "host/font_info.h"
 #include "host/gdi_objects_win32.h"
 
+namespace host {
+
 class Container;
 
 class ComboBox : public WindowedControl {
@@ -33,3 +35,5 @@ class ComboBox : public WindowedControl {
     std::wstring pendingText_;  // the text until the window exists
     std::vector<std::wstring> items_;
 };
+
+}  // namespace host

@@ -1,6 +1,8 @@
 // The argument text; see command_line.h.
 #include "host/command_line.h"
 
+namespace host {
+
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
@@ -18,3 +20,5 @@ std::string ArgumentTextOf(std::string_view commandLine) {
     while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
     return std::string(commandLine.substr(at));
 }
+
+}  // namespace host

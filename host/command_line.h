@@ -4,5 +4,9 @@
 #include <string>
 #include <string_view>
 
+namespace host {
+
 // The command line less the program's path (quoted or not) and the blanks after it.
 std::string ArgumentTextOf(std::string_view commandLine);
+
+}  // namespace host

@@ -8,6 +8,8 @@
 #include "host/control_win32.h"
 #include "host/gdi_objects_win32.h"
 
+namespace host {
+
 namespace {
 
 int ShiftOf(WPARAM wParam) {
@@ -238,3 +240,5 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     return HostWindow::HandleMessage(message, wParam, lParam);
 }
+
+}  // namespace host

@@ -16,6 +16,8 @@
 #include "host/pointer_routing.h"
 #include "host/screen_pointer.h"
 
+namespace host {
+
 // What a container needs of the program: its window's context, and the screen-wide pointer
 // that, while it is the hourglass, covers the pointers of the container's controls.
 struct ContainerContext {
@@ -82,3 +84,5 @@ class Container : public HostWindow, public ControlSite {
     COLORREF background_;
     std::shared_ptr<const Picture> picture_;
 };
+
+}  // namespace host

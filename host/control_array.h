@@ -9,6 +9,8 @@
 
 #include "host/control_events.h"
 
+namespace host {
+
 template <typename ControlType>
 class ControlArray {
   public:
@@ -43,3 +45,5 @@ class ControlArray {
   private:
     std::map<int, std::unique_ptr<ControlType>> items_;
 };
+
+}  // namespace host

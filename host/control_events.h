@@ -3,6 +3,8 @@
 #pragma once
 #include <functional>
 
+namespace host {
+
 // Mouse buttons as the host reports them; a mouse event names one of them.
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
@@ -32,3 +34,5 @@ struct ControlEvents {
     // The window's content was exposed; runs before the persistent surface is shown.
     std::function<void()> paint;
 };
+
+}  // namespace host

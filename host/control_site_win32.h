@@ -9,6 +9,8 @@
 
 #include "host/font_info.h"
 
+namespace host {
+
 class WindowlessControl;
 class WindowedControl;
 
@@ -39,3 +41,5 @@ class ControlSite {
     std::vector<WindowedControl*> windowed_;
     FontInfo font_;
 };
+
+}  // namespace host

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace host {
+
 RECT Control::placePx() const {
     const PixelRect px = PixelsOf(place_);
     return RECT{px.left, px.top, px.right, px.bottom};
@@ -61,3 +63,5 @@ void WindowedControl::SetShown(bool shown) {
     shown_ = shown;
     if (HWND window = controlWindow()) ShowWindow(window, shown ? SW_SHOWNA : SW_HIDE);
 }
+
+}  // namespace host

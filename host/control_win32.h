@@ -9,6 +9,8 @@
 #include "host/control_site_win32.h"
 #include "host/twips.h"
 
+namespace host {
+
 class Control {
   public:
     Control(const Control&) = delete;
@@ -76,3 +78,5 @@ class WindowedControl : public Control {
   private:
     friend class Container;
 };
+
+}  // namespace host

@@ -1,6 +1,8 @@
 // 24-bit DIB sections; see dib_section_win32.h.
 #include "host/dib_section_win32.h"
 
+namespace host {
+
 DibSection MakeDibSection(int widthPx, int heightPx) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -14,3 +16,5 @@ DibSection MakeDibSection(int widthPx, int heightPx) {
     if (!section.bits) section.bitmap.Reset(nullptr);  // a bitmap without its bits is of no use
     return section;
 }
+
+}  // namespace host

@@ -6,9 +6,13 @@
 
 #include "host/gdi_objects_win32.h"
 
+namespace host {
+
 struct DibSection {
     GdiObject bitmap;      // empty when the system could not make it
     void* bits = nullptr;  // the pixel rows, while the bitmap lives
 };
 
 DibSection MakeDibSection(int widthPx, int heightPx);
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 #include "host/picture_win32.h"
 
+namespace host {
+
 bool DrawingSurface::Resize(HWND window, int widthPx, int heightPx, COLORREF fill) {
     widthPx = std::max(widthPx, 1);
     heightPx = std::max(heightPx, 1);
@@ -53,3 +55,5 @@ void DrawingSurface::ShowOn(HDC target, const RECT& area) const {
     BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, surface, area.left,
            area.top, SRCCOPY);
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 
 #include "host/gdi_objects_win32.h"
 
+namespace host {
+
 class Picture;
 
 class DrawingSurface {
@@ -47,3 +49,5 @@ class DrawingSurface {
     int width_ = 0;
     int height_ = 0;
 };
+
+}  // namespace host

@@ -9,6 +9,8 @@
 
 #include "host/dib_section_win32.h"
 
+namespace host {
+
 namespace {
 
 // COM for the loader while it runs: the loader may create its decoder through COM.
@@ -99,3 +101,5 @@ DecodedBitmap DecodeWithSystemLoader(const void* bytes, size_t size) {
     if (!drawn) return {};  // the section goes with decoded
     return decoded;
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 
 #include "host/gdi_objects_win32.h"
 
+namespace host {
+
 struct DecodedBitmap {
     GdiObject bitmap;  // a 24-bit DIB section; empty on failure
     int widthPx = 0;
@@ -17,3 +19,5 @@ struct DecodedBitmap {
 // Nothing when the system cannot read the bytes as a picture, the picture is not a bitmap
 // (a metafile or an icon), or the bitmap cannot be made.
 DecodedBitmap DecodeWithSystemLoader(const void* bytes, size_t size);
+
+}  // namespace host

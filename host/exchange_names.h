@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 
+namespace host {
+
 // The folder the screen saver makes for the texture file.
 inline constexpr char kExchangeFolder[] = "C:\\q_vosk";
 // The texture file, complete before the renderer starts, as the screen saver names it.
@@ -43,3 +45,5 @@ static_assert(exchange_detail::StartsWith(kTextureFilePath, kExchangeFolder),
 // case-sensitive. Use .data().
 inline constexpr std::array<char, sizeof(kTextureFilePath)> kRendererTexturePath =
     exchange_detail::WithLowerCaseDrive(kTextureFilePath);
+
+}  // namespace host

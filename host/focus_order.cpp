@@ -1,6 +1,8 @@
 // Focus order; see focus_order.h.
 #include "host/focus_order.h"
 
+namespace host {
+
 std::optional<size_t> NextInFocusOrder(const std::vector<bool>& canTakeFocus,
                                        std::optional<size_t> current, bool forward) {
     const size_t count = canTakeFocus.size();
@@ -13,3 +15,5 @@ std::optional<size_t> NextInFocusOrder(const std::vector<bool>& canTakeFocus,
     }
     return std::nullopt;
 }
+
+}  // namespace host

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace host {
+
 bool FontInfo::operator==(const FontInfo& other) const {
     return face == other.face && sizePt == other.sizePt && weight == other.weight &&
            italic == other.italic && underline == other.underline &&
@@ -20,3 +22,5 @@ FontInfo DialogFont() {
     font.charset = kShiftJisCharset;
     return font;
 }
+
+}  // namespace host

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace host {
+
 inline constexpr int kNormalWeight = 400;
 inline constexpr int kBoldWeight = 700;
 inline constexpr uint8_t kShiftJisCharset = 128;
@@ -28,3 +30,5 @@ int FontHeightPx(const FontInfo& font, int dotsPerInch);
 // The font every label of the front end's dialog uses: "ＭＳ Ｐゴシック", 9.75 pt, normal
 // weight, Shift-JIS character set.
 FontInfo DialogFont();
+
+}  // namespace host

@@ -1,6 +1,8 @@
 // Fonts; see font_win32.h.
 #include "host/font_win32.h"
 
+namespace host {
+
 GdiObject MakeFont(const FontInfo& wanted) {
     LOGFONTW font{};
     ScreenDc screen;
@@ -13,3 +15,5 @@ GdiObject MakeFont(const FontInfo& wanted) {
     lstrcpynW(font.lfFaceName, wanted.face.c_str(), LF_FACESIZE);
     return GdiObject(CreateFontIndirectW(&font));
 }
+
+}  // namespace host

@@ -5,5 +5,9 @@
 #include "host/font_info.h"
 #include "host/gdi_objects_win32.h"
 
+namespace host {
+
 // A new font; an empty owner when the system refused.
 GdiObject MakeFont(const FontInfo& wanted);
+
+}  // namespace host

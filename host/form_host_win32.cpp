@@ -3,6 +3,8 @@
 
 #include "host/host_window_win32.h"
 
+namespace host {
+
 namespace {
 
 void RegisterHostClass(HINSTANCE instance, const char* name, HICON icon) {
@@ -59,3 +61,5 @@ void FormHost::SetScreenPointer(ScreenPointer pointer) {
     screenPointer_ = pointer;
     SetCursor(LoadCursor(nullptr, pointer == ScreenPointer::Hourglass ? IDC_WAIT : IDC_ARROW));
 }
+
+}  // namespace host

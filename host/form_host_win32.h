@@ -8,6 +8,8 @@
 #include "host/handler_gate.h"
 #include "host/screen_pointer.h"
 
+namespace host {
+
 class FormHost {
   public:
     explicit FormHost(HINSTANCE instance);
@@ -36,3 +38,5 @@ class FormHost {
     int loadedForms_ = 0;
     ScreenPointer screenPointer_ = ScreenPointer::Default;
 };
+
+}  // namespace host

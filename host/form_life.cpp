@@ -3,6 +3,8 @@
 
 #include <utility>
 
+namespace host {
+
 FormLife::FormLife(FormHandlers handlers, HandlerGate& gate)
     : handlers_(std::move(handlers)), gate_(gate) {}
 
@@ -44,3 +46,5 @@ bool FormLife::RequestUnload(UnloadReason reason) {
 }
 
 void FormLife::WindowGone() { CompleteUnload(); }
+
+}  // namespace host

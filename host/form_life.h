@@ -7,6 +7,8 @@
 
 #include "host/handler_gate.h"
 
+namespace host {
+
 // Who asks for the unload: the program, the user closing the window, or the system
 // ending the session (log-off or shut-down).
 enum class UnloadReason { Program, UserClose, SessionEnd };
@@ -46,3 +48,5 @@ class FormLife {
     HandlerGate& gate_;
     Stage stage_ = Stage::Unloaded;
 };
+
+}  // namespace host

@@ -9,6 +9,8 @@
 #include "host/skip_on_error.h"
 #include "host/twips.h"
 
+namespace host {
+
 namespace {
 
 DWORD StyleOf(const FormLook& look) {
@@ -202,3 +204,5 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return Container::HandleMessage(message, wParam, lParam);
     }
 }
+
+}  // namespace host

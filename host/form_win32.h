@@ -11,6 +11,8 @@
 #include "host/form_host_win32.h"
 #include "host/form_life.h"
 
+namespace host {
+
 // How a form's window looks before its own code changes it.
 struct FormLook {
     bool hasCaption = true;  // false: no border and no caption bar
@@ -73,3 +75,5 @@ class Form : public Container {
     bool resizedSinceLoad_ = false;
     bool destroyingOnPurpose_ = false;
 };
+
+}  // namespace host

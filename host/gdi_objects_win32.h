@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+namespace host {
+
 class MemoryDc {  // CreateCompatibleDC, then DeleteDC
   public:
     explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
@@ -86,3 +88,5 @@ class ScreenDc : public WindowDc {
   public:
     ScreenDc() : WindowDc(nullptr) {}
 };
+
+}  // namespace host

@@ -7,6 +7,8 @@
 
 #include "host/skip_on_error.h"
 
+namespace host {
+
 class HandlerGate {
   public:
     bool IsHandlerRunning() const { return runningHandlers_ > 0; }
@@ -52,3 +54,5 @@ void RunHandler(HandlerGate& gate, const Handler& handler) noexcept {
     HandlerGate::HandlerScope scope(gate);
     HandleSkippingOnError([&] { handler(); }, [] {});
 }
+
+}  // namespace host

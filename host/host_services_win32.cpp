@@ -8,6 +8,8 @@
 #include "host/command_line.h"
 #include "host/twips.h"
 
+namespace host {
+
 namespace {
 
 class FileHandle {
@@ -93,3 +95,5 @@ bool WritePictureFile(const StoredPicture& picture, const std::string& path) {
 SIZE ScreenSizeTwips() {
     return SIZE{PixelsToTwips(GetSystemMetrics(SM_CXSCREEN)), PixelsToTwips(GetSystemMetrics(SM_CYSCREEN))};
 }
+
+}  // namespace host

@@ -10,6 +10,8 @@
 
 #include "host/stored_picture.h"
 
+namespace host {
+
 // Immediate termination: no form's unload handler runs and nothing after it executes.
 [[noreturn]] void EndProgram();
 
@@ -49,3 +51,5 @@ bool WritePictureFile(const StoredPicture& picture, const std::string& path);
 
 // The screen's size in twips.
 SIZE ScreenSizeTwips();
+
+}  // namespace host

@@ -3,6 +3,8 @@
 
 #include "host/skip_on_error.h"
 
+namespace host {
+
 bool HostTimer::Carry(TimerCommand command) {
     HWND window = owner_.window();
     if (!window) return true;  // armed when the window is created
@@ -43,7 +45,7 @@ HostTimer& HostWindow::AddTimer(uint32_t intervalMs, bool enabled, std::function
     return timer;
 }
 
-void HostWindow::RunHandler(const std::function<void()>& handler) { ::RunHandler(context_.gate, handler); }
+void HostWindow::RunHandler(const std::function<void()>& handler) { host::RunHandler(context_.gate, handler); }
 
 bool HostWindow::ArmTimers() {
     bool allArmed = true;
@@ -91,3 +93,5 @@ LRESULT HostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     return DefWindowProcA(window_, message, wParam, lParam);
 }
+
+}  // namespace host

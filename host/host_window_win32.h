@@ -11,6 +11,8 @@
 #include "host/handler_gate.h"
 #include "host/timer_switch.h"
 
+namespace host {
+
 class HostWindow;
 
 // The window classes every host window is made of; the program registers them once.
@@ -96,3 +98,5 @@ class HostWindow {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     std::deque<HostTimer> timers_;  // a deque keeps handed-out references valid
 };
+
+}  // namespace host

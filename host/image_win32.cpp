@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+namespace host {
 
 Image::Image(ControlSite& site, const TwipsRect& place, std::shared_ptr<const Picture> picture)
     : WindowlessControl(site, place), picture_(std::move(picture)) {}
@@ -22,3 +23,5 @@ void Image::Draw(HDC dc) const {
     picture_->CopyTo(dc, RECT{place.left, place.top, place.left + width, place.top + height},
                      RECT{0, 0, width, height});
 }
+
+}  // namespace host

@@ -7,6 +7,8 @@
 #include "host/control_win32.h"
 #include "host/picture_win32.h"
 
+namespace host {
+
 class Image : public WindowlessControl {
   public:
     Image(ControlSite& site, const TwipsRect& place, std::shared_ptr<const Picture> picture = nullptr);
@@ -20,3 +22,5 @@ class Image : public WindowlessControl {
   private:
     std::shared_ptr<const Picture> picture_;
 };
+
+}  // namespace host

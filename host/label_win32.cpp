@@ -5,6 +5,8 @@
 
 #include "host/font_win32.h"
 
+namespace host {
+
 Label::Label(ControlSite& site, const TwipsRect& place, std::wstring caption, LabelLook look)
     : WindowlessControl(site, place), caption_(std::move(caption)), look_(std::move(look)) {}
 
@@ -103,3 +105,5 @@ void Label::Draw(HDC dc) const {
     }
     RestoreDC(dc, saved);
 }
+
+}  // namespace host

@@ -11,6 +11,8 @@
 #include "host/font_info.h"
 #include "host/gdi_objects_win32.h"
 
+namespace host {
+
 struct LabelLook {
     FontInfo font = DialogFont();
     COLORREF textColour = RGB(0, 0, 0);
@@ -48,3 +50,5 @@ class Label : public WindowlessControl {
     bool enabled_ = true;
     mutable GdiObject font_;  // made when first drawn, again after a font change
 };
+
+}  // namespace host

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace host {
+
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -99,3 +101,5 @@ std::optional<int16_t> RoundHalfEvenToInt16(double value) {
 std::optional<int32_t> RoundHalfEvenToInt32(double value) {
     return InRange<int32_t>(RoundHalfEven(value), -2147483648.0, 2147483647.0);
 }
+
+}  // namespace host

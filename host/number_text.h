@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+namespace host {
+
 // Reads the number at the start of text: leading blanks are skipped, reading stops at the
 // first character that cannot continue the number; text without a number gives 0.
 double ReadNumberPrefix(std::string_view text);
@@ -21,3 +23,5 @@ std::optional<int16_t> RoundHalfEvenToInt16(double value);
 
 // Rounds half to even into a signed 32-bit value; nothing outside its range.
 std::optional<int32_t> RoundHalfEvenToInt32(double value);
+
+}  // namespace host

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+namespace host {
 
 PictureBox::PictureBox(Container& container, const TwipsRect& place, COLORREF background,
                        std::shared_ptr<const Picture> picture)
@@ -13,3 +14,5 @@ PictureBox::PictureBox(Container& container, const TwipsRect& place, COLORREF ba
 }
 
 void PictureBox::CreateIn(HWND parent) { CreateAsChild(parent, placePx()); }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 #include "host/container_win32.h"
 #include "host/control_win32.h"
 
+namespace host {
+
 class PictureBox : public Container, public WindowedControl {
   public:
     PictureBox(Container& container, const TwipsRect& place, COLORREF background,
@@ -17,3 +19,5 @@ class PictureBox : public Container, public WindowedControl {
     void CreateIn(HWND parent) override;
     bool TakesFocusOnClick() const override { return CanTakeFocus(); }
 };
+
+}  // namespace host

@@ -8,6 +8,8 @@
 #include "host/encoded_picture_win32.h"
 #include "host/program_resources_win32.h"
 
+namespace host {
+
 std::shared_ptr<const Picture> Picture::FromStored(const StoredPicture& picture) {
     DibSection section = MakeDibSection(picture.width, picture.height);
     if (!section.bitmap.get()) return nullptr;
@@ -48,3 +50,5 @@ bool Picture::CopyTo(HDC target, const RECT& destination, const RECT& source) co
                       pictureDc.get(), source.left, source.top, sourceWidth, sourceHeight,
                       SRCCOPY) != FALSE;
 }
+
+}  // namespace host

@@ -9,6 +9,8 @@
 #include "host/gdi_objects_win32.h"
 #include "host/stored_picture.h"
 
+namespace host {
+
 class Picture {
   public:
     Picture(const Picture&) = delete;
@@ -36,3 +38,5 @@ class Picture {
     int width_;
     int height_;
 };
+
+}  // namespace host

@@ -3,6 +3,8 @@
 
 #include "host/control_events.h"
 
+namespace host {
+
 PointerRouter::Delivery PointerRouter::Down(int hit, int button) {
     if (heldButtons_ == 0) pressedPart_ = hit;
     heldButtons_ |= button;
@@ -20,3 +22,5 @@ PointerRouter::Delivery PointerRouter::Up(int hit, int button) {
     heldButtons_ &= ~button;
     return {target, wasHeld && button == kLeftButton && hit == target};
 }
+
+}  // namespace host

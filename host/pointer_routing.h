@@ -4,6 +4,8 @@
 // same part is its click. Portable: the platform hit-tests and reports the part's number.
 #pragma once
 
+namespace host {
+
 class PointerRouter {
   public:
     static constexpr int kWindowItself = -1;
@@ -25,3 +27,5 @@ class PointerRouter {
     int pressedPart_ = kWindowItself;
     int heldButtons_ = 0;
 };
+
+}  // namespace host

@@ -7,6 +7,8 @@
 
 #include "host/ansi_text_win32.h"
 
+namespace host {
+
 std::string ProgramFolder() {
     std::vector<char> path(MAX_PATH + 1, '\0');
     for (;;) {
@@ -38,3 +40,5 @@ bool FileExists(const std::string& path) {
     SetLastError(savedError);  // the test leaves no error behind for the caller
     return opens;
 }
+
+}  // namespace host

@@ -1,6 +1,8 @@
 // The program's resources; see program_resources_win32.h.
 #include "host/program_resources_win32.h"
 
+namespace host {
+
 std::optional<std::string_view> ResourceBytes(HINSTANCE module, const char* name) {
     HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(10) /*RT_RCDATA*/);
     if (!found) return std::nullopt;
@@ -15,3 +17,5 @@ std::optional<StoredPicture> StoredPictureResource(HINSTANCE module, const char*
     if (!bytes) return std::nullopt;
     return PictureFromBitmapFile(*bytes);
 }
+
+}  // namespace host

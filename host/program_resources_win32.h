@@ -8,6 +8,8 @@
 
 #include "host/stored_picture.h"
 
+namespace host {
+
 // The bytes of an RCDATA resource of the module, which live as long as the module; nothing
 // when it is missing.
 std::optional<std::string_view> ResourceBytes(HINSTANCE module, const char* name);
@@ -15,3 +17,5 @@ std::optional<std::string_view> ResourceBytes(HINSTANCE module, const char* name
 // A picture kept as a bitmap file in an RCDATA resource; nothing when it is missing or
 // damaged.
 std::optional<StoredPicture> StoredPictureResource(HINSTANCE module, const char* name);
+
+}  // namespace host

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cwchar>
 
+namespace host {
+
 namespace {
 
 wchar_t FoldAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
@@ -109,3 +111,5 @@ void PropertyStore::Write(std::wstring_view name, PropertyValue value, const Pro
 }
 
 bool PropertyStore::Has(std::wstring_view name) const { return Find(name) != nullptr; }
+
+}  // namespace host

@@ -13,6 +13,8 @@
 
 #include "host/font_info.h"
 
+namespace host {
+
 // A stored value: a Boolean, a whole number, a text or a font.
 using PropertyValue = std::variant<bool, int32_t, std::wstring, FontInfo>;
 
@@ -39,3 +41,5 @@ class PropertyStore {
     const PropertyValue* Find(std::wstring_view name) const;
     std::vector<std::pair<std::wstring, PropertyValue>> entries_;  // in the order written
 };
+
+}  // namespace host

@@ -2,4 +2,8 @@
 // default, or the hourglass while it waits. Portable.
 #pragma once
 
+namespace host {
+
 enum class ScreenPointer { Default, Hourglass };
+
+}  // namespace host

@@ -3,6 +3,8 @@
 
 #include "host/gdi_objects_win32.h"
 
+namespace host {
+
 Shape::Shape(ControlSite& site, const TwipsRect& place, COLORREF borderColour)
     : WindowlessControl(site, place), borderColour_(borderColour) {}
 
@@ -13,3 +15,5 @@ void Shape::Draw(HDC dc) const {
     SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, place.left, place.top, place.right, place.bottom);
 }
+
+}  // namespace host

@@ -3,6 +3,8 @@
 #pragma once
 #include "host/control_win32.h"
 
+namespace host {
+
 // A windowless rectangle frame: a one-pixel line round the control's place.
 class Shape : public WindowlessControl {
   public:
@@ -14,3 +16,5 @@ class Shape : public WindowlessControl {
   private:
     COLORREF borderColour_;
 };
+
+}  // namespace host

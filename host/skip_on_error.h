@@ -4,6 +4,8 @@
 // system never sees the exception. Portable; the renderer uses it too.
 #pragma once
 
+namespace host {
+
 // The result of `handling`, or of `whenSkipped` when handling throws anything at all.
 template <typename Handling, typename Skipped>
 auto HandleSkippingOnError(const Handling& handling, const Skipped& whenSkipped) noexcept {
@@ -14,3 +16,5 @@ auto HandleSkippingOnError(const Handling& handling, const Skipped& whenSkipped)
         return whenSkipped();
     }
 }
+
+}  // namespace host

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace host {
+
 namespace {
 
 uint32_t Le32(std::string_view bytes, size_t at) {
@@ -41,3 +43,5 @@ std::string BitmapFileOf(const StoredPicture& picture) {
         bitmap_file::BitmapFileOf(picture.width, picture.height, picture.bgrRowsBottomUp);
     return std::string(file.begin(), file.end());
 }
+
+}  // namespace host

@@ -9,6 +9,8 @@
 
 #include "host/bitmap_file.h"
 
+namespace host {
+
 struct StoredPicture {
     int32_t width = 0;
     int32_t height = 0;
@@ -24,3 +26,5 @@ std::optional<StoredPicture> PictureFromBitmapFile(
 // The bitmap file of a picture; empty for a picture that has none (sides not positive or
 // too large, rows that do not match them).
 std::string BitmapFileOf(const StoredPicture& picture);
+
+}  // namespace host

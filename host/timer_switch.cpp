@@ -1,6 +1,8 @@
 // Form timer decisions; see timer_switch.h.
 #include "host/timer_switch.h"
 
+namespace host {
+
 TimerCommand TimerSwitch::SetEnabled(bool enabled) {
     if (enabled == enabled_) return TimerCommand::None;
     const bool wasRunning = IsRunning();
@@ -19,3 +21,5 @@ TimerCommand TimerSwitch::SetInterval(uint32_t intervalMs) {
 TimerCommand TimerSwitch::OnWindowCreated() const {
     return IsRunning() ? TimerCommand::Arm : TimerCommand::None;
 }
+
+}  // namespace host

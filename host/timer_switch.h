@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+namespace host {
+
 enum class TimerCommand { None, Arm, Disarm };
 
 class TimerSwitch {
@@ -25,3 +27,5 @@ class TimerSwitch {
     uint32_t intervalMs_;
     bool enabled_;
 };
+
+}  // namespace host

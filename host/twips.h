@@ -2,6 +2,8 @@
 // Portable.
 #pragma once
 
+namespace host {
+
 inline constexpr int kTwipsPerPixel = 15;
 
 inline constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
@@ -37,3 +39,5 @@ inline constexpr PixelRect PixelsOf(const TwipsRect& place) {
     return {TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.left + place.width),
             TwipsToPixels(place.top + place.height)};
 }
+
+}  // namespace host

@@ -1,6 +1,7 @@
 // User controls; see user_control_win32.h.
 #include "host/user_control_win32.h"
 
+namespace host {
 
 UserControl::UserControl(Container& container, const TwipsRect& place)
     : Container(container.containerContext(), GetSysColor(COLOR_BTNFACE)), WindowedControl(container, place) {
@@ -34,3 +35,5 @@ void UserControl::PaintBackground(HDC target, const RECT& area) {
     SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT);
     SetViewportOrgEx(target, previous.x, previous.y, nullptr);
 }
+
+}  // namespace host

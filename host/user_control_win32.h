@@ -11,6 +11,8 @@
 #include "host/container_win32.h"
 #include "host/control_win32.h"
 
+namespace host {
+
 // Background styles of a user control.
 inline constexpr int16_t kTransparentBackground = 0;
 inline constexpr int16_t kOpaqueBackground = 1;
@@ -43,3 +45,5 @@ class UserControl : public Container, public WindowedControl {
   private:
     int16_t backStyle_ = kOpaqueBackground;
 };
+
+}  // namespace host

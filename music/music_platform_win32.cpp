@@ -24,6 +24,6 @@ int32_t MusicPlatformWin32::PlaySoundNamed(const char* name, uint32_t flags) {
 }
 
 // The host's one conversion to the ANSI code page.
-std::string MusicPlatformWin32::ToAnsi(std::wstring_view text) { return ::ToAnsi(std::wstring(text)); }
+std::string MusicPlatformWin32::ToAnsi(std::wstring_view text) { return host::ToAnsi(std::wstring(text)); }
 
 bool MusicPlatformWin32::IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }

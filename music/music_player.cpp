@@ -143,7 +143,7 @@ void MusicPlayer::PollCd() {
     }
     // A current track that does not read as a number means the device cannot be followed:
     // the polling ends.
-    const auto track = ReadWholeNumber(currentTrack);
+    const auto track = host::ReadWholeNumber(currentTrack);
     if (!track) {
         cdOk_ = false;
         return;

@@ -11,6 +11,9 @@
 
 namespace bmp {
 
+// The bitmap file's layout and the readers' rules, as host/ keeps them.
+namespace bitmap_file = host::bitmap_file;
+
 // Sequential reads from wherever the bitmap lives; returns how many bytes arrived.
 class ByteSource {
   public:

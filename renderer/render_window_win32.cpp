@@ -27,7 +27,7 @@ bool RenderWindow::Open() {
     const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
     const int height = maximisedHeight + captionHeight;
 
-    window_.Adopt(CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, kRendererWindowClass, kRendererWindowTitle,
+    window_.Adopt(CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, kRendererWindowClass, host::kRendererWindowTitle,
                                   WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
                                   nullptr, module, this));
     bool ready = window_.get() != nullptr;
@@ -70,7 +70,7 @@ LRESULT CALLBACK RenderWindow::WindowProc(HWND window, UINT message, WPARAM wPar
     const auto byDefault = [&] { return DefWindowProcA(window, message, wParam, lParam); };
     if (!self) return byDefault();
     // No exception reaches the system: a message whose handling failed gets the default.
-    return HandleSkippingOnError([&] { return self->HandleMessage(window, message, wParam, lParam); }, byDefault);
+    return host::HandleSkippingOnError([&] { return self->HandleMessage(window, message, wParam, lParam); }, byDefault);
 }
 
 LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -92,7 +92,7 @@ LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
             return 0;
         case WM_TIMER:
             // Keeps the title the front end looks for, whatever else renamed the window.
-            if (wParam == kTitleTimerId) SetWindowTextA(window, kRendererWindowTitle);
+            if (wParam == kTitleTimerId) SetWindowTextA(window, host::kRendererWindowTitle);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);

@@ -17,7 +17,7 @@ constexpr const char* kRendererWindowClass = "OpenGL";
 
 class RenderWindow {
   public:
-    explicit RenderWindow(TunnelScene& scene, std::string texturePath = kRendererTexturePath.data())
+    explicit RenderWindow(TunnelScene& scene, std::string texturePath = host::kRendererTexturePath.data())
         : scene_(scene), texturePath_(std::move(texturePath)) {}
     ~RenderWindow() { Close(); }
     RenderWindow(const RenderWindow&) = delete;
@@ -43,7 +43,7 @@ class RenderWindow {
     // Declared so that destruction runs context, DC, window, class, as Close does.
     RegisteredClass class_;
     OwnedWindow window_;
-    WindowDc dc_;
+    host::WindowDc dc_;
     CurrentGlContext context_;
 };
 

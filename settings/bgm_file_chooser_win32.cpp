@@ -23,12 +23,12 @@ constexpr size_t kPathBufferBytes = 255;
 
 int32_t ChooseBgmFile(HWND owner, HINSTANCE instance, std::string& path) {
     // One pair, description then pattern, NUL-separated, the list ended by an empty string.
-    std::string filter = ToAnsi(L"BGMﾌｧｲﾙ (MP3 WAV)");
+    std::string filter = host::ToAnsi(L"BGMﾌｧｲﾙ (MP3 WAV)");
     filter.push_back('\0');
     filter += "*.MP3;*.WAV";
     filter.push_back('\0');
     filter.push_back('\0');
-    const std::string title = ToAnsi(L"ﾌｧｲﾙを選択");
+    const std::string title = host::ToAnsi(L"ﾌｧｲﾙを選択");
     std::vector<char> file(kPathBufferBytes, '\0');
     std::vector<char> fileTitle(kPathBufferBytes, '\0');
 

@@ -36,18 +36,18 @@ constexpr COLORREF kSilver = RGB(192, 192, 192);      // the panel's, covered by
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-PropertyStore ButtonProperties(const wchar_t* caption) {
-    PropertyStore stored;
+host::PropertyStore ButtonProperties(const wchar_t* caption) {
+    host::PropertyStore stored;
     stored.Write(L"Caption", std::wstring(caption), std::wstring(L"Command"));
     return stored;
 }
 
-LabelLook Look(COLORREF colour, bool centred = false, bool border = false) {
-    return LabelLook{DialogFont(), colour, centred, border};
+host::LabelLook Look(COLORREF colour, bool centred = false, bool border = false) {
+    return host::LabelLook{host::DialogFont(), colour, centred, border};
 }
 
-LabelLook LinkLook() {
-    LabelLook look = Look(kWhite);
+host::LabelLook LinkLook() {
+    host::LabelLook look = Look(kWhite);
     look.font.underline = true;
     return look;
 }
@@ -68,7 +68,7 @@ std::wstring SystemErrorText(uint32_t errorCode) {
 
 class SettingsDialogWindow : public SettingsDialogPlatform {
   public:
-    SettingsDialogWindow(FormHost& host, SettingsRecord& settings, int32_t& lastResult)
+    SettingsDialogWindow(host::FormHost& host, SettingsRecord& settings, int32_t& lastResult)
         : host_(host), dialog_(*this, settings, lastResult) {
         markers_.click = [this](int index) { dialog_.OnKindClicked(index); };
         kindLabels_.click = [this](int index) { dialog_.OnKindClicked(index); };
@@ -78,8 +78,8 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         const int kindWidthsPx[] = {43, 23, 60};
         for (int row = 0; row < 3; ++row) {
             const int top = 40 + 20 * row;
-            markers_.Add(markerIndexes[row], panel_, TwipsRectOfPixels(36, top, 13, 13));
-            kindLabels_.Add(markerIndexes[row], panel_, TwipsRectOfPixels(52, top, kindWidthsPx[row], 13),
+            markers_.Add(markerIndexes[row], panel_, host::TwipsRectOfPixels(36, top, 13, 13));
+            kindLabels_.Add(markerIndexes[row], panel_, host::TwipsRectOfPixels(52, top, kindWidthsPx[row], 13),
                             kindTexts[row], Look(kBlack));
         }
         chooseFile_.Click = [this] { dialog_.OnChooseFileClicked(); };
@@ -93,7 +93,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
     void ShowModal() { form_.ShowModal(); }
 
     SizeTwips ScreenSize() override {
-        const SIZE screen = ScreenSizeTwips();
+        const SIZE screen = host::ScreenSizeTwips();
         return SizeTwips{screen.cx, screen.cy};
     }
     SizeTwips DialogOuterSize() override {
@@ -108,7 +108,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         for (CommandButton* button : {&chooseFile_, &set_, &cancel_}) button->Initialize();
     }
     int32_t TilePanel() override {
-        const std::shared_ptr<const Picture>& tile = tile_.picture();
+        const std::shared_ptr<const host::Picture>& tile = tile_.picture();
         const int tileWidth = tile ? tile->widthPx() : 0;
         const int tileHeight = tile ? tile->heightPx() : 0;
         int32_t result = 0;
@@ -129,7 +129,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         track_.SetText(text);
     }
     std::wstring TrackBoxText() override { return track_.text(); }
-    void ShowFile(const std::string& ansiPath) override { fileLabel_.SetCaption(FromAnsi(ansiPath)); }
+    void ShowFile(const std::string& ansiPath) override { fileLabel_.SetCaption(host::FromAnsi(ansiPath)); }
     int32_t PointerPosition(int32_t& x, int32_t& y) override {
         POINT pointer{};
         const int32_t result = GetCursorPos(&pointer);
@@ -149,7 +149,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         DrawAnimatedRects(form_.window(), IDANI_CAPTION, &fromRect, &toRect);
     }
     void SetHourglass(bool hourglass) override {
-        host_.SetScreenPointer(hourglass ? ScreenPointer::Hourglass : ScreenPointer::Default);
+        host_.SetScreenPointer(hourglass ? host::ScreenPointer::Hourglass : host::ScreenPointer::Default);
     }
     int32_t ChooseFile(std::string& ansiPath) override {
         return ChooseBgmFile(form_.window(), host_.instance(), ansiPath);
@@ -158,7 +158,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         return ::SaveSettings(settings, lastResult);
     }
     void ReportSaveFailure(const SaveOutcome& outcome) override {
-        const std::wstring text = SaveFailureMessage(FromAnsi(outcome.path), SystemErrorText(outcome.errorCode),
+        const std::wstring text = SaveFailureMessage(host::FromAnsi(outcome.path), SystemErrorText(outcome.errorCode),
                                                      outcome.errorCode);
         // NOTE: the wide box keeps the Japanese text whatever the code page; owned by the
         // dialog so it stays in front of it.
@@ -168,7 +168,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
     std::wstring LinkText() override { return link_.caption(); }
     void OpenAddress(const std::wstring& address) override {
         // Skipped by design: an address the system cannot open is not reported.
-        ShellExecuteA(form_.window(), "open", ToAnsi(address).c_str(), "", "", SW_SHOWNORMAL);
+        ShellExecuteA(form_.window(), "open", host::ToAnsi(address).c_str(), "", "", SW_SHOWNORMAL);
     }
 
   private:
@@ -180,37 +180,37 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         form_.Refresh();
     }
 
-    FormHost& host_;
+    host::FormHost& host_;
     SettingsDialog dialog_;
-    Form form_{host_, kSettingsDialogTitle, FormLook{true, kStoredGrey, kClientWidthPx, kClientHeightPx},
-               FormHandlers{[this] { dialog_.Load(); }, [this] { DrawBackground(); }, nullptr,
+    host::Form form_{host_, kSettingsDialogTitle, host::FormLook{true, kStoredGrey, kClientWidthPx, kClientHeightPx},
+               host::FormHandlers{[this] { dialog_.Load(); }, [this] { DrawBackground(); }, nullptr,
                             [this] { dialog_.OnUnload(); }}};
     // The panel and what it holds, in their places relative to it.
-    PictureBox panel_{form_, TwipsRectOfPixels(16, 16, 421, 125), kSilver};  // Pic_1
-    Shape headingFrame_{panel_, TwipsRectOfPixels(8, 8, 101, 21)};
-    Label heading_{panel_, TwipsRectOfPixels(8, 12, 101, 17), L"BGM", Look(kBlack, /*centred*/ true)};
-    ControlArray<Image> markers_;     // Img_BGM
-    ControlArray<Label> kindLabels_;  // lbl_BGM
-    ComboBox track_{panel_, TwipsRectOfPixels(120, 36, 41, 20)};  // BGM_Repeat
-    Label trackLabel_{panel_, TwipsRectOfPixels(164, 40, 66, 13), L"曲目をﾘﾋﾟｰﾄ", Look(kBlack)};
-    CommandButton chooseFile_{panel_, TwipsRectOfPixels(120, 80, 29, 21), ButtonProperties(L"...")};  // Cmd_BGM
-    Label fileLabel_{panel_, TwipsRectOfPixels(152, 80, 257, 33), L"", Look(kBlack, false, /*border*/ true)};
+    host::PictureBox panel_{form_, host::TwipsRectOfPixels(16, 16, 421, 125), kSilver};  // Pic_1
+    host::Shape headingFrame_{panel_, host::TwipsRectOfPixels(8, 8, 101, 21)};
+    host::Label heading_{panel_, host::TwipsRectOfPixels(8, 12, 101, 17), L"BGM", Look(kBlack, /*centred*/ true)};
+    host::ControlArray<host::Image> markers_;     // Img_BGM
+    host::ControlArray<host::Label> kindLabels_;  // lbl_BGM
+    host::ComboBox track_{panel_, host::TwipsRectOfPixels(120, 36, 41, 20)};  // BGM_Repeat
+    host::Label trackLabel_{panel_, host::TwipsRectOfPixels(164, 40, 66, 13), L"曲目をﾘﾋﾟｰﾄ", Look(kBlack)};
+    CommandButton chooseFile_{panel_, host::TwipsRectOfPixels(120, 80, 29, 21), ButtonProperties(L"...")};  // Cmd_BGM
+    host::Label fileLabel_{panel_, host::TwipsRectOfPixels(152, 80, 257, 33), L"", Look(kBlack, false, /*border*/ true)};
     // On the dialog itself.
-    CommandButton set_{form_, TwipsRectOfPixels(272, 160, 81, 25), ButtonProperties(L"設定")};
-    CommandButton cancel_{form_, TwipsRectOfPixels(356, 160, 81, 25), ButtonProperties(L"ｷｬﾝｾﾙ")};
-    Label credit_{form_, TwipsRectOfPixels(16, 152, 165, 13), kCreditLine, Look(kWhite)};
-    Label link_{form_, TwipsRectOfPixels(16, 168, 219, 13), kHomePageAddress, LinkLook()};
+    CommandButton set_{form_, host::TwipsRectOfPixels(272, 160, 81, 25), ButtonProperties(L"設定")};
+    CommandButton cancel_{form_, host::TwipsRectOfPixels(356, 160, 81, 25), ButtonProperties(L"ｷｬﾝｾﾙ")};
+    host::Label credit_{form_, host::TwipsRectOfPixels(16, 152, 165, 13), kCreditLine, Look(kWhite)};
+    host::Label link_{form_, host::TwipsRectOfPixels(16, 168, 219, 13), kHomePageAddress, LinkLook()};
     // Picture sources, placed where they are never seen.
-    PictureBox tile_{form_, TwipsRectOfPixels(32, 276, 128, 128), kSilver,
-                     Picture::FromBitmapResource(host_.instance(), "CLOUD_PICTURE")};  // Pic_Mbl
-    Image markerPictures_[2] = {
-        Image{form_, TwipsRectOfPixels(672, 28, 12, 12), Picture::FromBitmapResource(host_.instance(), "MARKER_UNSELECTED")},
-        Image{form_, TwipsRectOfPixels(672, 44, 12, 12), Picture::FromBitmapResource(host_.instance(), "MARKER_SELECTED")}};  // Img_Ra
+    host::PictureBox tile_{form_, host::TwipsRectOfPixels(32, 276, 128, 128), kSilver,
+                     host::Picture::FromBitmapResource(host_.instance(), "CLOUD_PICTURE")};  // Pic_Mbl
+    host::Image markerPictures_[2] = {
+        host::Image{form_, host::TwipsRectOfPixels(672, 28, 12, 12), host::Picture::FromBitmapResource(host_.instance(), "MARKER_UNSELECTED")},
+        host::Image{form_, host::TwipsRectOfPixels(672, 44, 12, 12), host::Picture::FromBitmapResource(host_.instance(), "MARKER_SELECTED")}};  // Img_Ra
 };
 
 }  // namespace
 
-void ShowSettingsDialog(FormHost& host, SettingsRecord& settings, int32_t& lastResult) {
+void ShowSettingsDialog(host::FormHost& host, SettingsRecord& settings, int32_t& lastResult) {
     SettingsDialogWindow dialog(host, settings, lastResult);
     dialog.ShowModal();
 }

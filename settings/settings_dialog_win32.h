@@ -8,4 +8,4 @@
 
 // Returns when the dialog has closed. Only the dialog changes the record; it writes it
 // back with SaveSettings when the user confirms with "設定".
-void ShowSettingsDialog(FormHost& host, SettingsRecord& settings, int32_t& lastResult);
+void ShowSettingsDialog(host::FormHost& host, SettingsRecord& settings, int32_t& lastResult);

@@ -28,9 +28,9 @@ void ReadSmallWholeNumber(const std::string& value, int16_t& field) {
         field = 0;
         return;
     }
-    const std::optional<double> number = ReadWholeNumber(value);
+    const std::optional<double> number = host::ReadWholeNumber(value);
     if (!number) return;  // Skipped by design: the field keeps its value.
-    if (const std::optional<int16_t> whole = FloorToInt16(*number)) field = *whole;
+    if (const std::optional<int16_t> whole = host::FloorToInt16(*number)) field = *whole;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "host/ansi_text_win32.h"
 #include "host/program_files_win32.h"
 
-std::string ProfileFilePlatform::ProgramFolder() { return ::ProgramFolder(); }
+std::string ProfileFilePlatform::ProgramFolder() { return host::ProgramFolder(); }
 
 void ProfileFilePlatform::ReadProfileValue(const std::string& section, const std::string& key,
                                            const std::string& defaultValue, char* buffer,
@@ -23,11 +23,11 @@ int32_t ProfileFilePlatform::WriteProfileValue(const std::string& section, const
     return result;
 }
 
-bool ProfileFilePlatform::FileExists(const std::string& path) { return ::FileExists(path); }
+bool ProfileFilePlatform::FileExists(const std::string& path) { return host::FileExists(path); }
 
 SettingsNames AnsiSettingsNames() {
-    return SettingsNames{ToAnsi(kSettingsSection), ToAnsi(kBgmKindKey), ToAnsi(kBgmRepeatKey),
-                         ToAnsi(kBgmFileKey)};
+    return SettingsNames{host::ToAnsi(kSettingsSection), host::ToAnsi(kBgmKindKey), host::ToAnsi(kBgmRepeatKey),
+                         host::ToAnsi(kBgmFileKey)};
 }
 
 void LoadSettings(SettingsRecord& settings) {

@@ -27,7 +27,7 @@ int16_t RepeatFromTrackText(const std::wstring& text, int16_t loadedRepeat) {
         if (c >= 0x80) return 0;
         ascii.push_back(static_cast<char>(c));
     }
-    const std::optional<double> number = ReadWholeNumber(ascii);
+    const std::optional<double> number = host::ReadWholeNumber(ascii);
     if (!number) return 0;
-    return RoundHalfEvenToInt16(*number).value_or(loadedRepeat);
+    return host::RoundHalfEvenToInt16(*number).value_or(loadedRepeat);
 }

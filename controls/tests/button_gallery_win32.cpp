@@ -17,8 +17,8 @@ namespace {
 constexpr int kRowHeightPx = 34;
 constexpr int kTopPx = 12;
 
-PropertyStore CaptionStore(const wchar_t* caption) {
-    PropertyStore store;
+host::PropertyStore CaptionStore(const wchar_t* caption) {
+    host::PropertyStore store;
     store.Write(L"Caption", std::wstring(caption), std::wstring(L"Command"));
     return store;
 }
@@ -36,14 +36,14 @@ void Notify(CommandButton& button, UINT message, WPARAM wParam = 0) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    FormHost host(instance);
+    host::FormHost host(instance);
     const wchar_t* names[] = {L"Normal", L"HighLight", L"Selected", L"HighLightSelect",
                               L"Pressed (focus, hovered)", L"Pressed (held)", L"Disable",
                               L"Visible = False"};
     const int rows = static_cast<int>(sizeof(names) / sizeof(names[0]));
-    Form form(host, "Vaporquill button gallery", FormLook{true, RGB(128, 128, 128), 360, kTopPx * 2 + rows * kRowHeightPx},
-              FormHandlers{});
-    form.SetControlsFont(DialogFont());
+    host::Form form(host, "Vaporquill button gallery", host::FormLook{true, RGB(128, 128, 128), 360, kTopPx * 2 + rows * kRowHeightPx},
+              host::FormHandlers{});
+    form.SetControlsFont(host::DialogFont());
     form.Load();
     // The dialog's background: dark blue at the edges, pale in the middle.
     const int height = form.scaleHeightPx();
@@ -53,15 +53,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         form.surface().Line(0, y, form.scaleWidthPx(), y, RGB(level, level, level + 30));
     }
 
-    std::vector<std::unique_ptr<Label>> labels;
+    std::vector<std::unique_ptr<host::Label>> labels;
     std::vector<Row> built;
     for (int i = 0; i < rows; ++i) {
         const int top = kTopPx + i * kRowHeightPx;
-        labels.push_back(std::make_unique<Label>(form, TwipsRectOfPixels(12, top + 6, 190, 16), names[i],
-                                                 LabelLook{DialogFont(), RGB(255, 255, 255), false, false}));
+        labels.push_back(std::make_unique<host::Label>(form, host::TwipsRectOfPixels(12, top + 6, 190, 16), names[i],
+                                                 host::LabelLook{host::DialogFont(), RGB(255, 255, 255), false, false}));
         Row row{names[i],
-                std::make_unique<CommandButton>(form, TwipsRectOfPixels(210, top, 81, 25), CaptionStore(L"設定")),
-                std::make_unique<CommandButton>(form, TwipsRectOfPixels(310, top + 2, 29, 21), CaptionStore(L"..."))};
+                std::make_unique<CommandButton>(form, host::TwipsRectOfPixels(210, top, 81, 25), CaptionStore(L"設定")),
+                std::make_unique<CommandButton>(form, host::TwipsRectOfPixels(310, top + 2, 29, 21), CaptionStore(L"..."))};
         for (CommandButton* button : {row.wide.get(), row.narrow.get()}) {
             button->Initialize();
             button->pointerOverButton = [] { return true; };  // hovered states stay put

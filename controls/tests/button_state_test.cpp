@@ -38,10 +38,10 @@ std::string Describe(const ButtonSteps& steps) {
 ButtonSteps Send(Button& button, Event event) {
     switch (event) {
         case Event::Move: return OnButtonMouseMove(button);
-        case Event::LeftDown: return OnButtonMouseDown(button, kLeftButton);
-        case Event::LeftUp: return OnButtonMouseUp(button, kLeftButton);
-        case Event::RightDown: return OnButtonMouseDown(button, kRightButton);
-        case Event::RightUp: return OnButtonMouseUp(button, kRightButton);
+        case Event::LeftDown: return OnButtonMouseDown(button, host::kLeftButton);
+        case Event::LeftUp: return OnButtonMouseUp(button, host::kLeftButton);
+        case Event::RightDown: return OnButtonMouseDown(button, host::kRightButton);
+        case Event::RightUp: return OnButtonMouseUp(button, host::kRightButton);
         case Event::Focus: return OnButtonGotFocus(button);
         case Event::Blur: return OnButtonLostFocus(button);
         case Event::TickOver: return OnButtonHoverTick(button, true);

@@ -55,8 +55,8 @@ std::string Hex(COLORREF c) {
     return text;
 }
 
-PropertyStore CaptionStore(const wchar_t* caption) {
-    PropertyStore store;
+host::PropertyStore CaptionStore(const wchar_t* caption) {
+    host::PropertyStore store;
     store.Write(L"Caption", std::wstring(caption), std::wstring(L"Command"));
     return store;
 }
@@ -72,7 +72,7 @@ POINT CentreOf(const CommandButton& button) {
 class CommandButtonTest : public testing::Test {
   protected:
     void SetUp() override {
-        form_.SetControlsFont(DialogFont());
+        form_.SetControlsFont(host::DialogFont());
         form_.Show();
         wide_.Click = [this] { ++wideClicks_; };
         narrow_.Click = [this] { ++narrowClicks_; };
@@ -83,10 +83,10 @@ class CommandButtonTest : public testing::Test {
         ASSERT_TRUE(RunUntil([&] { return wide_.faceState() == 1 && narrow_.faceState() == 1; }));
     }
 
-    FormHost host_{GetModuleHandleA(nullptr)};
-    Form form_{host_, "VqButtonTest", FormLook{true, RGB(30, 30, 90), 240, 80}, FormHandlers{}};
-    CommandButton wide_{form_, TwipsRectOfPixels(20, 20, 81, 25), CaptionStore(L"設定")};
-    CommandButton narrow_{form_, TwipsRectOfPixels(140, 22, 29, 21), CaptionStore(L"...")};
+    host::FormHost host_{GetModuleHandleA(nullptr)};
+    host::Form form_{host_, "VqButtonTest", host::FormLook{true, RGB(30, 30, 90), 240, 80}, host::FormHandlers{}};
+    CommandButton wide_{form_, host::TwipsRectOfPixels(20, 20, 81, 25), CaptionStore(L"設定")};
+    CommandButton narrow_{form_, host::TwipsRectOfPixels(140, 22, 29, 21), CaptionStore(L"...")};
     int wideClicks_ = 0;
     int narrowClicks_ = 0;
 };

@@ -35,7 +35,7 @@ void CheckArgumentText(const std::wstring& arguments) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view commandLine(reinterpret_cast<const char*>(data), size);
-    const std::string arguments = ArgumentTextOf(commandLine);
+    const std::string arguments = host::ArgumentTextOf(commandLine);
     Require(arguments.size() <= commandLine.size());
     Require(commandLine.substr(commandLine.size() - arguments.size()) == arguments);
     Require(arguments.empty() || !IsBlank(arguments.front()));

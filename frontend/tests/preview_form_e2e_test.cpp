@@ -163,7 +163,7 @@ class PreviewInHost : public testing::TestWithParam<HostSize> {
     }
 
     TestWindow host_{"Display settings preview", /*visible*/ true, GetParam().width, GetParam().height};
-    FormHost formHost_{GetModuleHandleA(nullptr)};
+    host::FormHost formHost_{GetModuleHandleA(nullptr)};
     PreviewForm preview_{formHost_};
     std::optional<ReferencePicture> reference_;
     HHOOK hook_ = nullptr;

@@ -11,7 +11,7 @@ int main() {
     char path[MAX_PATH] = {};
     const DWORD length = GetEnvironmentVariableA("VQ_ARGUMENT_TEXT_FILE", path, sizeof(path));
     if (length == 0 || length >= sizeof(path)) return 1;
-    const std::wstring text = ArgumentText();
+    const std::wstring text = host::ArgumentText();
     HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     const DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));

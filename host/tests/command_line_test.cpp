@@ -9,7 +9,7 @@ struct CommandLineCase { const char* commandLine; const char* arguments; };
 class ArgumentText : public testing::TestWithParam<CommandLineCase> {};
 
 TEST_P(ArgumentText, DropsTheProgramPathAndTheBlanksAfterIt) {
-    EXPECT_EQ(ArgumentTextOf(GetParam().commandLine), GetParam().arguments) << GetParam().commandLine;
+    EXPECT_EQ(host::ArgumentTextOf(GetParam().commandLine), GetParam().arguments) << GetParam().commandLine;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, ArgumentText, testing::Values(

@@ -20,7 +20,7 @@ class FocusOrder : public testing::TestWithParam<FocusCase> {};
 
 TEST_P(FocusOrder, MovesToTheNextControlThatCanTakeIt) {
     const FocusCase& c = GetParam();
-    EXPECT_EQ(NextInFocusOrder(c.canTakeFocus, c.current, c.forward), c.next) << c.what;
+    EXPECT_EQ(host::NextInFocusOrder(c.canTakeFocus, c.current, c.forward), c.next) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, FocusOrder, testing::Values(
@@ -35,49 +35,49 @@ INSTANTIATE_TEST_SUITE_P(Orders, FocusOrder, testing::Values(
     FocusCase{"none can take it", {false, false}, 0, true, std::nullopt},
     FocusCase{"an empty order", {}, std::nullopt, true, std::nullopt}));
 
-constexpr int kWindow = PointerRouter::kWindowItself;
+constexpr int kWindow = host::PointerRouter::kWindowItself;
 
 TEST(PointerRouting, APressAndReleaseOverThePartIsItsClick) {
-    PointerRouter router;
-    EXPECT_EQ(router.Down(2, kLeftButton).target, 2);
-    const auto up = router.Up(2, kLeftButton);
+    host::PointerRouter router;
+    EXPECT_EQ(router.Down(2, host::kLeftButton).target, 2);
+    const auto up = router.Up(2, host::kLeftButton);
     EXPECT_EQ(up.target, 2);
     EXPECT_TRUE(up.click);
 }
 
 TEST(PointerRouting, APressKeepsItsPartUntilReleasedAndAReleaseElsewhereIsNoClick) {
-    PointerRouter router;
-    router.Down(1, kLeftButton);
+    host::PointerRouter router;
+    router.Down(1, host::kLeftButton);
     EXPECT_EQ(router.Move(kWindow).target, 1) << "dragged off, the press still reports to its part";
-    const auto up = router.Up(kWindow, kLeftButton);
+    const auto up = router.Up(kWindow, host::kLeftButton);
     EXPECT_EQ(up.target, 1);
     EXPECT_FALSE(up.click);
     EXPECT_EQ(router.Move(kWindow).target, kWindow) << "with no button held, the part under the pointer";
 }
 
 TEST(PointerRouting, OnlyTheLeftButtonClicksAndASecondButtonKeepsThePress) {
-    PointerRouter router;
-    router.Down(0, kRightButton);
-    EXPECT_FALSE(router.Up(0, kRightButton).click);
+    host::PointerRouter router;
+    router.Down(0, host::kRightButton);
+    EXPECT_FALSE(router.Up(0, host::kRightButton).click);
 
-    router.Down(0, kLeftButton);
-    router.Down(kWindow, kRightButton);
-    EXPECT_EQ(router.Up(kWindow, kRightButton).target, 0);
-    EXPECT_TRUE(router.Up(0, kLeftButton).click);
+    router.Down(0, host::kLeftButton);
+    router.Down(kWindow, host::kRightButton);
+    EXPECT_EQ(router.Up(kWindow, host::kRightButton).target, 0);
+    EXPECT_TRUE(router.Up(0, host::kLeftButton).click);
 }
 
 TEST(PointerRouting, AfterTheMouseWasTakenAwayANewPressStartsAfresh) {
-    PointerRouter router;
-    router.Down(1, kLeftButton);
+    host::PointerRouter router;
+    router.Down(1, host::kLeftButton);
     router.LoseMouse();  // released over another window
     EXPECT_EQ(router.Move(2).target, 2);
-    EXPECT_EQ(router.Down(2, kLeftButton).target, 2);
-    EXPECT_TRUE(router.Up(2, kLeftButton).click);
+    EXPECT_EQ(router.Down(2, host::kLeftButton).target, 2);
+    EXPECT_TRUE(router.Up(2, host::kLeftButton).click);
 }
 
 TEST(PointerRouting, AReleaseWithoutItsPressGoesToThePartUnderItWithoutAClick) {
-    PointerRouter router;
-    const auto up = router.Up(3, kLeftButton);
+    host::PointerRouter router;
+    const auto up = router.Up(3, host::kLeftButton);
     EXPECT_EQ(up.target, 3);
     EXPECT_FALSE(up.click);
 }

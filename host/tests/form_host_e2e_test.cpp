@@ -19,11 +19,11 @@ constexpr DWORD kGenerousMs = 30000;
 // SetTimer's granularity: a tick may come this much before its due time.
 constexpr DWORD kTimerSlackMs = 20;
 
-FormHandlers LoggingHandlers(Log& log, bool cancelUnload = false) {
-    return FormHandlers{
+host::FormHandlers LoggingHandlers(Log& log, bool cancelUnload = false) {
+    return host::FormHandlers{
         [&log] { log.push_back("load"); }, nullptr,
-        [&log, cancelUnload](UnloadReason reason) {
-            log.push_back(reason == UnloadReason::SessionEnd ? "queryUnload(session)" : "queryUnload");
+        [&log, cancelUnload](host::UnloadReason reason) {
+            log.push_back(reason == host::UnloadReason::SessionEnd ? "queryUnload(session)" : "queryUnload");
             return cancelUnload;
         },
         [&log] { log.push_back("unload"); }};
@@ -35,12 +35,12 @@ bool RunUntil(const std::function<bool()>& done, DWORD timeoutMs) { return winte
 
 class FormHostTest : public testing::Test {
   protected:
-    FormHost host_{GetModuleHandleA(nullptr)};
+    host::FormHost host_{GetModuleHandleA(nullptr)};
 };
 
 TEST_F(FormHostTest, LoadingCreatesAHiddenTitledWindowAndRunsTheLoadHandler) {
     Log log;
-    Form form(host_, "VqTest_Hidden", FormLook{}, LoggingHandlers(log));
+    host::Form form(host_, "VqTest_Hidden", host::FormLook{}, LoggingHandlers(log));
     ASSERT_TRUE(form.Load());
     EXPECT_EQ(FindWindowA(nullptr, "VqTest_Hidden"), form.window());
     EXPECT_FALSE(IsWindowVisible(form.window()));
@@ -50,7 +50,7 @@ TEST_F(FormHostTest, LoadingCreatesAHiddenTitledWindowAndRunsTheLoadHandler) {
 
 TEST_F(FormHostTest, ACloseRunsQueryUnloadThenUnloadAndTheProgramLoopEnds) {
     Log log;
-    Form form(host_, "VqTest_Close", FormLook{}, LoggingHandlers(log));
+    host::Form form(host_, "VqTest_Close", host::FormLook{}, LoggingHandlers(log));
     form.Show();
     PostMessageA(form.window(), WM_CLOSE, 0, 0);
     host_.RunWhileFormsLoaded();  // returns once no form is loaded
@@ -60,7 +60,7 @@ TEST_F(FormHostTest, ACloseRunsQueryUnloadThenUnloadAndTheProgramLoopEnds) {
 
 TEST_F(FormHostTest, ACancelledCloseKeepsTheForm) {
     Log log;
-    Form form(host_, "VqTest_Cancel", FormLook{}, LoggingHandlers(log, /*cancel*/ true));
+    host::Form form(host_, "VqTest_Cancel", host::FormLook{}, LoggingHandlers(log, /*cancel*/ true));
     form.Load();
     SendMessageA(form.window(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(form.IsLoaded());
@@ -70,7 +70,7 @@ TEST_F(FormHostTest, ACancelledCloseKeepsTheForm) {
 
 TEST_F(FormHostTest, TheSystemEndingTheSessionAsksThenUnloads) {
     Log log;
-    Form form(host_, "VqTest_Session", FormLook{}, LoggingHandlers(log));
+    host::Form form(host_, "VqTest_Session", host::FormLook{}, LoggingHandlers(log));
     form.Load();
     EXPECT_TRUE(SendMessageA(form.window(), WM_QUERYENDSESSION, 0, 0));
     EXPECT_TRUE(form.IsLoaded());
@@ -81,8 +81,8 @@ TEST_F(FormHostTest, TheSystemEndingTheSessionAsksThenUnloads) {
 
 TEST_F(FormHostTest, AFormDestroyedWithItsParentUnloadsAndEndsTheProgramLoop) {
     Log log;
-    Form parent(host_, "VqTest_Parent", FormLook{}, FormHandlers{});
-    Form child(host_, "VqTest_Child", FormLook{false, RGB(0, 0, 0), 50, 50}, LoggingHandlers(log));
+    host::Form parent(host_, "VqTest_Parent", host::FormLook{}, host::FormHandlers{});
+    host::Form child(host_, "VqTest_Child", host::FormLook{false, RGB(0, 0, 0), 50, 50}, LoggingHandlers(log));
     parent.Show();
     child.Load();
     // A borderless form is frameless and no popup, so WS_CHILD alone makes it a proper child.
@@ -109,9 +109,9 @@ bool RunWhileWitnessTicksThrice(const int& witnessTicks) {
 }
 
 TEST_F(FormHostTest, TheFirstTickComesOneIntervalAfterEnabling) {
-    Form form(host_, "VqTest_Timer", FormLook{}, FormHandlers{});
+    host::Form form(host_, "VqTest_Timer", host::FormLook{}, host::FormHandlers{});
     std::vector<DWORD> tickTimes;
-    HostTimer& timer = form.AddTimer(300, false, [&] { tickTimes.push_back(GetTickCount()); });
+    host::HostTimer& timer = form.AddTimer(300, false, [&] { tickTimes.push_back(GetTickCount()); });
     int witnessTicks = 0;
     form.AddTimer(300, true, [&] { ++witnessTicks; });
     form.Load();
@@ -135,13 +135,13 @@ int ungatedTicks = 0;
 void CALLBACK CountUngatedTick(HWND, UINT, UINT_PTR, DWORD) { ++ungatedTicks; }
 
 TEST_F(FormHostTest, TicksNeverInterruptAHandlerThatWaitsInAMessageLoop) {
-    Form form(host_, "VqTest_Busy", FormLook{}, FormHandlers{});
+    host::Form form(host_, "VqTest_Busy", host::FormLook{}, host::FormHandlers{});
     Log log;
     bool handlerRunning = false;
     form.AddTimer(50, true, [&] { log.push_back(handlerRunning ? "tick inside handler" : "tick"); });
     form.Load();
-    Form busy(host_, "VqTest_BusyHandler", FormLook{},
-              FormHandlers{[&] {
+    host::Form busy(host_, "VqTest_BusyHandler", host::FormLook{},
+              host::FormHandlers{[&] {
                   // A load handler that pumps messages, as a message box would, for as long as
                   // an ungated timer of the same interval takes to tick three times: the form's
                   // timer has had as many chances to slip in.
@@ -160,17 +160,17 @@ TEST_F(FormHostTest, TicksNeverInterruptAHandlerThatWaitsInAMessageLoop) {
 
 TEST_F(FormHostTest, AModalFormRunsItsOwnTimerAndReturnsWhenItUnloads) {
     Log log;
-    Form* modalForm = nullptr;
-    Form modal(host_, "VqTest_Modal", FormLook{true, RGB(128, 128, 128), 200, 100}, LoggingHandlers(log));
+    host::Form* modalForm = nullptr;
+    host::Form modal(host_, "VqTest_Modal", host::FormLook{true, RGB(128, 128, 128), 200, 100}, LoggingHandlers(log));
     modalForm = &modal;
     int ticks = 0;
     modal.AddTimer(50, true, [&] {
         if (++ticks == 3) modalForm->Unload();
     });
-    Form opener(host_, "VqTest_Opener", FormLook{}, FormHandlers{});
+    host::Form opener(host_, "VqTest_Opener", host::FormLook{}, host::FormHandlers{});
     opener.Show();
     {
-        HandlerGate::HandlerScope showingHandler(host_.gate());  // shown from a handler
+        host::HandlerGate::HandlerScope showingHandler(host_.gate());  // shown from a handler
         modal.ShowModal();
     }
     EXPECT_EQ(ticks, 3);
@@ -179,13 +179,13 @@ TEST_F(FormHostTest, AModalFormRunsItsOwnTimerAndReturnsWhenItUnloads) {
 }
 
 TEST_F(FormHostTest, TheHourglassCoversTheFormsUntilTheDefaultPointerReturns) {
-    Form form(host_, "VqTest_Pointer", FormLook{true, RGB(0, 0, 0), 100, 50}, FormHandlers{});
+    host::Form form(host_, "VqTest_Pointer", host::FormLook{true, RGB(0, 0, 0), 100, 50}, host::FormHandlers{});
     form.Show();
-    host_.SetScreenPointer(ScreenPointer::Hourglass);
+    host_.SetScreenPointer(host::ScreenPointer::Hourglass);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
     SendMessageA(form.window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
-    host_.SetScreenPointer(ScreenPointer::Default);
+    host_.SetScreenPointer(host::ScreenPointer::Default);
     SendMessageA(form.window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
 }
@@ -193,15 +193,15 @@ TEST_F(FormHostTest, TheHourglassCoversTheFormsUntilTheDefaultPointerReturns) {
 // --- Services -------------------------------------------------------------------------------
 
 TEST(HostServices, AStoredPictureIsWrittenAsItsBitmapFileReplacingAnOldOne) {
-    StoredPicture picture;
+    host::StoredPicture picture;
     picture.width = 2;
     picture.height = 2;
     picture.bgrRowsBottomUp = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
     CreateDirectoryA("C:\\vqtest", nullptr);
     const std::string path = "C:\\vqtest\\picture.bmp";
     ASSERT_TRUE(wintest::WriteFileBytes(path, std::string(100000, 'x')));
-    ASSERT_TRUE(WritePictureFile(picture, path));
-    EXPECT_EQ(wintest::ReadFileBytes(path), BitmapFileOf(picture));
+    ASSERT_TRUE(host::WritePictureFile(picture, path));
+    EXPECT_EQ(wintest::ReadFileBytes(path), host::BitmapFileOf(picture));
     DeleteFileA(path.c_str());
 }
 
@@ -214,7 +214,7 @@ TEST(HostServices, StartsAProgramByItsFullPathWithBlanksWhateverItsFileNameEndin
     std::string probe = PROBE_PATH;  // a program that ends with the code page as exit code
     for (char& c : probe) if (c == '/') c = '\\';
     ASSERT_TRUE(CopyFileA(("Z:" + probe).c_str(), program.c_str(), FALSE));
-    auto started = StartProgram(program);
+    auto started = host::StartProgram(program);
     ASSERT_TRUE(started.has_value());
     EXPECT_NE(started->processId(), 0u);
     ASSERT_EQ(WaitForSingleObject(started->process(), kGenerousMs), WAIT_OBJECT_0);
@@ -226,7 +226,7 @@ TEST(HostServices, StartsAProgramByItsFullPathWithBlanksWhateverItsFileNameEndin
 }
 
 TEST(HostServices, NothingStartsForAMissingProgram) {
-    EXPECT_FALSE(StartProgram("C:\\vqtest\\no such folder\\Vaporquill.dll").has_value());
+    EXPECT_FALSE(host::StartProgram("C:\\vqtest\\no such folder\\Vaporquill.dll").has_value());
 }
 
 // The argument text a program started with a given command line reads, through a probe

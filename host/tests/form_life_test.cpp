@@ -16,21 +16,21 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-FormHandlers LoggingHandlers(Log& log, bool cancel = false) {
-    return FormHandlers{
+host::FormHandlers LoggingHandlers(Log& log, bool cancel = false) {
+    return host::FormHandlers{
         [&log] { log.push_back("load"); },
         [&log] { log.push_back("resize"); },
-        [&log, cancel](UnloadReason) { log.push_back("queryUnload"); return cancel; },
+        [&log, cancel](host::UnloadReason) { log.push_back("queryUnload"); return cancel; },
         [&log] { log.push_back("unload"); }};
 }
 
 TEST(FormLife, UnloadRunsQueryUnloadThenUnloadOnce) {
     Log log;
-    HandlerGate gate;
-    FormLife form(LoggingHandlers(log), gate);
+    host::HandlerGate gate;
+    host::FormLife form(LoggingHandlers(log), gate);
     form.Load();
-    EXPECT_TRUE(form.RequestUnload(UnloadReason::UserClose));
-    EXPECT_FALSE(form.RequestUnload(UnloadReason::Program)) << "a second request finds nothing loaded";
+    EXPECT_TRUE(form.RequestUnload(host::UnloadReason::UserClose));
+    EXPECT_FALSE(form.RequestUnload(host::UnloadReason::Program)) << "a second request finds nothing loaded";
     form.WindowGone();
     EXPECT_EQ(log, (Log{"load", "queryUnload", "unload"}));
     EXPECT_FALSE(form.IsLoaded());
@@ -38,20 +38,20 @@ TEST(FormLife, UnloadRunsQueryUnloadThenUnloadOnce) {
 
 TEST(FormLife, ACancelledQueryKeepsTheFormLoaded) {
     Log log;
-    HandlerGate gate;
-    FormLife form(LoggingHandlers(log, /*cancel*/ true), gate);
+    host::HandlerGate gate;
+    host::FormLife form(LoggingHandlers(log, /*cancel*/ true), gate);
     form.Load();
-    EXPECT_FALSE(form.RequestUnload(UnloadReason::UserClose));
+    EXPECT_FALSE(form.RequestUnload(host::UnloadReason::UserClose));
     EXPECT_TRUE(form.IsLoaded());
     EXPECT_EQ(log, (Log{"load", "queryUnload"}));
 }
 
 TEST(FormLife, SessionEndAsksFirstAndUnloadsWhenTheSessionEnds) {
     Log log;
-    HandlerGate gate;
-    FormLife form(LoggingHandlers(log), gate);
+    host::HandlerGate gate;
+    host::FormLife form(LoggingHandlers(log), gate);
     form.Load();
-    EXPECT_TRUE(form.QueryUnload(UnloadReason::SessionEnd));
+    EXPECT_TRUE(form.QueryUnload(host::UnloadReason::SessionEnd));
     EXPECT_TRUE(form.IsLoaded()) << "another program may still cancel the end of the session";
     EXPECT_TRUE(form.CompleteUnload());
     EXPECT_EQ(log, (Log{"load", "queryUnload", "unload"}));
@@ -59,8 +59,8 @@ TEST(FormLife, SessionEndAsksFirstAndUnloadsWhenTheSessionEnds) {
 
 TEST(FormLife, AWindowDestroyedWithItsParentStillRunsTheUnloadHandler) {
     Log log;
-    HandlerGate gate;
-    FormLife form(LoggingHandlers(log), gate);
+    host::HandlerGate gate;
+    host::FormLife form(LoggingHandlers(log), gate);
     form.Load();
     form.WindowGone();
     EXPECT_EQ(log, (Log{"load", "unload"}));
@@ -69,43 +69,43 @@ TEST(FormLife, AWindowDestroyedWithItsParentStillRunsTheUnloadHandler) {
 
 TEST(FormLife, ACloseDuringTheQueryIsRefusedAndTheFirstRequestDecides) {
     Log log;
-    HandlerGate gate;
-    FormLife* self = nullptr;
+    host::HandlerGate gate;
+    host::FormLife* self = nullptr;
     bool nestedAccepted = true;
-    FormHandlers handlers = LoggingHandlers(log);
-    handlers.queryUnload = [&](UnloadReason) {
+    host::FormHandlers handlers = LoggingHandlers(log);
+    handlers.queryUnload = [&](host::UnloadReason) {
         log.push_back("queryUnload");
-        nestedAccepted = self->RequestUnload(UnloadReason::UserClose);
+        nestedAccepted = self->RequestUnload(host::UnloadReason::UserClose);
         return false;
     };
-    FormLife form(handlers, gate);
+    host::FormLife form(handlers, gate);
     self = &form;
     form.Load();
-    EXPECT_TRUE(form.RequestUnload(UnloadReason::Program));
+    EXPECT_TRUE(form.RequestUnload(host::UnloadReason::Program));
     EXPECT_FALSE(nestedAccepted);
     EXPECT_EQ(log, (Log{"load", "queryUnload", "unload"}));
 }
 
 TEST(FormLife, HandlersRunInsideTheGate) {
-    HandlerGate gate;
+    host::HandlerGate gate;
     std::vector<bool> seenRunning;
     auto note = [&] { seenRunning.push_back(gate.IsHandlerRunning()); };
-    FormLife form(FormHandlers{note, note, [&](UnloadReason) { note(); return false; }, note}, gate);
+    host::FormLife form(host::FormHandlers{note, note, [&](host::UnloadReason) { note(); return false; }, note}, gate);
     form.Load();
     form.Resized();
-    form.RequestUnload(UnloadReason::Program);
+    form.RequestUnload(host::UnloadReason::Program);
     EXPECT_EQ(seenRunning, (std::vector<bool>{true, true, true, true}));
     EXPECT_FALSE(gate.IsHandlerRunning());
 }
 
 TEST(HandlerGate, AModalFormRunsItsOwnTicksWhileTheHandlerThatShowedItWaits) {
-    HandlerGate gate;
-    HandlerGate::HandlerScope showingHandler(gate);
+    host::HandlerGate gate;
+    host::HandlerGate::HandlerScope showingHandler(gate);
     EXPECT_TRUE(gate.IsHandlerRunning());
     {
-        HandlerGate::ModalLevel modal(gate);
+        host::HandlerGate::ModalLevel modal(gate);
         EXPECT_FALSE(gate.IsHandlerRunning());
-        HandlerGate::HandlerScope clickInDialog(gate);
+        host::HandlerGate::HandlerScope clickInDialog(gate);
         EXPECT_TRUE(gate.IsHandlerRunning());
     }
     EXPECT_TRUE(gate.IsHandlerRunning());
@@ -114,16 +114,16 @@ TEST(HandlerGate, AModalFormRunsItsOwnTicksWhileTheHandlerThatShowedItWaits) {
 // --- Timers ------------------------------------------------------------------------------
 
 enum class Op { Enable, Disable, Interval };
-struct TimerStep { Op op; uint32_t intervalMs; TimerCommand expected; };
-struct TimerCase { const char* name; uint32_t intervalMs; bool enabled; TimerCommand atCreation; std::vector<TimerStep> steps; };
+struct TimerStep { Op op; uint32_t intervalMs; host::TimerCommand expected; };
+struct TimerCase { const char* name; uint32_t intervalMs; bool enabled; host::TimerCommand atCreation; std::vector<TimerStep> steps; };
 class TimerRearming : public testing::TestWithParam<TimerCase> {};
 
 TEST_P(TimerRearming, ArmsOnlyWhenTheCountdownMustRestart) {
-    TimerSwitch timer(GetParam().intervalMs, GetParam().enabled);
+    host::TimerSwitch timer(GetParam().intervalMs, GetParam().enabled);
     EXPECT_EQ(timer.OnWindowCreated(), GetParam().atCreation);
     for (size_t i = 0; i < GetParam().steps.size(); ++i) {
         const TimerStep& step = GetParam().steps[i];
-        const TimerCommand got = step.op == Op::Enable    ? timer.SetEnabled(true)
+        const host::TimerCommand got = step.op == Op::Enable    ? timer.SetEnabled(true)
                                  : step.op == Op::Disable ? timer.SetEnabled(false)
                                                           : timer.SetInterval(step.intervalMs);
         EXPECT_EQ(got, step.expected) << "step " << i;
@@ -131,28 +131,28 @@ TEST_P(TimerRearming, ArmsOnlyWhenTheCountdownMustRestart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sequences, TimerRearming, testing::Values(
-    TimerCase{"EnabledAtLoad", 500, true, TimerCommand::Arm, {}},
-    TimerCase{"DisabledAtLoad", 1000, false, TimerCommand::None,
-              {{Op::Enable, 0, TimerCommand::Arm}, {Op::Disable, 0, TimerCommand::Disarm}}},
-    TimerCase{"EnablingARunningTimerKeepsItsCountdown", 200, true, TimerCommand::Arm,
-              {{Op::Enable, 0, TimerCommand::None}}},
-    TimerCase{"DisablingAStoppedTimerDoesNothing", 200, false, TimerCommand::None,
-              {{Op::Disable, 0, TimerCommand::None}}},
-    TimerCase{"NewIntervalRestartsARunningTimer", 200, true, TimerCommand::Arm,
-              {{Op::Interval, 100, TimerCommand::Arm}, {Op::Interval, 0, TimerCommand::Disarm},
-               {Op::Interval, 50, TimerCommand::Arm}}},
-    TimerCase{"NewIntervalOfAStoppedTimerWaitsForEnabling", 200, false, TimerCommand::None,
-              {{Op::Interval, 100, TimerCommand::None}, {Op::Enable, 0, TimerCommand::Arm}}},
-    TimerCase{"ZeroIntervalNeverTicks", 0, true, TimerCommand::None,
-              {{Op::Disable, 0, TimerCommand::None}, {Op::Enable, 0, TimerCommand::None},
-               {Op::Interval, 10, TimerCommand::Arm}}}),
+    TimerCase{"EnabledAtLoad", 500, true, host::TimerCommand::Arm, {}},
+    TimerCase{"DisabledAtLoad", 1000, false, host::TimerCommand::None,
+              {{Op::Enable, 0, host::TimerCommand::Arm}, {Op::Disable, 0, host::TimerCommand::Disarm}}},
+    TimerCase{"EnablingARunningTimerKeepsItsCountdown", 200, true, host::TimerCommand::Arm,
+              {{Op::Enable, 0, host::TimerCommand::None}}},
+    TimerCase{"DisablingAStoppedTimerDoesNothing", 200, false, host::TimerCommand::None,
+              {{Op::Disable, 0, host::TimerCommand::None}}},
+    TimerCase{"NewIntervalRestartsARunningTimer", 200, true, host::TimerCommand::Arm,
+              {{Op::Interval, 100, host::TimerCommand::Arm}, {Op::Interval, 0, host::TimerCommand::Disarm},
+               {Op::Interval, 50, host::TimerCommand::Arm}}},
+    TimerCase{"NewIntervalOfAStoppedTimerWaitsForEnabling", 200, false, host::TimerCommand::None,
+              {{Op::Interval, 100, host::TimerCommand::None}, {Op::Enable, 0, host::TimerCommand::Arm}}},
+    TimerCase{"ZeroIntervalNeverTicks", 0, true, host::TimerCommand::None,
+              {{Op::Disable, 0, host::TimerCommand::None}, {Op::Enable, 0, host::TimerCommand::None},
+               {Op::Interval, 10, host::TimerCommand::Arm}}}),
     [](const testing::TestParamInfo<TimerCase>& info) { return std::string(info.param.name); });
 
 struct TwipsCase { int twips; int pixels; };
 class TwipsToPixel : public testing::TestWithParam<TwipsCase> {};
 TEST_P(TwipsToPixel, RoundsToTheNearestPixel) {
-    EXPECT_EQ(TwipsToPixels(GetParam().twips), GetParam().pixels);
-    EXPECT_EQ(TwipsToPixels(PixelsToTwips(GetParam().pixels)), GetParam().pixels);
+    EXPECT_EQ(host::TwipsToPixels(GetParam().twips), GetParam().pixels);
+    EXPECT_EQ(host::TwipsToPixels(host::PixelsToTwips(GetParam().pixels)), GetParam().pixels);
 }
 INSTANTIATE_TEST_SUITE_P(Values, TwipsToPixel, testing::Values(
     TwipsCase{6795, 453}, TwipsCase{3090, 206}, TwipsCase{7, 0}, TwipsCase{8, 1},
@@ -163,19 +163,19 @@ INSTANTIATE_TEST_SUITE_P(Values, TwipsToPixel, testing::Values(
 namespace {
 
 TEST(HandlerGate, AFailingHandlerIsAbandonedAndTheGateOpensAgain) {
-    HandlerGate gate;
+    host::HandlerGate gate;
     Log log;
-    FormLife form(FormHandlers{[&] {
+    host::FormLife form(host::FormHandlers{[&] {
                                    log.push_back("load");
                                    throw std::runtime_error("failed step");
                                },
                                nullptr,
-                               [&](UnloadReason) -> bool { throw std::bad_alloc(); },
+                               [&](host::UnloadReason) -> bool { throw std::bad_alloc(); },
                                [&] { log.push_back("unload"); }},
                   gate);
     form.Load();
     EXPECT_FALSE(gate.IsHandlerRunning()) << "a tick may run again";
-    EXPECT_TRUE(form.RequestUnload(UnloadReason::UserClose)) << "a failed query cancels nothing";
+    EXPECT_TRUE(form.RequestUnload(host::UnloadReason::UserClose)) << "a failed query cancels nothing";
     EXPECT_EQ(log, (Log{"load", "unload"}));
 }
 
@@ -191,7 +191,7 @@ class WindowProcedureEdge : public testing::TestWithParam<EdgeCase> {};
 
 TEST_P(WindowProcedureEdge, AnswersWithTheDefaultWhenTheHandlingFails) {
     Log log;
-    const long answer = HandleSkippingOnError(
+    const long answer = host::HandleSkippingOnError(
         [&] {
             log.push_back("handled");
             if (GetParam().fail) GetParam().fail();

@@ -24,8 +24,8 @@ constexpr DWORD kGenerousMs = 30000;
 bool RunUntil(const std::function<bool()>& done) { return wintest::PumpUntil(done, kGenerousMs); }
 
 // A 4 x 3 picture: red on the left half, blue on the right.
-std::shared_ptr<const Picture> RedBluePicture() {
-    StoredPicture stored;
+std::shared_ptr<const host::Picture> RedBluePicture() {
+    host::StoredPicture stored;
     stored.width = 4;
     stored.height = 3;
     for (int y = 0; y < 3; ++y) {
@@ -35,7 +35,7 @@ std::shared_ptr<const Picture> RedBluePicture() {
                                           {uint8_t(red ? 0 : 255), 0, uint8_t(red ? 255 : 0)});
         }
     }
-    return Picture::FromStored(stored);
+    return host::Picture::FromStored(stored);
 }
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
@@ -47,9 +47,9 @@ void ClickAt(HWND window, int x, int y) {
 
 class HostControlsTest : public testing::Test {
   protected:
-    void SetUp() override { form_.SetControlsFont(DialogFont()); }
-    FormHost host_{GetModuleHandleA(nullptr)};
-    Form form_{host_, "VqHostControls", FormLook{true, RGB(128, 128, 128), 200, 120}, FormHandlers{}};
+    void SetUp() override { form_.SetControlsFont(host::DialogFont()); }
+    host::FormHost host_{GetModuleHandleA(nullptr)};
+    host::Form form_{host_, "VqHostControls", host::FormLook{true, RGB(128, 128, 128), 200, 120}, host::FormHandlers{}};
 };
 
 TEST_F(HostControlsTest, WhatIsDrawnOnTheSurfaceStaysWhenTheWindowRepaints) {
@@ -64,9 +64,9 @@ TEST_F(HostControlsTest, WhatIsDrawnOnTheSurfaceStaysWhenTheWindowRepaints) {
 }
 
 TEST_F(HostControlsTest, AnImageShowsItsPictureAtNaturalSizeAndTheContainerBeyondIt) {
-    PictureBox box(form_, TwipsRectOfPixels(10, 10, 60, 40), RGB(0, 0, 0));
-    Image image(box, TwipsRectOfPixels(5, 5, 20, 20), RedBluePicture());
-    Image cut(box, TwipsRectOfPixels(40, 5, 3, 2), RedBluePicture());
+    host::PictureBox box(form_, host::TwipsRectOfPixels(10, 10, 60, 40), RGB(0, 0, 0));
+    host::Image image(box, host::TwipsRectOfPixels(5, 5, 20, 20), RedBluePicture());
+    host::Image cut(box, host::TwipsRectOfPixels(40, 5, 3, 2), RedBluePicture());
     form_.Show();
     const wintest::Screenshot shot = wintest::PrintClient(box.window());
     EXPECT_EQ(shot.Pixel(5, 5), 0xFF0000u);
@@ -78,11 +78,11 @@ TEST_F(HostControlsTest, AnImageShowsItsPictureAtNaturalSizeAndTheContainerBeyon
 }
 
 TEST_F(HostControlsTest, WindowlessControlsGetTheirClicksAndAnArrayGivesTheIndex) {
-    ControlArray<Label> kinds;
+    host::ControlArray<host::Label> kinds;
     std::vector<int> clicked;
     kinds.click = [&](int index) { clicked.push_back(index); };
-    kinds.Add(1, form_, TwipsRectOfPixels(10, 10, 50, 13), L"音楽CD");
-    kinds.Add(0, form_, TwipsRectOfPixels(10, 30, 50, 13), L"無し");
+    kinds.Add(1, form_, host::TwipsRectOfPixels(10, 10, 50, 13), L"音楽CD");
+    kinds.Add(0, form_, host::TwipsRectOfPixels(10, 30, 50, 13), L"無し");
     int formClicks = 0;
     form_.events.click = [&] { ++formClicks; };
     form_.Show();
@@ -101,7 +101,7 @@ TEST_F(HostControlsTest, WindowlessControlsGetTheirClicksAndAnArrayGivesTheIndex
 
 TEST_F(HostControlsTest, ALabelsOwnPointerShowsOverItAndTheHourglassCoversAll) {
     HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
-    Label link(form_, TwipsRectOfPixels(10, 10, 80, 13), L"https://example.org/");
+    host::Label link(form_, host::TwipsRectOfPixels(10, 10, 80, 13), L"https://example.org/");
     link.pointer = hand;
     form_.Show();
     RECT frame;
@@ -111,14 +111,14 @@ TEST_F(HostControlsTest, ALabelsOwnPointerShowsOverItAndTheHourglassCoversAll) {
     SetCursorPos(overLink.x, overLink.y);
     SendMessageA(form_.window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form_.window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), hand);
-    host_.SetScreenPointer(ScreenPointer::Hourglass);
+    host_.SetScreenPointer(host::ScreenPointer::Hourglass);
     SendMessageA(form_.window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form_.window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
-    host_.SetScreenPointer(ScreenPointer::Default);
+    host_.SetScreenPointer(host::ScreenPointer::Default);
 }
 
 TEST_F(HostControlsTest, TheComboBoxKeepsJapaneseTextAndItsList) {
-    ComboBox combo(form_, TwipsRectOfPixels(10, 10, 41, 20));
+    host::ComboBox combo(form_, host::TwipsRectOfPixels(10, 10, 41, 20));
     combo.SetText(L"１２");
     combo.AddItem(L"");
     combo.AddItem(L"7");
@@ -130,10 +130,10 @@ TEST_F(HostControlsTest, TheComboBoxKeepsJapaneseTextAndItsList) {
 }
 
 TEST_F(HostControlsTest, TabMovesTheFocusInTheFormsOrderAndTheControlsHearIt) {
-    PictureBox first(form_, TwipsRectOfPixels(0, 0, 20, 20), RGB(0, 0, 0));
-    ComboBox second(form_, TwipsRectOfPixels(30, 0, 41, 20));
-    PictureBox hidden(form_, TwipsRectOfPixels(80, 0, 20, 20), RGB(0, 0, 0));
-    PictureBox last(form_, TwipsRectOfPixels(110, 0, 20, 20), RGB(0, 0, 0));
+    host::PictureBox first(form_, host::TwipsRectOfPixels(0, 0, 20, 20), RGB(0, 0, 0));
+    host::ComboBox second(form_, host::TwipsRectOfPixels(30, 0, 41, 20));
+    host::PictureBox hidden(form_, host::TwipsRectOfPixels(80, 0, 20, 20), RGB(0, 0, 0));
+    host::PictureBox last(form_, host::TwipsRectOfPixels(110, 0, 20, 20), RGB(0, 0, 0));
     std::vector<std::string> heard;
     first.events.gotFocus = [&] { heard.push_back("first got"); };
     first.events.lostFocus = [&] { heard.push_back("first lost"); };
@@ -178,7 +178,7 @@ TEST_F(HostControlsTest, AFailingHandlerIsAbandonedAndTheProgramGoesOn) {
         ++ticks;
         throw std::runtime_error("a handler that fails");
     });
-    Label label(form_, TwipsRectOfPixels(0, 0, 50, 13), L"x");
+    host::Label label(form_, host::TwipsRectOfPixels(0, 0, 50, 13), L"x");
     label.events.click = [] { throw std::bad_alloc(); };
     form_.Show();
     ClickAt(form_.window(), 5, 5);

@@ -11,7 +11,7 @@ struct PrefixCase { const char* text; double value; };
 class NumberPrefix : public testing::TestWithParam<PrefixCase> {};
 
 TEST_P(NumberPrefix, ReadsTheNumberAtTheStart) {
-    EXPECT_DOUBLE_EQ(ReadNumberPrefix(GetParam().text), GetParam().value) << GetParam().text;
+    EXPECT_DOUBLE_EQ(host::ReadNumberPrefix(GetParam().text), GetParam().value) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, NumberPrefix, testing::Values(
@@ -27,14 +27,14 @@ INSTANTIATE_TEST_SUITE_P(Forms, NumberPrefix, testing::Values(
     PrefixCase{"4294967296", 4294967296.0}));
 
 TEST(NumberPrefix, OverlongExponentGivesAValueNoRoundingAccepts) {
-    EXPECT_FALSE(RoundHalfEvenToInt32(ReadNumberPrefix("1e999")).has_value());
+    EXPECT_FALSE(host::RoundHalfEvenToInt32(host::ReadNumberPrefix("1e999")).has_value());
 }
 
 struct WholeCase { const char* text; std::optional<double> value; };
 class WholeNumber : public testing::TestWithParam<WholeCase> {};
 
 TEST_P(WholeNumber, AcceptsOnlyATextThatIsOneNumber) {
-    const auto got = ReadWholeNumber(GetParam().text);
+    const auto got = host::ReadWholeNumber(GetParam().text);
     ASSERT_EQ(got.has_value(), GetParam().value.has_value()) << GetParam().text;
     if (got) {
         EXPECT_DOUBLE_EQ(*got, *GetParam().value) << GetParam().text;
@@ -54,7 +54,7 @@ struct RoundCase { double value; std::optional<int16_t> rounded; };
 
 class FloorInto16 : public testing::TestWithParam<RoundCase> {};
 TEST_P(FloorInto16, RoundsDownWithinRange) {
-    EXPECT_EQ(FloorToInt16(GetParam().value), GetParam().rounded) << GetParam().value;
+    EXPECT_EQ(host::FloorToInt16(GetParam().value), GetParam().rounded) << GetParam().value;
 }
 INSTANTIATE_TEST_SUITE_P(Values, FloorInto16, testing::Values(
     RoundCase{2.0, 2}, RoundCase{2.9, 2}, RoundCase{-0.5, -1}, RoundCase{-2.1, -3},
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Values, FloorInto16, testing::Values(
 
 class HalfEvenInto16 : public testing::TestWithParam<RoundCase> {};
 TEST_P(HalfEvenInto16, RoundsHalvesToEvenWithinRange) {
-    EXPECT_EQ(RoundHalfEvenToInt16(GetParam().value), GetParam().rounded) << GetParam().value;
+    EXPECT_EQ(host::RoundHalfEvenToInt16(GetParam().value), GetParam().rounded) << GetParam().value;
 }
 INSTANTIATE_TEST_SUITE_P(Values, HalfEvenInto16, testing::Values(
     RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2}, RoundCase{-3.5, -4},
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Values, HalfEvenInto16, testing::Values(
 struct Round32Case { double value; std::optional<int32_t> rounded; };
 class HalfEvenInto32 : public testing::TestWithParam<Round32Case> {};
 TEST_P(HalfEvenInto32, RoundsHalvesToEvenWithinRange) {
-    EXPECT_EQ(RoundHalfEvenToInt32(GetParam().value), GetParam().rounded) << GetParam().value;
+    EXPECT_EQ(host::RoundHalfEvenToInt32(GetParam().value), GetParam().rounded) << GetParam().value;
 }
 INSTANTIATE_TEST_SUITE_P(Values, HalfEvenInto32, testing::Values(
     Round32Case{1234.0, 1234}, Round32Case{1234.5, 1234}, Round32Case{1235.5, 1236},

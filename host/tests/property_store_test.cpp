@@ -7,17 +7,17 @@
 namespace {
 
 TEST(PropertyStore, AValueEqualToItsWriteDefaultIsNotStoredAndReadsAsTheReadDefault) {
-    PropertyStore store;
+    host::PropertyStore store;
     store.Write(L"Caption", std::wstring(L"Command"), std::wstring(L"Command"));
     EXPECT_FALSE(store.Has(L"Caption"));
-    EXPECT_EQ(ToText(store.Read(L"Caption", std::wstring(L"Command1"))), L"Command1");
+    EXPECT_EQ(host::ToText(store.Read(L"Caption", std::wstring(L"Command1"))), L"Command1");
 
     store.Write(L"Caption", std::wstring(L"設定"), std::wstring(L"Command"));
-    EXPECT_EQ(ToText(store.Read(L"Caption", std::wstring(L"Command1"))), L"設定");
+    EXPECT_EQ(host::ToText(store.Read(L"Caption", std::wstring(L"Command1"))), L"設定");
 }
 
 TEST(PropertyStore, DefaultsGivenAsTextCompareWithNumbersAndBooleans) {
-    PropertyStore store;
+    host::PropertyStore store;
     store.Write(L"FirstRun", int32_t{1}, std::wstring(L"1"));
     store.Write(L"FontColour", int32_t{0}, std::wstring(L"0"));
     store.Write(L"Enabled", true, true);
@@ -26,33 +26,33 @@ TEST(PropertyStore, DefaultsGivenAsTextCompareWithNumbersAndBooleans) {
 
     store.Write(L"FontColour", int32_t{0x00FF00}, std::wstring(L"0"));
     store.Write(L"Enabled", false, true);
-    EXPECT_EQ(ToInt32(store.Read(L"FontColour", std::wstring(L"0"))), 0x00FF00);
-    EXPECT_EQ(ToBool(store.Read(L"Enabled", true)), false);
+    EXPECT_EQ(host::ToInt32(store.Read(L"FontColour", std::wstring(L"0"))), 0x00FF00);
+    EXPECT_EQ(host::ToBool(store.Read(L"Enabled", true)), false);
 }
 
 TEST(PropertyStore, NamesMatchRegardlessOfCaseAndARewriteReplacesTheEntry) {
-    PropertyStore store;
+    host::PropertyStore store;
     store.Write(L"caption", std::wstring(L"a"), std::wstring(L"Command"));
     store.Write(L"CAPTION", std::wstring(L"b"), std::wstring(L"Command"));
     EXPECT_EQ(store.size(), 1u);
-    EXPECT_EQ(ToText(store.Read(L"Caption", std::wstring())), L"b");
+    EXPECT_EQ(host::ToText(store.Read(L"Caption", std::wstring())), L"b");
     store.Write(L"Caption", std::wstring(L"Command"), std::wstring(L"Command"));
     EXPECT_FALSE(store.Has(L"caption")) << "writing the default removes the old entry";
 }
 
 TEST(PropertyStore, AFontIsStoredWholeUnlessItIsTheAmbientFont) {
-    PropertyStore store;
-    const FontInfo ambient = DialogFont();
+    host::PropertyStore store;
+    const host::FontInfo ambient = host::DialogFont();
     store.Write(L"Font", ambient, ambient);
     EXPECT_FALSE(store.Has(L"Font"));
-    FontInfo bold = ambient;
-    bold.weight = kBoldWeight;
+    host::FontInfo bold = ambient;
+    bold.weight = host::kBoldWeight;
     store.Write(L"Font", bold, ambient);
-    EXPECT_EQ(ToFont(store.Read(L"Font", ambient)), bold);
+    EXPECT_EQ(host::ToFont(store.Read(L"Font", ambient)), bold);
 }
 
 struct ConversionCase {
-    PropertyValue value;
+    host::PropertyValue value;
     std::optional<bool> asBool;
     std::optional<int32_t> asInt;
     std::optional<std::wstring> asText;
@@ -61,9 +61,9 @@ class PropertyConversion : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(PropertyConversion, ConvertsOrRefuses) {
     const ConversionCase& c = GetParam();
-    EXPECT_EQ(ToBool(c.value), c.asBool);
-    EXPECT_EQ(ToInt32(c.value), c.asInt);
-    EXPECT_EQ(ToText(c.value), c.asText);
+    EXPECT_EQ(host::ToBool(c.value), c.asBool);
+    EXPECT_EQ(host::ToInt32(c.value), c.asInt);
+    EXPECT_EQ(host::ToText(c.value), c.asText);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, PropertyConversion, testing::Values(
@@ -80,6 +80,6 @@ INSTANTIATE_TEST_SUITE_P(Values, PropertyConversion, testing::Values(
     ConversionCase{std::wstring(L"0x10"), std::nullopt, std::nullopt, L"0x10"},
     ConversionCase{std::wstring(L"inf"), std::nullopt, std::nullopt, L"inf"},
     ConversionCase{std::wstring(L"99999999999"), true, std::nullopt, L"99999999999"},
-    ConversionCase{DialogFont(), std::nullopt, std::nullopt, std::nullopt}));
+    ConversionCase{host::DialogFont(), std::nullopt, std::nullopt, std::nullopt}));
 
 }  // namespace

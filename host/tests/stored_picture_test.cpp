@@ -26,9 +26,9 @@ uint16_t Le16(const std::string& b, size_t at) {
 TEST(TextureFile, CloudPictureIsWrittenFieldByFieldAndPixelForPixel) {
     const std::string asset = ReadAsset("cloud.bmp");
     ASSERT_FALSE(asset.empty()) << "assets/cloud.bmp is missing";
-    const auto picture = PictureFromBitmapFile(asset);
+    const auto picture = host::PictureFromBitmapFile(asset);
     ASSERT_TRUE(picture.has_value());
-    const std::string file = BitmapFileOf(*picture);
+    const std::string file = host::BitmapFileOf(*picture);
 
     ASSERT_EQ(file.size(), 49206u);
     EXPECT_EQ(file.substr(0, 2), "BM");
@@ -49,37 +49,37 @@ TEST(TextureFile, CloudPictureIsWrittenFieldByFieldAndPixelForPixel) {
 }
 
 TEST(TextureFile, PaddedRowsRoundTrip) {
-    StoredPicture picture;
+    host::StoredPicture picture;
     picture.width = 3;  // 9 bytes of pixels, padded to 12
     picture.height = 2;
     for (int i = 0; i < 24; ++i) picture.bgrRowsBottomUp.push_back(static_cast<uint8_t>(i));
-    const auto back = PictureFromBitmapFile(BitmapFileOf(picture));
+    const auto back = host::PictureFromBitmapFile(host::BitmapFileOf(picture));
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->bgrRowsBottomUp, picture.bgrRowsBottomUp);
 }
 
 TEST(TextureFile, DamagedOrForeignPicturesAreRefused) {
-    StoredPicture picture;
+    host::StoredPicture picture;
     picture.width = 4;
     picture.height = 4;
     picture.bgrRowsBottomUp.assign(48, 0x80);
-    const std::string good = BitmapFileOf(picture);
-    ASSERT_TRUE(PictureFromBitmapFile(good).has_value());
+    const std::string good = host::BitmapFileOf(picture);
+    ASSERT_TRUE(host::PictureFromBitmapFile(good).has_value());
 
-    EXPECT_FALSE(PictureFromBitmapFile(good.substr(0, good.size() - 1)).has_value());
-    EXPECT_FALSE(PictureFromBitmapFile(good.substr(0, 20)).has_value());
+    EXPECT_FALSE(host::PictureFromBitmapFile(good.substr(0, good.size() - 1)).has_value());
+    EXPECT_FALSE(host::PictureFromBitmapFile(good.substr(0, 20)).has_value());
     std::string notBm = good;
     notBm[0] = 'X';
-    EXPECT_FALSE(PictureFromBitmapFile(notBm).has_value());
+    EXPECT_FALSE(host::PictureFromBitmapFile(notBm).has_value());
     std::string eightBit = good;
     eightBit[28] = 8;
-    EXPECT_FALSE(PictureFromBitmapFile(eightBit).has_value());
+    EXPECT_FALSE(host::PictureFromBitmapFile(eightBit).has_value());
     std::string huge = good;
     huge[21] = 0x7F;  // width near 2^31
-    EXPECT_FALSE(PictureFromBitmapFile(huge).has_value());
+    EXPECT_FALSE(host::PictureFromBitmapFile(huge).has_value());
     std::string pastEnd = good;
     pastEnd[13] = 0x7F;  // pixel offset far beyond the file
-    EXPECT_FALSE(PictureFromBitmapFile(pastEnd).has_value());
+    EXPECT_FALSE(host::PictureFromBitmapFile(pastEnd).has_value());
 }
 
 // The renderer's rules hold for stored pictures too: a header any reader refuses is refused
@@ -93,14 +93,14 @@ struct HeaderCase {
 class StoredPictureHeaders : public testing::TestWithParam<HeaderCase> {};
 
 TEST_P(StoredPictureHeaders, AreRefusedAsTheRendererRefusesThem) {
-    StoredPicture picture;
+    host::StoredPicture picture;
     picture.width = 4;
     picture.height = 4;
     picture.bgrRowsBottomUp.assign(48, 0x80);
-    std::string file = BitmapFileOf(picture);
+    std::string file = host::BitmapFileOf(picture);
     file.append(size_t{4097} * 16, '\0');  // room for the widest rows claimed below
     file.replace(GetParam().at, GetParam().bytes.size(), GetParam().bytes);
-    EXPECT_FALSE(PictureFromBitmapFile(file).has_value());
+    EXPECT_FALSE(host::PictureFromBitmapFile(file).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, StoredPictureHeaders, testing::Values(
@@ -117,15 +117,15 @@ void NoMemoryForPixels(std::vector<uint8_t>&, size_t) { throw std::bad_alloc(); 
 TEST(TextureFile, PixelsThatCannotBeHeldAreRefusedWithoutAnException) {
     const std::string asset = ReadAsset("cloud.bmp");
     ASSERT_FALSE(asset.empty());
-    EXPECT_FALSE(PictureFromBitmapFile(asset, &NoMemoryForPixels).has_value());
+    EXPECT_FALSE(host::PictureFromBitmapFile(asset, &NoMemoryForPixels).has_value());
 }
 
 TEST(TextureFile, APictureTooLargeForAnyReaderHasNoFile) {
-    StoredPicture picture;
+    host::StoredPicture picture;
     picture.width = 4097;
     picture.height = 1;
     picture.bgrRowsBottomUp.assign(4097 * 3 + 1, 0x80);
-    EXPECT_TRUE(BitmapFileOf(picture).empty());
+    EXPECT_TRUE(host::BitmapFileOf(picture).empty());
 }
 
 }  // namespace

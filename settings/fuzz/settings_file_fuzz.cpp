@@ -51,14 +51,14 @@ void Require(bool fact) {
 }
 
 void CheckNumberRules(const std::string& text) {
-    const double prefix = ReadNumberPrefix(text);
-    if (const auto whole = ReadWholeNumber(text)) {
+    const double prefix = host::ReadNumberPrefix(text);
+    if (const auto whole = host::ReadWholeNumber(text)) {
         Require(std::isfinite(*whole));
         Require(prefix == *whole);  // a text that is one number starts with that number
-        if (const auto floored = FloorToInt16(*whole)) Require(*floored == std::floor(*whole));
+        if (const auto floored = host::FloorToInt16(*whole)) Require(*floored == std::floor(*whole));
     }
-    if (const auto rounded = RoundHalfEvenToInt16(prefix)) Require(std::fabs(*rounded - prefix) <= 0.5);
-    if (const auto rounded = RoundHalfEvenToInt32(prefix)) Require(std::fabs(*rounded - prefix) <= 0.5);
+    if (const auto rounded = host::RoundHalfEvenToInt16(prefix)) Require(std::fabs(*rounded - prefix) <= 0.5);
+    if (const auto rounded = host::RoundHalfEvenToInt32(prefix)) Require(std::fabs(*rounded - prefix) <= 0.5);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
         LoadSettings(settings);
         const std::string line = std::to_string(settings.BgmKind) + "|" +
                                  std::to_string(settings.BgmRepeat) + "|" + settings.BgmFile;
-        HANDLE out = CreateFileA((ProgramFolder() + "\\loaded.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+        HANDLE out = CreateFileA((host::ProgramFolder() + "\\loaded.txt").c_str(), GENERIC_WRITE, 0, nullptr,
                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (out == INVALID_HANDLE_VALUE) return 3;
         DWORD written = 0;
