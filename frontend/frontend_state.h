@@ -7,6 +7,6 @@
 #include "settings/settings_record.h"
 
 struct FrontendState {
-    SettingsRecord settings;
+    settings::SettingsRecord settings;
     int32_t LastResult = 0;
 };

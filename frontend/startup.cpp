@@ -18,7 +18,7 @@ std::wstring RendererMissingMessage() {
 void Main(StartupPlatform& platform) {
     // Both titles are asked for before deciding, the preview included.
     const bool sessionRunning = platform.WindowExists(kSaverFormTitle);
-    const bool dialogOpen = platform.WindowExists(kSettingsDialogTitle);
+    const bool dialogOpen = platform.WindowExists(settings::kSettingsDialogTitle);
     if (sessionRunning || dialogOpen) {
         platform.EndProgram();
         return;

@@ -15,7 +15,7 @@ std::wstring StartupPlatformWin32::ArgumentText() { return host::ArgumentText();
 
 void StartupPlatformWin32::CreateFolder(const std::string& path) { host::CreateFolder(path); }
 
-void StartupPlatformWin32::LoadSettings() { ::LoadSettings(state_.settings); }
+void StartupPlatformWin32::LoadSettings() { settings::LoadSettings(state_.settings); }
 
 std::string StartupPlatformWin32::ProgramFolder() { return host::ProgramFolder(); }
 
@@ -31,7 +31,7 @@ void StartupPlatformWin32::ShowPreview(int32_t hostWindow) {
 }
 
 void StartupPlatformWin32::ShowSettingsDialog() {
-    ::ShowSettingsDialog(host_, state_.settings, state_.LastResult);
+    settings::ShowSettingsDialog(host_, state_.settings, state_.LastResult);
 }
 
 void StartupPlatformWin32::LoadSaverForm() {

@@ -32,9 +32,9 @@ std::string UpperLastThreeCharacters(const std::string& text, const LeadByteTest
 
 }  // namespace
 
-MusicToPlay ChooseMusic(const SettingsRecord& settings, const LeadByteTest& isLeadByte) {
-    if (settings.BgmKind == kBgmAudioCd) return MusicToPlay::AudioCd;
-    if (settings.BgmKind != kBgmMusicFile) return MusicToPlay::None;
+MusicToPlay ChooseMusic(const settings::SettingsRecord& settings, const LeadByteTest& isLeadByte) {
+    if (settings.BgmKind == settings::kBgmAudioCd) return MusicToPlay::AudioCd;
+    if (settings.BgmKind != settings::kBgmMusicFile) return MusicToPlay::None;
     const std::string ending = UpperLastThreeCharacters(settings.BgmFile, isLeadByte);
     if (ending == "WAV") return MusicToPlay::WavFile;
     if (ending == "MP3") return MusicToPlay::Mp3File;

@@ -13,4 +13,4 @@ using LeadByteTest = std::function<bool(unsigned char)>;
 // Kind 1 is the audio CD; kind 2 a music file by the last three characters of its name,
 // upper-cased ("WAV" or "MP3"; any other ending plays nothing); every other kind nothing.
 // Characters, not bytes: isLeadByte tells where a two-byte character begins.
-MusicToPlay ChooseMusic(const SettingsRecord& settings, const LeadByteTest& isLeadByte);
+MusicToPlay ChooseMusic(const settings::SettingsRecord& settings, const LeadByteTest& isLeadByte);

@@ -32,7 +32,7 @@ bool MentionsError(const std::string& text) {
 
 }  // namespace
 
-MusicPlayer::MusicPlayer(MusicPlatform& platform, const SettingsRecord& settings,
+MusicPlayer::MusicPlayer(MusicPlatform& platform, const settings::SettingsRecord& settings,
                          int32_t& lastResult)
     : platform_(platform), settings_(settings), lastResult_(lastResult) {}
 

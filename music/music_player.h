@@ -20,7 +20,7 @@ class MusicPlayer : public SessionMusic {
     static constexpr uint32_t kWavLoopFlags = 0x0001 /*SND_ASYNC*/ | 0x0008 /*SND_LOOP*/;
 
     // lastResult is the front end's process-wide "result of the latest platform call".
-    MusicPlayer(MusicPlatform& platform, const SettingsRecord& settings, int32_t& lastResult);
+    MusicPlayer(MusicPlatform& platform, const settings::SettingsRecord& settings, int32_t& lastResult);
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
 
@@ -60,7 +60,7 @@ class MusicPlayer : public SessionMusic {
     MusicToPlay Chosen();
 
     MusicPlatform& platform_;
-    const SettingsRecord& settings_;
+    const settings::SettingsRecord& settings_;
     int32_t& lastResult_;
 
     bool cdOk_ = false;

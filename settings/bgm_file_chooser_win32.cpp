@@ -8,6 +8,8 @@
 
 #include "host/ansi_text_win32.h"
 
+namespace settings {
+
 namespace {
 
 // The record as the system's oldest ANSI form of it is, all other fields zero: up to and
@@ -47,3 +49,5 @@ int32_t ChooseBgmFile(HWND owner, HINSTANCE instance, std::string& path) {
     if (result > 0) path.assign(file.data(), strnlen(file.data(), file.size()));
     return result;
 }
+
+}  // namespace settings

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <string>
 
+namespace settings {
+
 // The dialog's result (above 0 when a file was chosen); the chosen path, up to its first
 // NUL, in path when so.
 int32_t ChooseBgmFile(HWND owner, HINSTANCE instance, std::string& path);
+
+}  // namespace settings

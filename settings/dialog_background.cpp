@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace settings {
+
 std::vector<GradientRow> GradientRows(int clientHeightPx) {
     std::vector<GradientRow> rows;
     if (clientHeightPx <= 0) return rows;
@@ -33,3 +35,5 @@ std::vector<TilePosition> TilePositions(int boxWidthPx, int boxHeightPx, int til
     }
     return positions;
 }
+
+}  // namespace settings

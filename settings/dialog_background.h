@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace settings {
+
 struct GradientRow {
     int y = 0;
     uint8_t red = 0, green = 0, blue = 0;
@@ -20,3 +22,5 @@ struct TilePosition {
 // The tile laid column by column from the box's top-left corner, each column from the
 // top, one copy beyond the bottom and right edges (the copies are clipped to the box).
 std::vector<TilePosition> TilePositions(int boxWidthPx, int boxHeightPx, int tileWidthPx, int tileHeightPx);
+
+}  // namespace settings

@@ -1,6 +1,8 @@
 // The failed-save message; see save_failure_message.h.
 #include "settings/save_failure_message.h"
 
+namespace settings {
+
 namespace {
 
 // The system's texts end in a line break (and some in blanks), which would leave a gap
@@ -23,3 +25,5 @@ std::wstring SaveFailureMessage(const std::wstring& path, const std::wstring& re
            L"Vaporquill.scr と Vaporquill.dll を書き込みのできるフォルダー (例: C:\\Vaporquill) に"
            L"置くと、設定を保存できます。";
 }
+
+}  // namespace settings

@@ -4,5 +4,9 @@
 #include <cstdint>
 #include <string>
 
+namespace settings {
+
 // path: the settings file; reason: the system's text for errorCode, empty when it has none.
 std::wstring SaveFailureMessage(const std::wstring& path, const std::wstring& reason, uint32_t errorCode);
+
+}  // namespace settings

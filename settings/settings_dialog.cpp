@@ -4,6 +4,8 @@
 
 #include "settings/track_box.h"
 
+namespace settings {
+
 namespace {
 
 bool FitsInt16(int32_t value) { return value >= INT16_MIN && value <= INT16_MAX; }
@@ -87,3 +89,5 @@ void SettingsDialog::OnLinkClicked() {
     platform_.OpenAddress(platform_.LinkText());
     platform_.SetHourglass(false);
 }
+
+}  // namespace settings

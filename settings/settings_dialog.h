@@ -10,6 +10,8 @@
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
+namespace settings {
+
 struct ScreenPoint {
     int16_t x = 0, y = 0;
 };
@@ -88,3 +90,5 @@ class SettingsDialog {
 // whole-number divisions of the outer sizes in twips.
 int32_t DialogLeftTwips(const SizeTwips& screen, const SizeTwips& dialog);
 int32_t DialogTopTwips(const SizeTwips& screen, const SizeTwips& dialog);
+
+}  // namespace settings

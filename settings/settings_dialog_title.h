@@ -2,4 +2,8 @@
 // dialog of another instance. Portable.
 #pragma once
 
+namespace settings {
+
 inline constexpr const char* kSettingsDialogTitle = "<Vaporquill>";
+
+}  // namespace settings

@@ -27,6 +27,8 @@
 #include "settings/settings_dialog_title.h"
 #include "settings/settings_file_win32.h"
 
+namespace settings {
+
 namespace {
 
 constexpr int kClientWidthPx = 453;
@@ -155,7 +157,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         return ChooseBgmFile(form_.window(), host_.instance(), ansiPath);
     }
     SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
-        return ::SaveSettings(settings, lastResult);
+        return settings::SaveSettings(settings, lastResult);
     }
     void ReportSaveFailure(const SaveOutcome& outcome) override {
         const std::wstring text = SaveFailureMessage(host::FromAnsi(outcome.path), SystemErrorText(outcome.errorCode),
@@ -214,3 +216,5 @@ void ShowSettingsDialog(host::FormHost& host, SettingsRecord& settings, int32_t&
     SettingsDialogWindow dialog(host, settings, lastResult);
     dialog.ShowModal();
 }
+
+}  // namespace settings

@@ -8,6 +8,8 @@
 
 #include "host/number_text.h"
 
+namespace settings {
+
 namespace {
 
 constexpr const char* kSettingsFileName = "\\Vaporquill.ini";
@@ -86,3 +88,5 @@ SaveOutcome SaveSettings(SettingsFilePlatform& platform, const SettingsNames& na
     }
     return SaveOutcome{};
 }
+
+}  // namespace settings

@@ -7,6 +7,8 @@
 
 #include "settings/settings_record.h"
 
+namespace settings {
+
 // What the settings file needs of the platform. All texts are in the ANSI code page.
 class SettingsFilePlatform {
   public:
@@ -77,3 +79,5 @@ struct SaveOutcome {
 // part of the new choice.
 SaveOutcome SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
                          const SettingsRecord& settings, int32_t& lastResult);
+
+}  // namespace settings

@@ -6,6 +6,8 @@
 #include "host/ansi_text_win32.h"
 #include "host/program_files_win32.h"
 
+namespace settings {
+
 std::string ProfileFilePlatform::ProgramFolder() { return host::ProgramFolder(); }
 
 void ProfileFilePlatform::ReadProfileValue(const std::string& section, const std::string& key,
@@ -39,3 +41,5 @@ SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) {
     ProfileFilePlatform platform;
     return SaveSettings(platform, AnsiSettingsNames(), settings, lastResult);
 }
+
+}  // namespace settings

@@ -5,6 +5,8 @@
 
 #include "settings/settings_file.h"
 
+namespace settings {
+
 class ProfileFilePlatform : public SettingsFilePlatform {
   public:
     std::string ProgramFolder() override;
@@ -26,3 +28,5 @@ SettingsNames AnsiSettingsNames();
 // LoadSettings and SaveSettings of the settings file, on the real platform.
 void LoadSettings(SettingsRecord& settings);
 SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult);
+
+}  // namespace settings

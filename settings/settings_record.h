@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace settings {
+
 struct SettingsRecord {
     int16_t BgmKind = 0;    // 0 none, 1 audio CD, 2 music file; other values mean no music
     int16_t BgmRepeat = 0;  // audio-CD track to repeat; 0 plays the whole disc
@@ -18,3 +20,5 @@ struct SettingsRecord {
 constexpr int16_t kBgmNone = 0;
 constexpr int16_t kBgmAudioCd = 1;
 constexpr int16_t kBgmMusicFile = 2;
+
+}  // namespace settings

@@ -6,6 +6,8 @@
 
 #include "host/number_text.h"
 
+namespace settings {
+
 namespace {
 
 constexpr int kListedTracks = 30;
@@ -31,3 +33,5 @@ int16_t RepeatFromTrackText(const std::wstring& text, int16_t loadedRepeat) {
     if (!number) return 0;
     return host::RoundHalfEvenToInt16(*number).value_or(loadedRepeat);
 }
+
+}  // namespace settings

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace settings {
+
 // The digit pattern "##": the number's digits without leading zeros, so 0 is empty.
 std::wstring TrackTextOf(int16_t track);
 
@@ -15,3 +17,5 @@ std::vector<std::wstring> TrackListEntries();
 // that range keeps the repeat that was loaded; a text that is no number (empty included)
 // gives 0.
 int16_t RepeatFromTrackText(const std::wstring& text, int16_t loadedRepeat);
+
+}  // namespace settings

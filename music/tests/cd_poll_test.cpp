@@ -70,7 +70,7 @@ Commands StatusThen(const Commands& more) {
 class CdPlayback : public testing::Test {
   protected:
     FakeCdDrive drive;
-    SettingsRecord settings{kBgmAudioCd, 0, ""};
+    settings::SettingsRecord settings{settings::kBgmAudioCd, 0, ""};
     int32_t lastResult = 12345;
     MusicPlayer player{drive, settings, lastResult};
 };
@@ -159,7 +159,7 @@ TEST_P(CurrentTrackReplies, DecideWhetherPollingGoesOn) {
     FakeCdDrive drive;
     drive.mode = "playing";
     drive.currentTrackReply = GetParam().currentTrackReply;
-    SettingsRecord settings{kBgmAudioCd, GetParam().repeat, ""};
+    settings::SettingsRecord settings{settings::kBgmAudioCd, GetParam().repeat, ""};
     int32_t lastResult = 0;
     MusicPlayer player(drive, settings, lastResult);
     player.PollCd();

@@ -22,7 +22,7 @@ class TableDevice : public ScriptedPlatform {
 class MciHelpers : public testing::Test {
   protected:
     TableDevice device;
-    SettingsRecord settings;
+    settings::SettingsRecord settings;
     int32_t lastResult = 12345;
     MusicPlayer player{device, settings, lastResult};
     std::string reply = "untouched";
@@ -103,7 +103,7 @@ class OverfillingDevice : public ScriptedPlatform {
 
 TEST(MciBuffers, ReplyWithoutNulIsCutAtTheBufferEnd) {
     OverfillingDevice device;
-    SettingsRecord settings;
+    settings::SettingsRecord settings;
     int32_t lastResult = 0;
     MusicPlayer player(device, settings, lastResult);
     EXPECT_EQ(player.MciQuery("status cdaudio current track"), std::string(512, 'z'));

@@ -56,12 +56,12 @@ class RealWinmm : public testing::Test {
 
     MciTrace trace;
     MusicPlatformWin32 platform;
-    SettingsRecord settings;
+    settings::SettingsRecord settings;
     int32_t lastResult = 12345;
 };
 
 TEST_F(RealWinmm, WavFileIsLoopedOnlyWhenAWaveDeviceExists) {
-    settings = {kBgmMusicFile, 0, std::string(kFolder) + "\\tone.wav"};
+    settings = {settings::kBgmMusicFile, 0, std::string(kFolder) + "\\tone.wav"};
     ASSERT_TRUE(wintest::WriteFileBytes(settings.BgmFile, ShortWav()));
     MusicPlayer player(platform, settings, lastResult);
     player.PlayWav();
@@ -78,7 +78,7 @@ TEST_F(RealWinmm, WavFileIsLoopedOnlyWhenAWaveDeviceExists) {
 }
 
 TEST_F(RealWinmm, Mp3PathReachesMpegVideoQuotedAndInCodePage932) {
-    settings = {kBgmMusicFile, 0, JapaneseMp3Path()};
+    settings = {settings::kBgmMusicFile, 0, JapaneseMp3Path()};
     MusicPlayer player(platform, settings, lastResult);
     const std::string open = "open \"" + settings.BgmFile + "\" type MPEGVideo Alias MP3Play";
 
@@ -101,7 +101,7 @@ TEST_F(RealWinmm, WholeMp3SequenceRunsThroughADriverThatPlays) {
     NullMpegVideoDriver driver(dll);
     ASSERT_TRUE(driver.registered());
 
-    settings = {kBgmMusicFile, 0, JapaneseMp3Path()};
+    settings = {settings::kBgmMusicFile, 0, JapaneseMp3Path()};
     MusicPlayer player(platform, settings, lastResult);
     player.PlayMp3();
     EXPECT_EQ(trace.Take(),
@@ -121,7 +121,7 @@ TEST_F(RealWinmm, WholeMp3SequenceRunsThroughADriverThatPlays) {
 }
 
 TEST_F(RealWinmm, CdPollingEndsWithoutADiscAndNeverRaises) {
-    settings = {kBgmAudioCd, 3, ""};
+    settings = {settings::kBgmAudioCd, 3, ""};
     MusicPlayer player(platform, settings, lastResult);
     player.OpenCd();
     player.PollCd();

@@ -39,7 +39,7 @@ class FakeMp3Device : public ScriptedPlatform {
 class MusicFile : public testing::Test {
   protected:
     FakeMp3Device device;
-    SettingsRecord settings{kBgmMusicFile, 0, "C:\\My Music\\night flight.mp3"};
+    settings::SettingsRecord settings{settings::kBgmMusicFile, 0, "C:\\My Music\\night flight.mp3"};
     int32_t lastResult = 12345;
     MusicPlayer player{device, settings, lastResult};
 };

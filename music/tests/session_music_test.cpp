@@ -40,7 +40,7 @@ struct Player {
     Player(int16_t kind, const char* file) : settings{kind, 0, file} { device.waveDevices = 1; }
     Sent Take() { return {device.TakeSent(), std::exchange(device.sounds, {})}; }
     AnyDevice device;
-    SettingsRecord settings;
+    settings::SettingsRecord settings;
     int32_t lastResult = 0;
     MusicPlayer player{device, settings, lastResult};
 };

@@ -15,10 +15,10 @@
 
 namespace {
 
-const SettingsNames kNames{"Section", "Kind", "Repeat", "File"};
+const settings::SettingsNames kNames{"Section", "Kind", "Repeat", "File"};
 
 // A profile whose values come from the fuzzer (or, for the round trip, from what was saved).
-class FuzzedProfile : public SettingsFilePlatform {
+class FuzzedProfile : public settings::SettingsFilePlatform {
   public:
     std::map<std::string, std::string> values;
     bool fillsWholeBuffer = false;  // a platform that leaves no room for the NUL
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedProfile profile;
     profile.fillsWholeBuffer = input.ConsumeBool();
     profile.musicFileExists = input.ConsumeBool();
-    SettingsRecord settings;
+    settings::SettingsRecord settings;
     settings.BgmKind = input.ConsumeIntegral<int16_t>();  // whatever an earlier step left
     settings.BgmRepeat = input.ConsumeIntegral<int16_t>();
     for (const std::string* key : {&kNames.kindKey, &kNames.repeatKey, &kNames.fileKey}) {
@@ -76,21 +76,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CheckNumberRules(profile.values[*key]);
     }
 
-    LoadSettings(profile, kNames, settings);
+    settings::LoadSettings(profile, kNames, settings);
     Require(settings.BgmFile.size() <= 255);
     Require(settings.BgmFile.find('\0') == std::string::npos);
     Require(profile.musicFileExists || settings.BgmFile.empty());
-    Require(settings.BgmKind != kBgmMusicFile || !settings.BgmFile.empty());
+    Require(settings.BgmKind != settings::kBgmMusicFile || !settings.BgmFile.empty());
 
     // What the dialog would save from this record, the next start reads back unchanged.
     FuzzedProfile saved;
     saved.musicFileExists = profile.musicFileExists;
     int32_t lastResult = 0;
-    SaveSettings(saved, kNames, settings, lastResult);
-    SettingsRecord reread;
+    settings::SaveSettings(saved, kNames, settings, lastResult);
+    settings::SettingsRecord reread;
     reread.BgmKind = static_cast<int16_t>(settings.BgmKind + 1);
     reread.BgmRepeat = static_cast<int16_t>(settings.BgmRepeat + 1);
-    LoadSettings(saved, kNames, reread);
+    settings::LoadSettings(saved, kNames, reread);
     Require(reread.BgmKind == settings.BgmKind);
     Require(reread.BgmRepeat == settings.BgmRepeat);
     Require(reread.BgmFile == settings.BgmFile);

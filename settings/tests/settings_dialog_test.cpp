@@ -15,15 +15,15 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-std::string Rect(const ScreenRect& r) {
+std::string Rect(const settings::ScreenRect& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
 
-class RecordingDialog : public SettingsDialogPlatform {
+class RecordingDialog : public settings::SettingsDialogPlatform {
   public:
-    SizeTwips ScreenSize() override { return {1280 * 15, 1024 * 15}; }
-    SizeTwips DialogOuterSize() override { return {459 * 15, 235 * 15}; }
+    settings::SizeTwips ScreenSize() override { return {1280 * 15, 1024 * 15}; }
+    settings::SizeTwips DialogOuterSize() override { return {459 * 15, 235 * 15}; }
     void MoveDialog(int32_t left, int32_t top) override {
         log.push_back("move " + std::to_string(left) + "," + std::to_string(top));
     }
@@ -47,8 +47,8 @@ class RecordingDialog : public SettingsDialogPlatform {
         y = pointer.top;
         return pointerResult;
     }
-    ScreenRect DialogFrame() override { return frame; }
-    void AnimateCaption(const ScreenRect& from, const ScreenRect& to) override {
+    settings::ScreenRect DialogFrame() override { return frame; }
+    void AnimateCaption(const settings::ScreenRect& from, const settings::ScreenRect& to) override {
         log.push_back("zoom " + Rect(from) + " to " + Rect(to));
     }
     void SetHourglass(bool hourglass) override { log.push_back(hourglass ? "hourglass" : "default pointer"); }
@@ -57,13 +57,13 @@ class RecordingDialog : public SettingsDialogPlatform {
         if (chooseResult > 0) path = chosenPath;
         return chooseResult;
     }
-    SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
+    settings::SaveOutcome SaveSettings(const settings::SettingsRecord& settings, int32_t& lastResult) override {
         saved.push_back(settings);
         log.push_back("save");
         lastResult = saveOutcome.saved ? 1 : 0;
         return saveOutcome;
     }
-    void ReportSaveFailure(const SaveOutcome& outcome) override {
+    void ReportSaveFailure(const settings::SaveOutcome& outcome) override {
         log.push_back("tell " + outcome.path + " " + std::to_string(outcome.errorCode));
     }
     void Unload() override { log.push_back("unload"); }
@@ -74,25 +74,25 @@ class RecordingDialog : public SettingsDialogPlatform {
 
     Log log;
     std::wstring trackText;
-    ScreenRect pointer{300, 400, 0, 0};
+    settings::ScreenRect pointer{300, 400, 0, 0};
     int32_t pointerResult = 1;
-    ScreenRect frame{410, 263, 869, 498};
+    settings::ScreenRect frame{410, 263, 869, 498};
     int32_t chooseResult = 1;
     std::string chosenPath;
-    std::vector<SettingsRecord> saved;
-    SaveOutcome saveOutcome;
+    std::vector<settings::SettingsRecord> saved;
+    settings::SaveOutcome saveOutcome;
 };
 
 class SettingsDialogTest : public testing::Test {
   protected:
     RecordingDialog platform_;
-    SettingsRecord settings_;
+    settings::SettingsRecord settings_;
     int32_t lastResult_ = 0;
-    SettingsDialog dialog_{platform_, settings_, lastResult_};
+    settings::SettingsDialog dialog_{platform_, settings_, lastResult_};
 };
 
 TEST_F(SettingsDialogTest, LoadRunsItsStepsInOrder) {
-    settings_ = SettingsRecord{kBgmAudioCd, 7, "C:\\bgm.mp3"};
+    settings_ = settings::SettingsRecord{settings::kBgmAudioCd, 7, "C:\\bgm.mp3"};
     dialog_.Load();
     EXPECT_EQ(platform_.log, (Log{"move 6157,3945", "init buttons", "tile", "marker 0 off", "marker 1 off",
                                   "marker 2 off", "marker 1 on", "track \"7\" of 31", "file \"C:\\bgm.mp3\"",
@@ -107,9 +107,9 @@ class MarkersByKind : public testing::TestWithParam<KindCase> {};
 
 TEST_P(MarkersByKind, ExactlyTheKindsMarkerIsSelected) {
     RecordingDialog platform;
-    SettingsRecord settings{GetParam().kind, 0, ""};
+    settings::SettingsRecord settings{GetParam().kind, 0, ""};
     int32_t lastResult = 0;
-    SettingsDialog(platform, settings, lastResult).Load();
+    settings::SettingsDialog(platform, settings, lastResult).Load();
     Log markers;
     for (const std::string& entry : platform.log) {
         if (entry.rfind("marker", 0) == 0 && entry.find(" on") != std::string::npos) markers.push_back(entry);
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, MarkersByKind, testing::Values(
 
 TEST_F(SettingsDialogTest, TheCloseAnimationEndsWhereThePointerWasWhenTheDialogOpened) {
     dialog_.Load();
-    platform_.pointer = ScreenRect{5, 6, 0, 0};  // the pointer moved since
+    platform_.pointer = settings::ScreenRect{5, 6, 0, 0};  // the pointer moved since
     platform_.log.clear();
     dialog_.OnUnload();
     EXPECT_EQ(platform_.log, (Log{"zoom 410,263,869,498 to 300,400,300,400"}));
@@ -139,10 +139,10 @@ TEST_F(SettingsDialogTest, AnUnreadPointerPutsTheZoomOriginAtTheScreensCorner) {
 }
 
 TEST_F(SettingsDialogTest, AKindClickMarksItAndChangesOnlyTheKind) {
-    settings_ = SettingsRecord{kBgmNone, 3, "C:\\a.wav"};
+    settings_ = settings::SettingsRecord{settings::kBgmNone, 3, "C:\\a.wav"};
     dialog_.OnKindClicked(2);
     EXPECT_EQ(platform_.log, (Log{"marker 0 off", "marker 1 off", "marker 2 off", "marker 2 on"}));
-    EXPECT_EQ(settings_.BgmKind, kBgmMusicFile);
+    EXPECT_EQ(settings_.BgmKind, settings::kBgmMusicFile);
     EXPECT_EQ(settings_.BgmFile, "C:\\a.wav");
     EXPECT_EQ(settings_.BgmRepeat, 3);
 }
@@ -155,9 +155,9 @@ class TrackBoxOnSet : public testing::TestWithParam<TrackCase> {};
 
 TEST_P(TrackBoxOnSet, SavesTheTypedTrackThenUnloads) {
     RecordingDialog platform;
-    SettingsRecord settings{kBgmAudioCd, 9, ""};
+    settings::SettingsRecord settings{settings::kBgmAudioCd, 9, ""};
     int32_t lastResult = 0;
-    SettingsDialog dialog(platform, settings, lastResult);
+    settings::SettingsDialog dialog(platform, settings, lastResult);
     platform.trackText = GetParam().typed;
     dialog.OnSetClicked();
     ASSERT_EQ(platform.saved.size(), 1u);
@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(Typed, TrackBoxOnSet, testing::Values(
     TrackCase{L"１２", 0}, TrackCase{L"3x", 0}));
 
 TEST_F(SettingsDialogTest, AFailedSaveIsToldBeforeTheDialogUnloads) {
-    platform_.saveOutcome = SaveOutcome{false, "C:\\Program Files\\Vaporquill\\Vaporquill.ini", 5};
+    platform_.saveOutcome = settings::SaveOutcome{false, "C:\\Program Files\\Vaporquill\\Vaporquill.ini", 5};
     dialog_.OnSetClicked();
     EXPECT_EQ(platform_.log, (Log{"save", "tell C:\\Program Files\\Vaporquill\\Vaporquill.ini 5", "unload"}));
 }
@@ -180,7 +180,7 @@ TEST(SaveFailureMessage, NamesTheFileAndTheReasonWithoutTheSystemsLineBreak) {
     struct Case { const wchar_t* reason; const wchar_t* shown; };
     for (const Case& c : {Case{L"アクセスが拒否されました。\r\n", L"理由: アクセスが拒否されました。 (エラー 5)\r\n"},
                           Case{L"", L"理由: エラー 5\r\n"}, Case{L" \r\n", L"理由: エラー 5\r\n"}}) {
-        const std::wstring text = SaveFailureMessage(L"C:\\Program Files\\表\\Vaporquill.ini", c.reason, 5);
+        const std::wstring text = settings::SaveFailureMessage(L"C:\\Program Files\\表\\Vaporquill.ini", c.reason, 5);
         EXPECT_EQ(text.rfind(L"設定を保存できませんでした。", 0), 0u);
         EXPECT_NE(text.find(L"ファイル: C:\\Program Files\\表\\Vaporquill.ini\r\n"), std::wstring::npos);
         EXPECT_NE(text.find(c.shown), std::wstring::npos);
@@ -208,7 +208,7 @@ TEST_F(SettingsDialogTest, AChosenFileIsTakenAndShownAndACancelledChoiceChangesN
     EXPECT_EQ(settings_.BgmFile, platform_.chosenPath);
     EXPECT_EQ(platform_.log.back(), "file \"" + platform_.chosenPath + "\"");
     EXPECT_EQ(lastResult_, 1);
-    EXPECT_EQ(settings_.BgmKind, kBgmNone) << "choosing a file does not change the kind";
+    EXPECT_EQ(settings_.BgmKind, settings::kBgmNone) << "choosing a file does not change the kind";
 }
 
 TEST_F(SettingsDialogTest, TheLinkOpensUnderTheHourglass) {
@@ -217,10 +217,10 @@ TEST_F(SettingsDialogTest, TheLinkOpensUnderTheHourglass) {
 }
 
 TEST(DialogPlace, CentredAcrossAndAThirdDown) {
-    const SizeTwips screen{1280 * 15, 1024 * 15};
-    EXPECT_EQ(DialogLeftTwips(screen, {459 * 15, 235 * 15}), 6157);  // (19200 - 6885) / 2, rounded down
-    EXPECT_EQ(DialogTopTwips(screen, {459 * 15, 235 * 15}), 3945);
-    EXPECT_EQ(DialogLeftTwips({600, 600}, {901, 300}), -150) << "towards zero when it does not fit";
+    const settings::SizeTwips screen{1280 * 15, 1024 * 15};
+    EXPECT_EQ(settings::DialogLeftTwips(screen, {459 * 15, 235 * 15}), 6157);  // (19200 - 6885) / 2, rounded down
+    EXPECT_EQ(settings::DialogTopTwips(screen, {459 * 15, 235 * 15}), 3945);
+    EXPECT_EQ(settings::DialogLeftTwips({600, 600}, {901, 300}), -150) << "towards zero when it does not fit";
 }
 
 }  // namespace

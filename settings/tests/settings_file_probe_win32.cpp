@@ -13,17 +13,17 @@
 
 int main(int argc, char** argv) {
     if (argc >= 4 && std::strcmp(argv[1], "save") == 0) {
-        SettingsRecord settings;
+        settings::SettingsRecord settings;
         settings.BgmKind = static_cast<int16_t>(std::atoi(argv[2]));
         settings.BgmRepeat = static_cast<int16_t>(std::atoi(argv[3]));
         if (argc >= 5) settings.BgmFile = argv[4];
         int32_t lastResult = 0;
-        SaveSettings(settings, lastResult);
+        settings::SaveSettings(settings, lastResult);
         return lastResult != 0 ? 0 : 1;
     }
     if (argc >= 2 && std::strcmp(argv[1], "load") == 0) {
-        SettingsRecord settings;
-        LoadSettings(settings);
+        settings::SettingsRecord settings;
+        settings::LoadSettings(settings);
         const std::string line = std::to_string(settings.BgmKind) + "|" +
                                  std::to_string(settings.BgmRepeat) + "|" + settings.BgmFile;
         HANDLE out = CreateFileA((host::ProgramFolder() + "\\loaded.txt").c_str(), GENERIC_WRITE, 0, nullptr,

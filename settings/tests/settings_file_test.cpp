@@ -15,7 +15,7 @@
 namespace {
 
 // The keys as code page 932 bytes, as existing files hold them.
-const SettingsNames kNames{"Section", "BGM\x8B\xE6\x95\xAA", "BGM\xD8\xCB\xDF\xB0\xC4",
+const settings::SettingsNames kNames{"Section", "BGM\x8B\xE6\x95\xAA", "BGM\xD8\xCB\xDF\xB0\xC4",
                            "BGM\xCC\xA7\xB2\xD9"};
 const std::string kFolder = "C:\\Saver";
 const std::string kIniPath = "C:\\Saver\\Vaporquill.ini";
@@ -27,7 +27,7 @@ struct WriteCall {
     }
 };
 
-class FakeProfile : public SettingsFilePlatform {
+class FakeProfile : public settings::SettingsFilePlatform {
   public:
     std::string ProgramFolder() override { return kFolder; }
 
@@ -95,8 +95,8 @@ TEST_P(LoadingSettings, FillsTheRecord) {
     if (c.file) profile.Put(kNames.fileKey, *c.file);
     if (c.fileExists && c.file) profile.existingFiles.insert(*c.file);
 
-    SettingsRecord settings;
-    LoadSettings(profile, kNames, settings);
+    settings::SettingsRecord settings;
+    settings::LoadSettings(profile, kNames, settings);
     EXPECT_EQ(settings.BgmKind, c.expectedKind);
     EXPECT_EQ(settings.BgmRepeat, c.expectedRepeat);
     EXPECT_EQ(settings.BgmFile, c.expectedFile);
@@ -129,8 +129,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, LoadingSettings, testing::Values(
 
 TEST(LoadingSettingsFile, ReadsEveryKeyFromTheFileBesideTheProgram) {
     FakeProfile profile;
-    SettingsRecord settings;
-    LoadSettings(profile, kNames, settings);
+    settings::SettingsRecord settings;
+    settings::LoadSettings(profile, kNames, settings);
     ASSERT_EQ(profile.readPaths.size(), 3u);
     for (const std::string& path : profile.readPaths) EXPECT_EQ(path, kIniPath);
 }
@@ -138,8 +138,8 @@ TEST(LoadingSettingsFile, ReadsEveryKeyFromTheFileBesideTheProgram) {
 TEST(LoadingSettingsFile, AKeyInAnotherCodePageDoesNotMatch) {
     FakeProfile profile;
     profile.Put("BGM\xE5\x8C\xBA\xE5\x88\x86", " 1");  // the kind key in UTF-8
-    SettingsRecord settings;
-    LoadSettings(profile, kNames, settings);
+    settings::SettingsRecord settings;
+    settings::LoadSettings(profile, kNames, settings);
     EXPECT_EQ(settings.BgmKind, 0);
 }
 
@@ -149,8 +149,8 @@ TEST(LoadingSettingsFile, AnOverlongPathIsCutTo255BytesBeforeTheExistenceTest) {
     profile.Put(kNames.kindKey, " 2");
     profile.Put(kNames.fileKey, longPath);
     profile.existingFiles.insert(longPath.substr(0, 255));
-    SettingsRecord settings;
-    LoadSettings(profile, kNames, settings);
+    settings::SettingsRecord settings;
+    settings::LoadSettings(profile, kNames, settings);
     ASSERT_EQ(profile.existenceAsked.size(), 1u);
     EXPECT_EQ(profile.existenceAsked[0].size(), 255u);
     EXPECT_EQ(settings.BgmFile, longPath.substr(0, 255));
@@ -162,7 +162,7 @@ TEST(LoadingSettingsFile, AnOverlongPathIsCutTo255BytesBeforeTheExistenceTest) {
 TEST(SavingSettings, WritesKindRepeatFileInOrderWithTheSignPosition) {
     FakeProfile profile;
     int32_t lastResult = -7;
-    SaveSettings(profile, kNames, SettingsRecord{2, 0, kMusic}, lastResult);
+    settings::SaveSettings(profile, kNames, settings::SettingsRecord{2, 0, kMusic}, lastResult);
     const std::vector<WriteCall> expected{
         {"Section", kNames.kindKey, " 2", kIniPath},
         {"Section", kNames.repeatKey, " 0", kIniPath},
@@ -174,7 +174,7 @@ TEST(SavingSettings, WritesKindRepeatFileInOrderWithTheSignPosition) {
 struct SignCase { int16_t value; const char* text; };
 class SignPosition : public testing::TestWithParam<SignCase> {};
 TEST_P(SignPosition, BlankForZeroAndPositiveMinusForNegative) {
-    EXPECT_EQ(SignPositionText(GetParam().value), GetParam().text);
+    EXPECT_EQ(settings::SignPositionText(GetParam().value), GetParam().text);
 }
 INSTANTIATE_TEST_SUITE_P(Values, SignPosition, testing::Values(
     SignCase{0, " 0"}, SignCase{2, " 2"}, SignCase{12, " 12"}, SignCase{-1, "-1"},
@@ -185,7 +185,7 @@ TEST(SavingSettings, AFailedWriteEndsTheSaveAndIsToldWithTheFileAndTheSystemsRea
         FakeProfile profile;
         profile.writesBeforeFailure = failing;
         int32_t lastResult = 1;
-        const SaveOutcome outcome = SaveSettings(profile, kNames, SettingsRecord{1, 3, ""}, lastResult);
+        const settings::SaveOutcome outcome = settings::SaveSettings(profile, kNames, settings::SettingsRecord{1, 3, ""}, lastResult);
         EXPECT_FALSE(outcome.saved) << "write " << failing;
         EXPECT_EQ(outcome.path, kIniPath);
         EXPECT_EQ(outcome.errorCode, FakeProfile::kAccessDenied);
@@ -194,19 +194,19 @@ TEST(SavingSettings, AFailedWriteEndsTheSaveAndIsToldWithTheFileAndTheSystemsRea
     }
     FakeProfile profile;
     int32_t lastResult = 0;
-    EXPECT_TRUE(SaveSettings(profile, kNames, SettingsRecord{1, 3, ""}, lastResult).saved);
+    EXPECT_TRUE(settings::SaveSettings(profile, kNames, settings::SettingsRecord{1, 3, ""}, lastResult).saved);
 }
 
 TEST(SavingSettings, WhatIsSavedLoadsBackUnchanged) {
-    for (const SettingsRecord& saved : {SettingsRecord{2, 0, kJapaneseMusic},
-                                        SettingsRecord{1, 12, ""}, SettingsRecord{1, -3, ""},
-                                        SettingsRecord{0, 0, ""}, SettingsRecord{7, 0, ""}}) {
+    for (const settings::SettingsRecord& saved : {settings::SettingsRecord{2, 0, kJapaneseMusic},
+                                        settings::SettingsRecord{1, 12, ""}, settings::SettingsRecord{1, -3, ""},
+                                        settings::SettingsRecord{0, 0, ""}, settings::SettingsRecord{7, 0, ""}}) {
         FakeProfile profile;
         profile.existingFiles.insert(kJapaneseMusic);
         int32_t lastResult = 0;
-        SaveSettings(profile, kNames, saved, lastResult);
-        SettingsRecord loaded;
-        LoadSettings(profile, kNames, loaded);
+        settings::SaveSettings(profile, kNames, saved, lastResult);
+        settings::SettingsRecord loaded;
+        settings::LoadSettings(profile, kNames, loaded);
         EXPECT_EQ(loaded.BgmKind, saved.BgmKind);
         EXPECT_EQ(loaded.BgmRepeat, saved.BgmRepeat);
         EXPECT_EQ(loaded.BgmFile, saved.BgmFile);
@@ -216,7 +216,7 @@ TEST(SavingSettings, WhatIsSavedLoadsBackUnchanged) {
 TEST(WritingIniValues, NamesPassOnlyUpToTheirBufferAndAnyNul) {
     FakeProfile profile;
     int32_t lastResult = 0;
-    WriteIniValue(profile, lastResult, std::string(200, 's'), std::string("key\0tail", 8), "v", kIniPath);
+    settings::WriteIniValue(profile, lastResult, std::string(200, 's'), std::string("key\0tail", 8), "v", kIniPath);
     ASSERT_EQ(profile.writes.size(), 1u);
     EXPECT_EQ(profile.writes[0].section, std::string(127, 's'));
     EXPECT_EQ(profile.writes[0].key, "key");
