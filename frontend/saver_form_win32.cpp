@@ -98,8 +98,8 @@ struct SaverForm::Parts {
     }
 
     SessionPlatformWin32 platform;
-    MusicPlatformWin32 musicPort;
-    MusicPlayer player;
+    music::MusicPlatformWin32 musicPort;
+    music::MusicPlayer player;
     SaverSession session;
     host::Form form;
     host::HostTimer& timer1;

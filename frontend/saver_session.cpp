@@ -9,7 +9,7 @@
 
 #include "host/exchange_names.h"
 
-SaverSession::SaverSession(SessionPlatform& platform, SessionMusic& music)
+SaverSession::SaverSession(SessionPlatform& platform, music::SessionMusic& music)
     : platform_(platform), music_(music) {}
 
 void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
@@ -19,9 +19,9 @@ void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
     platform_.WriteTextureFile(host::kTextureFilePath);
     rendererPath_ = programFolder + host::kRendererFileName;
     rendererStarted_ = platform_.StartRenderer(rendererPath_);
-    const MusicTimers music = music_.StartMusic();
-    timers_.timer1Enabled = music.timer1;
-    timers_.timer2Enabled = music.timer2;
+    const music::MusicTimers musicTimers = music_.StartMusic();
+    timers_.timer1Enabled = musicTimers.timer1;
+    timers_.timer2Enabled = musicTimers.timer2;
 }
 
 void SaverSession::OnTimer1() { music_.OnTimer1(); }

@@ -47,7 +47,7 @@ class SaverSession {
     // How long the watch waits for a live renderer to show its window for the first time.
     static constexpr uint32_t kFirstWindowGraceMs = 15000;
 
-    SaverSession(SessionPlatform& platform, SessionMusic& music);
+    SaverSession(SessionPlatform& platform, music::SessionMusic& music);
 
     // The load handler; programFolder is the front end's own folder, without a trailing "\".
     void Load(const std::string& programFolder, uint32_t nowMs);
@@ -65,7 +65,7 @@ class SaverSession {
 
   private:
     SessionPlatform& platform_;
-    SessionMusic& music_;
+    music::SessionMusic& music_;
     SaverTimers timers_;
     std::string rendererPath_;
     bool rendererStarted_ = false;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace music {
+
 template <std::size_t Length>
 class FixedText {
   public:
@@ -31,3 +33,5 @@ class FixedText {
   private:
     std::array<char, Length> chars_{};
 };
+
+}  // namespace music

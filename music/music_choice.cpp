@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace music {
+
 namespace {
 
 // The last three characters of an ANSI text, with ASCII letters upper-cased. Two-byte
@@ -40,3 +42,5 @@ MusicToPlay ChooseMusic(const settings::SettingsRecord& settings, const LeadByte
     if (ending == "MP3") return MusicToPlay::Mp3File;
     return MusicToPlay::None;
 }
+
+}  // namespace music

@@ -6,6 +6,8 @@
 
 #include "settings/settings_record.h"
 
+namespace music {
+
 enum class MusicToPlay { None, AudioCd, WavFile, Mp3File };
 
 using LeadByteTest = std::function<bool(unsigned char)>;
@@ -14,3 +16,5 @@ using LeadByteTest = std::function<bool(unsigned char)>;
 // upper-cased ("WAV" or "MP3"; any other ending plays nothing); every other kind nothing.
 // Characters, not bytes: isLeadByte tells where a two-byte character begins.
 MusicToPlay ChooseMusic(const settings::SettingsRecord& settings, const LeadByteTest& isLeadByte);
+
+}  // namespace music

@@ -1,6 +1,8 @@
 // Media control command strings; see music_commands.h.
 #include "music/music_commands.h"
 
+namespace music {
+
 namespace music_commands {
 
 std::string PlayCommand(std::string_view device, std::string_view from, std::string_view to) {
@@ -30,3 +32,5 @@ std::string TrackPositionQuery(int16_t track) {
 }
 
 }  // namespace music_commands
+
+}  // namespace music

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace music {
+
 namespace music_commands {
 
 // The CD is addressed by its device name; a music file is opened under this alias.
@@ -36,3 +38,5 @@ std::string OpenMp3Command(std::string_view ansiPath);
 std::string TrackPositionQuery(int16_t track);
 
 }  // namespace music_commands
+
+}  // namespace music

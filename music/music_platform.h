@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace music {
+
 class MusicPlatform {
   public:
     virtual ~MusicPlatform() = default;
@@ -30,3 +32,5 @@ class MusicPlatform {
     // may hold such characters).
     virtual bool IsLeadByte(unsigned char byte) = 0;
 };
+
+}  // namespace music

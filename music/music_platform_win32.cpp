@@ -7,6 +7,8 @@
 
 #include "host/ansi_text_win32.h"
 
+namespace music {
+
 uint32_t MusicPlatformWin32::SendMciString(const char* command, char* reply,
                                            uint32_t replySize) {
     // Synchronous from our side; no window takes notifications.
@@ -27,3 +29,5 @@ int32_t MusicPlatformWin32::PlaySoundNamed(const char* name, uint32_t flags) {
 std::string MusicPlatformWin32::ToAnsi(std::wstring_view text) { return host::ToAnsi(std::wstring(text)); }
 
 bool MusicPlatformWin32::IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+}  // namespace music

@@ -3,6 +3,8 @@
 #pragma once
 #include "music/music_platform.h"
 
+namespace music {
+
 class MusicPlatformWin32 : public MusicPlatform {
   public:
     uint32_t SendMciString(const char* command, char* reply, uint32_t replySize) override;
@@ -12,3 +14,5 @@ class MusicPlatformWin32 : public MusicPlatform {
     std::string ToAnsi(std::wstring_view text) override;
     bool IsLeadByte(unsigned char byte) override;
 };
+
+}  // namespace music

@@ -12,6 +12,8 @@
 #include "music/music_commands.h"
 #include "host/number_text.h"
 
+namespace music {
+
 namespace mc = music_commands;
 
 namespace {
@@ -194,3 +196,5 @@ void MusicPlayer::PlayWav() {
 }
 
 void MusicPlayer::StopWav() { lastResult_ = platform_.PlaySoundNamed(nullptr, 0); }
+
+}  // namespace music

@@ -13,6 +13,8 @@
 #include "music/session_music.h"
 #include "settings/settings_record.h"
 
+namespace music {
+
 class MusicPlayer : public SessionMusic {
   public:
     // The sound player's flags: play in the background, loop until stopped (by name, so the
@@ -70,3 +72,5 @@ class MusicPlayer : public SessionMusic {
     FixedText<256> modeBuffer_;  // NOTE: only 255 of it is offered to the device
     FixedText<30> mp3ModeBuffer_;
 };
+
+}  // namespace music

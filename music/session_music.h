@@ -4,6 +4,8 @@
 // module's decision (MusicPlayer); the session only says when. Portable.
 #pragma once
 
+namespace music {
+
 // The session's music timers that the music started at load needs running.
 struct MusicTimers {
     bool timer1 = false;  // an MP3 file: restarted once it has ended
@@ -23,3 +25,5 @@ class SessionMusic {
     // that gave up leaves it alone), a music file always.
     virtual void StopMusic(bool timer2StillPolls) = 0;
 };
+
+}  // namespace music

@@ -12,10 +12,10 @@ namespace {
 using Log = std::vector<std::string>;
 
 // The music module as the session sees it: it answers with the timers its music needs.
-class FakeMusic : public SessionMusic {
+class FakeMusic : public music::SessionMusic {
   public:
     explicit FakeMusic(Log& log) : log_(log) {}
-    MusicTimers StartMusic() override {
+    music::MusicTimers StartMusic() override {
         log_.push_back("StartMusic");
         return timers;
     }
@@ -27,7 +27,7 @@ class FakeMusic : public SessionMusic {
     void StopMusic(bool timer2StillPolls) override {
         log_.push_back(timer2StillPolls ? "StopMusic with CD" : "StopMusic");
     }
-    MusicTimers timers;
+    music::MusicTimers timers;
     bool cdOk = true;
 
   private:
@@ -58,12 +58,12 @@ class FakePlatform : public SessionPlatform {
 };
 
 // The timers the music asks for: none (no music, a WAV), Timer1 (an MP3), Timer2 (a CD).
-constexpr MusicTimers kNoMusicTimer{false, false};
-constexpr MusicTimers kMp3Timer{true, false};
-constexpr MusicTimers kCdTimer{false, true};
+constexpr music::MusicTimers kNoMusicTimer{false, false};
+constexpr music::MusicTimers kMp3Timer{true, false};
+constexpr music::MusicTimers kCdTimer{false, true};
 
 struct Session {
-    explicit Session(MusicTimers musicTimers = kNoMusicTimer) : platform(log), music(log), session(platform, music) {
+    explicit Session(music::MusicTimers musicTimers = kNoMusicTimer) : platform(log), music(log), session(platform, music) {
         music.timers = musicTimers;
     }
     Log log;
@@ -72,7 +72,7 @@ struct Session {
     SaverSession session;
 };
 
-class SessionStart : public testing::TestWithParam<MusicTimers> {};
+class SessionStart : public testing::TestWithParam<music::MusicTimers> {};
 
 TEST_P(SessionStart, WritesTextureThenStartsRendererThenMusicWithTheTimersItAsksFor) {
     Session s(GetParam());
@@ -107,7 +107,7 @@ TEST(SessionTimers, Timer1KeepsTheMp3Going) {
 }
 
 struct EndCase {
-    MusicTimers music;
+    music::MusicTimers music;
     const char* switchLetter;
     Log expected;
 };

@@ -72,7 +72,7 @@ class CdPlayback : public testing::Test {
     FakeCdDrive drive;
     settings::SettingsRecord settings{settings::kBgmAudioCd, 0, ""};
     int32_t lastResult = 12345;
-    MusicPlayer player{drive, settings, lastResult};
+    music::MusicPlayer player{drive, settings, lastResult};
 };
 
 TEST_F(CdPlayback, WholeDiscStartsOnFirstPollAndIsRestartedWhenFoundStopped) {
@@ -161,7 +161,7 @@ TEST_P(CurrentTrackReplies, DecideWhetherPollingGoesOn) {
     drive.currentTrackReply = GetParam().currentTrackReply;
     settings::SettingsRecord settings{settings::kBgmAudioCd, GetParam().repeat, ""};
     int32_t lastResult = 0;
-    MusicPlayer player(drive, settings, lastResult);
+    music::MusicPlayer player(drive, settings, lastResult);
     player.PollCd();
     EXPECT_EQ(player.CdOk(), GetParam().cdOk);
     if (!player.CdOk()) {

@@ -24,7 +24,7 @@ class MciHelpers : public testing::Test {
     TableDevice device;
     settings::SettingsRecord settings;
     int32_t lastResult = 12345;
-    MusicPlayer player{device, settings, lastResult};
+    music::MusicPlayer player{device, settings, lastResult};
     std::string reply = "untouched";
 };
 
@@ -105,7 +105,7 @@ TEST(MciBuffers, ReplyWithoutNulIsCutAtTheBufferEnd) {
     OverfillingDevice device;
     settings::SettingsRecord settings;
     int32_t lastResult = 0;
-    MusicPlayer player(device, settings, lastResult);
+    music::MusicPlayer player(device, settings, lastResult);
     EXPECT_EQ(player.MciQuery("status cdaudio current track"), std::string(512, 'z'));
     EXPECT_FALSE(player.Mp3IsPlaying());
 }

@@ -13,7 +13,7 @@ struct PlayCase {
 class PlayCommandForms : public testing::TestWithParam<PlayCase> {};
 
 TEST_P(PlayCommandForms, JoinsOnlyTheGivenPartsWithSingleBlanks) {
-    EXPECT_EQ(music_commands::PlayCommand("cdaudio", GetParam().from, GetParam().to),
+    EXPECT_EQ(music::music_commands::PlayCommand("cdaudio", GetParam().from, GetParam().to),
               GetParam().command);
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -24,17 +24,17 @@ INSTANTIATE_TEST_SUITE_P(
                     PlayCase{"1", "5", "play cdaudio from 1 to 5"}));
 
 TEST(OpenMp3Command, QuotesThePathAndKeepsItsBytes) {
-    EXPECT_EQ(music_commands::OpenMp3Command("C:\\m\\a.mp3"),
+    EXPECT_EQ(music::music_commands::OpenMp3Command("C:\\m\\a.mp3"),
               "open \"C:\\m\\a.mp3\" type MPEGVideo Alias MP3Play");
     // A path with blanks and Shift-JIS characters (a trail byte that is a backslash too).
     const std::string path = "C:\\My Music\\\x95\x5C\x8E\x86 01.mp3";
-    EXPECT_EQ(music_commands::OpenMp3Command(path),
+    EXPECT_EQ(music::music_commands::OpenMp3Command(path),
               "open \"" + path + "\" type MPEGVideo Alias MP3Play");
 }
 
 TEST(TrackPositionQuery, NamesTheTrackInDecimal) {
-    EXPECT_EQ(music_commands::TrackPositionQuery(3), "status cdaudio position track 3");
-    EXPECT_EQ(music_commands::TrackPositionQuery(12), "status cdaudio position track 12");
+    EXPECT_EQ(music::music_commands::TrackPositionQuery(3), "status cdaudio position track 3");
+    EXPECT_EQ(music::music_commands::TrackPositionQuery(12), "status cdaudio position track 12");
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ class RealWinmm : public testing::Test {
     }
 
     MciTrace trace;
-    MusicPlatformWin32 platform;
+    music::MusicPlatformWin32 platform;
     settings::SettingsRecord settings;
     int32_t lastResult = 12345;
 };
@@ -63,7 +63,7 @@ class RealWinmm : public testing::Test {
 TEST_F(RealWinmm, WavFileIsLoopedOnlyWhenAWaveDeviceExists) {
     settings = {settings::kBgmMusicFile, 0, std::string(kFolder) + "\\tone.wav"};
     ASSERT_TRUE(wintest::WriteFileBytes(settings.BgmFile, ShortWav()));
-    MusicPlayer player(platform, settings, lastResult);
+    music::MusicPlayer player(platform, settings, lastResult);
     player.PlayWav();
     if (waveOutGetNumDevs() == 0) {
         // WINE: this machine has no sound card, so there is nothing to play on.
@@ -79,7 +79,7 @@ TEST_F(RealWinmm, WavFileIsLoopedOnlyWhenAWaveDeviceExists) {
 
 TEST_F(RealWinmm, Mp3PathReachesMpegVideoQuotedAndInCodePage932) {
     settings = {settings::kBgmMusicFile, 0, JapaneseMp3Path()};
-    MusicPlayer player(platform, settings, lastResult);
+    music::MusicPlayer player(platform, settings, lastResult);
     const std::string open = "open \"" + settings.BgmFile + "\" type MPEGVideo Alias MP3Play";
 
     player.PlayMp3();
@@ -102,7 +102,7 @@ TEST_F(RealWinmm, WholeMp3SequenceRunsThroughADriverThatPlays) {
     ASSERT_TRUE(driver.registered());
 
     settings = {settings::kBgmMusicFile, 0, JapaneseMp3Path()};
-    MusicPlayer player(platform, settings, lastResult);
+    music::MusicPlayer player(platform, settings, lastResult);
     player.PlayMp3();
     EXPECT_EQ(trace.Take(),
               (Commands{MciTrace::Shown("open \"" + settings.BgmFile +
@@ -122,7 +122,7 @@ TEST_F(RealWinmm, WholeMp3SequenceRunsThroughADriverThatPlays) {
 
 TEST_F(RealWinmm, CdPollingEndsWithoutADiscAndNeverRaises) {
     settings = {settings::kBgmAudioCd, 3, ""};
-    MusicPlayer player(platform, settings, lastResult);
+    music::MusicPlayer player(platform, settings, lastResult);
     player.OpenCd();
     player.PollCd();
     // WINE: there is no CD drive; on a machine with a disc playing, polling goes on.
@@ -138,7 +138,7 @@ TEST_F(RealWinmm, CdPollingEndsWithoutADiscAndNeverRaises) {
 }
 
 TEST_F(RealWinmm, FixedAndPlatformRepliesAreInCodePage932) {
-    MusicPlayer player(platform, settings, lastResult);
+    music::MusicPlayer player(platform, settings, lastResult);
     std::string reply;
     EXPECT_EQ(player.MciCommand("", reply), -1);
     EXPECT_EQ(wintest::Widen(reply, 932), L"コマンド文字列が指定されていません");

@@ -41,7 +41,7 @@ class MusicFile : public testing::Test {
     FakeMp3Device device;
     settings::SettingsRecord settings{settings::kBgmMusicFile, 0, "C:\\My Music\\night flight.mp3"};
     int32_t lastResult = 12345;
-    MusicPlayer player{device, settings, lastResult};
+    music::MusicPlayer player{device, settings, lastResult};
 };
 
 TEST_F(MusicFile, Mp3IsOpenedQuotedPlayedRestartedWhenEndedAndClosed) {

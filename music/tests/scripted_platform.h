@@ -27,7 +27,7 @@ constexpr uint32_t kErrFileNotFound = 275;
 constexpr uint32_t kErrNotReady = 276;
 constexpr uint32_t kErrOutOfRange = 282;
 
-class ScriptedPlatform : public MusicPlatform {
+class ScriptedPlatform : public music::MusicPlatform {
   public:
     uint32_t SendMciString(const char* command, char* reply, uint32_t replySize) override {
         sent.push_back({command, reply != nullptr, replySize});

@@ -31,7 +31,7 @@ Sent SentBy(const std::string& operation, const std::string& file) {
     if (operation == "StopCd") return {{"stop cdaudio", "close cdaudio"}, {}};
     if (operation == "PlayMp3") return {{"open \"" + file + "\" type MPEGVideo Alias MP3Play", "play MP3Play"}, {}};
     if (operation == "StopMp3") return {{"stop MP3Play", "close MP3Play"}, {}};
-    if (operation == "PlayWav") return {{}, {{file, MusicPlayer::kWavLoopFlags}}};
+    if (operation == "PlayWav") return {{}, {{file, music::MusicPlayer::kWavLoopFlags}}};
     if (operation == "StopWav") return {{}, {{"<none>", 0}}};
     return {};
 }
@@ -42,7 +42,7 @@ struct Player {
     AnyDevice device;
     settings::SettingsRecord settings;
     int32_t lastResult = 0;
-    MusicPlayer player{device, settings, lastResult};
+    music::MusicPlayer player{device, settings, lastResult};
 };
 
 struct StartCase {
@@ -58,7 +58,7 @@ class MusicStart : public testing::TestWithParam<StartCase> {};
 TEST_P(MusicStart, ByKindAndEndingAsksForItsTimer) {
     const StartCase& c = GetParam();
     Player p(c.kind, c.file);
-    const MusicTimers timers = p.player.StartMusic();
+    const music::MusicTimers timers = p.player.StartMusic();
     EXPECT_EQ(p.Take(), SentBy(c.operation ? c.operation : "", c.file));
     EXPECT_EQ(timers.timer1, c.timer1);
     EXPECT_EQ(timers.timer2, c.timer2);
