@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace controls {
+
 namespace {
 
 // The caption a button gets when none was stored: the name of a first button on a form.
@@ -43,3 +45,5 @@ ButtonSteps WriteButtonProperties(Button& button, host::PropertyStore& store, co
     store.Write(L"Visible", int32_t{look.backStyle}, std::wstring(L"1"));
     return RefreshFace(button);
 }
+
+}  // namespace controls

@@ -6,7 +6,11 @@
 #include "controls/button_state.h"
 #include "host/property_store.h"
 
+namespace controls {
+
 // "Enabled", "Caption", "Font", "FirstRun", "FontColour", "Visible"; then RefreshFace.
 ButtonSteps ReadButtonProperties(Button& button, const host::PropertyStore& store, const host::FontInfo& ambientFont);
 // "Enabled", "Caption", "FirstRun", "Font", "FontColour", "Visible"; then RefreshFace.
 ButtonSteps WriteButtonProperties(Button& button, host::PropertyStore& store, const host::FontInfo& ambientFont);
+
+}  // namespace controls

@@ -3,6 +3,8 @@
 
 #include "host/control_events.h"
 
+namespace controls {
+
 namespace {
 
 ButtonStep Paint(FacePicture picture) { return ButtonStep{ButtonStep::Kind::Paint, picture, false}; }
@@ -158,3 +160,5 @@ ButtonSteps WriteVisible(Button& button, bool visible) {
     button.look.backStyle = kFaceOpaque;
     return RefreshFace(button);
 }
+
+}  // namespace controls

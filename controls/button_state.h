@@ -9,6 +9,8 @@
 
 #include "host/font_info.h"
 
+namespace controls {
+
 // The six face pictures.
 enum class FacePicture : uint8_t { Normal, HighLight, Selected, HighLightSelect, Pressed, Disable };
 
@@ -80,3 +82,5 @@ bool IsColourValue(int32_t colour);
 ButtonSteps WriteFontColour(Button& button, int32_t colour);
 ButtonSteps ReadVisible(Button& button, bool& visible);
 ButtonSteps WriteVisible(Button& button, bool visible);
+
+}  // namespace controls

@@ -6,6 +6,8 @@
 
 #include "host/twips.h"
 
+namespace controls {
+
 namespace {
 
 constexpr uint32_t kHoverIntervalMs = 100;
@@ -170,3 +172,5 @@ void CommandButton::SetVisible(bool visible) {
     Carry(WriteVisible(button_, visible));
     PropertyChanged(L"Visible");
 }
+
+}  // namespace controls

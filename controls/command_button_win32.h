@@ -15,6 +15,8 @@
 #include "host/property_store.h"
 #include "host/user_control_win32.h"
 
+namespace controls {
+
 class CommandButton : public host::UserControl {
   public:
     // stored: the properties kept with the form for this button, read when it loads.
@@ -63,3 +65,5 @@ class CommandButton : public host::UserControl {
     FaceSliceTable slices_{};
     bool gradientInverted_ = false;  // GradientInverted
 };
+
+}  // namespace controls

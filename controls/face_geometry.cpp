@@ -4,6 +4,8 @@
 
 #include "controls/button_state.h"
 
+namespace controls {
+
 namespace {
 
 constexpr int kCorner = 60;          // a corner piece, both ways: 4 pixels
@@ -88,3 +90,5 @@ std::array<GradientVertex, 3> GradientVertices(bool inverted, int widthPx, int h
 }
 
 double CaptionTopTwips(int height, int captionHeight) { return (height - captionHeight - 20) / 2.0; }
+
+}  // namespace controls

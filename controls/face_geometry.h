@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+namespace controls {
+
 struct FaceSlice {
     int16_t destX = 0, destY = 0, destWidth = 0, destHeight = 0;
     int16_t sourceX = 0, sourceY = 0, sourceWidth = 0, sourceHeight = 0;
@@ -39,3 +41,5 @@ std::array<GradientVertex, 3> GradientVertices(bool inverted, int widthPx, int h
 
 // The caption label's top: centred in the height, 20 twips higher, as a fraction of twips.
 double CaptionTopTwips(int height, int captionHeight);
+
+}  // namespace controls

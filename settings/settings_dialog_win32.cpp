@@ -107,7 +107,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         form_.MoveTwips(leftTwips, topTwips, outer.width, outer.height);
     }
     void InitButtons() override {
-        for (CommandButton* button : {&chooseFile_, &set_, &cancel_}) button->Initialize();
+        for (controls::CommandButton* button : {&chooseFile_, &set_, &cancel_}) button->Initialize();
     }
     int32_t TilePanel() override {
         const std::shared_ptr<const host::Picture>& tile = tile_.picture();
@@ -195,11 +195,11 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
     host::ControlArray<host::Label> kindLabels_;  // lbl_BGM
     host::ComboBox track_{panel_, host::TwipsRectOfPixels(120, 36, 41, 20)};  // BGM_Repeat
     host::Label trackLabel_{panel_, host::TwipsRectOfPixels(164, 40, 66, 13), L"曲目をﾘﾋﾟｰﾄ", Look(kBlack)};
-    CommandButton chooseFile_{panel_, host::TwipsRectOfPixels(120, 80, 29, 21), ButtonProperties(L"...")};  // Cmd_BGM
+    controls::CommandButton chooseFile_{panel_, host::TwipsRectOfPixels(120, 80, 29, 21), ButtonProperties(L"...")};  // Cmd_BGM
     host::Label fileLabel_{panel_, host::TwipsRectOfPixels(152, 80, 257, 33), L"", Look(kBlack, false, /*border*/ true)};
     // On the dialog itself.
-    CommandButton set_{form_, host::TwipsRectOfPixels(272, 160, 81, 25), ButtonProperties(L"設定")};
-    CommandButton cancel_{form_, host::TwipsRectOfPixels(356, 160, 81, 25), ButtonProperties(L"ｷｬﾝｾﾙ")};
+    controls::CommandButton set_{form_, host::TwipsRectOfPixels(272, 160, 81, 25), ButtonProperties(L"設定")};
+    controls::CommandButton cancel_{form_, host::TwipsRectOfPixels(356, 160, 81, 25), ButtonProperties(L"ｷｬﾝｾﾙ")};
     host::Label credit_{form_, host::TwipsRectOfPixels(16, 152, 165, 13), kCreditLine, Look(kWhite)};
     host::Label link_{form_, host::TwipsRectOfPixels(16, 168, 219, 13), kHomePageAddress, LinkLook()};
     // Picture sources, placed where they are never seen.

@@ -25,11 +25,11 @@ host::PropertyStore CaptionStore(const wchar_t* caption) {
 
 struct Row {
     const wchar_t* name;
-    std::unique_ptr<CommandButton> wide;
-    std::unique_ptr<CommandButton> narrow;
+    std::unique_ptr<controls::CommandButton> wide;
+    std::unique_ptr<controls::CommandButton> narrow;
 };
 
-void Notify(CommandButton& button, UINT message, WPARAM wParam = 0) {
+void Notify(controls::CommandButton& button, UINT message, WPARAM wParam = 0) {
     SendMessageA(button.window(), message, wParam, MAKELPARAM(5, 5));
 }
 
@@ -60,9 +60,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         labels.push_back(std::make_unique<host::Label>(form, host::TwipsRectOfPixels(12, top + 6, 190, 16), names[i],
                                                  host::LabelLook{host::DialogFont(), RGB(255, 255, 255), false, false}));
         Row row{names[i],
-                std::make_unique<CommandButton>(form, host::TwipsRectOfPixels(210, top, 81, 25), CaptionStore(L"設定")),
-                std::make_unique<CommandButton>(form, host::TwipsRectOfPixels(310, top + 2, 29, 21), CaptionStore(L"..."))};
-        for (CommandButton* button : {row.wide.get(), row.narrow.get()}) {
+                std::make_unique<controls::CommandButton>(form, host::TwipsRectOfPixels(210, top, 81, 25), CaptionStore(L"設定")),
+                std::make_unique<controls::CommandButton>(form, host::TwipsRectOfPixels(310, top + 2, 29, 21), CaptionStore(L"..."))};
+        for (controls::CommandButton* button : {row.wide.get(), row.narrow.get()}) {
             button->Initialize();
             button->pointerOverButton = [] { return true; };  // hovered states stay put
         }
@@ -70,7 +70,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     form.Show();
     for (size_t i = 0; i < built.size(); ++i) {
-        for (CommandButton* button : {built[i].wide.get(), built[i].narrow.get()}) {
+        for (controls::CommandButton* button : {built[i].wide.get(), built[i].narrow.get()}) {
             switch (i) {
                 case 0: button->pointerOverButton = [] { return false; }; break;
                 case 1: Notify(*button, WM_MOUSEMOVE); break;

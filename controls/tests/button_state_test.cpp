@@ -13,40 +13,40 @@ namespace {
 
 enum class Event { Move, LeftDown, LeftUp, RightDown, RightUp, Focus, Blur, TickOver, TickOff, Resize };
 
-const char* Name(FacePicture picture) {
+const char* Name(controls::FacePicture picture) {
     switch (picture) {
-        case FacePicture::Normal: return "Normal";
-        case FacePicture::HighLight: return "HighLight";
-        case FacePicture::Selected: return "Selected";
-        case FacePicture::HighLightSelect: return "HighLightSelect";
-        case FacePicture::Pressed: return "Pressed";
-        case FacePicture::Disable: return "Disable";
+        case controls::FacePicture::Normal: return "Normal";
+        case controls::FacePicture::HighLight: return "HighLight";
+        case controls::FacePicture::Selected: return "Selected";
+        case controls::FacePicture::HighLightSelect: return "HighLightSelect";
+        case controls::FacePicture::Pressed: return "Pressed";
+        case controls::FacePicture::Disable: return "Disable";
     }
     return "?";
 }
 
 // The steps as one text: "HighLight" for a paint, "Click" for the event, "-" for nothing.
-std::string Describe(const ButtonSteps& steps) {
+std::string Describe(const controls::ButtonSteps& steps) {
     std::string text;
-    for (const ButtonStep& step : steps) {
+    for (const controls::ButtonStep& step : steps) {
         if (!text.empty()) text += ",";
-        text += step.kind == ButtonStep::Kind::RaiseClick ? "Click" : Name(step.picture);
+        text += step.kind == controls::ButtonStep::Kind::RaiseClick ? "Click" : Name(step.picture);
     }
     return text.empty() ? "-" : text;
 }
 
-ButtonSteps Send(Button& button, Event event) {
+controls::ButtonSteps Send(controls::Button& button, Event event) {
     switch (event) {
-        case Event::Move: return OnButtonMouseMove(button);
-        case Event::LeftDown: return OnButtonMouseDown(button, host::kLeftButton);
-        case Event::LeftUp: return OnButtonMouseUp(button, host::kLeftButton);
-        case Event::RightDown: return OnButtonMouseDown(button, host::kRightButton);
-        case Event::RightUp: return OnButtonMouseUp(button, host::kRightButton);
-        case Event::Focus: return OnButtonGotFocus(button);
-        case Event::Blur: return OnButtonLostFocus(button);
-        case Event::TickOver: return OnButtonHoverTick(button, true);
-        case Event::TickOff: return OnButtonHoverTick(button, false);
-        case Event::Resize: return ApplyEnabledLook(button);
+        case Event::Move: return controls::OnButtonMouseMove(button);
+        case Event::LeftDown: return controls::OnButtonMouseDown(button, host::kLeftButton);
+        case Event::LeftUp: return controls::OnButtonMouseUp(button, host::kLeftButton);
+        case Event::RightDown: return controls::OnButtonMouseDown(button, host::kRightButton);
+        case Event::RightUp: return controls::OnButtonMouseUp(button, host::kRightButton);
+        case Event::Focus: return controls::OnButtonGotFocus(button);
+        case Event::Blur: return controls::OnButtonLostFocus(button);
+        case Event::TickOver: return controls::OnButtonHoverTick(button, true);
+        case Event::TickOff: return controls::OnButtonHoverTick(button, false);
+        case Event::Resize: return controls::ApplyEnabledLook(button);
     }
     return {};
 }
@@ -68,10 +68,10 @@ class ButtonScenarios : public testing::TestWithParam<Scenario> {};
 
 TEST_P(ButtonScenarios, PaintsAndClicksAsAUserSeesThem) {
     const Scenario& scenario = GetParam();
-    Button button;
+    controls::Button button;
     button.state.enabled = scenario.enabled;
     button.state.FirstRun = 1;
-    if (scenario.initialized) InitializeButton(button);
+    if (scenario.initialized) controls::InitializeButton(button);
     for (size_t i = 0; i < scenario.beats.size(); ++i) {
         const Beat& beat = scenario.beats[i];
         EXPECT_EQ(Describe(Send(button, beat.event)), beat.steps) << scenario.what << ", beat " << i;
@@ -113,63 +113,63 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, ButtonScenarios, testing::Values(
         {Event::Focus, "Selected", 3}, {Event::Blur, "Normal", 1}}}));
 
 TEST(ButtonFirstRun, AFreshButtonShowsDisabledUntilEnabledIsFirstRead) {
-    Button button;  // placed for the first time: nothing was stored
-    EXPECT_EQ(Describe(ApplyEnabledLook(button)), "Disable");
+    controls::Button button;  // placed for the first time: nothing was stored
+    EXPECT_EQ(Describe(controls::ApplyEnabledLook(button)), "Disable");
     EXPECT_FALSE(button.look.captionEnabled);
     bool enabled = false;
-    EXPECT_EQ(Describe(ReadEnabled(button, enabled)), "Normal");
+    EXPECT_EQ(Describe(controls::ReadEnabled(button, enabled)), "Normal");
     EXPECT_TRUE(enabled);
     EXPECT_EQ(button.state.FirstRun, 1);
     EXPECT_TRUE(button.look.captionEnabled);
-    EXPECT_EQ(Describe(ReadEnabled(button, enabled)), "Normal") << "the defaults come once";
+    EXPECT_EQ(Describe(controls::ReadEnabled(button, enabled)), "Normal") << "the defaults come once";
 }
 
 TEST(ButtonFirstRun, RefreshingBeforeTheFirstRunTurnsTheCaptionBlack) {
-    Button button;
+    controls::Button button;
     button.look.fontColour = 0x0000FF;
-    EXPECT_EQ(Describe(WriteEnabled(button, true)), "Normal");
+    EXPECT_EQ(Describe(controls::WriteEnabled(button, true)), "Normal");
     int32_t colour = -1;
-    EXPECT_EQ(Describe(ReadFontColour(button, colour)), "Normal");
+    EXPECT_EQ(Describe(controls::ReadFontColour(button, colour)), "Normal");
     EXPECT_EQ(colour, 0x0000FF) << "read before the refresh";
     EXPECT_EQ(button.look.fontColour, 0) << "the refresh of a first run blackens the caption";
 }
 
 TEST(ButtonProperties, DisablingGreysTheCaptionAndPaintsDisable) {
-    Button button;
+    controls::Button button;
     button.state.enabled = true;
     button.state.FirstRun = 1;
-    EXPECT_EQ(Describe(WriteEnabled(button, false)), "Disable");
+    EXPECT_EQ(Describe(controls::WriteEnabled(button, false)), "Disable");
     EXPECT_FALSE(button.look.captionEnabled);
     bool enabled = true;
-    EXPECT_EQ(Describe(ReadEnabled(button, enabled)), "Disable");
+    EXPECT_EQ(Describe(controls::ReadEnabled(button, enabled)), "Disable");
     EXPECT_FALSE(enabled);
-    EXPECT_EQ(Describe(RefreshFace(button)), "-") << "a disabled face is never refreshed";
+    EXPECT_EQ(Describe(controls::RefreshFace(button)), "-") << "a disabled face is never refreshed";
 }
 
 TEST(ButtonProperties, VisibleFalseHidesTheFaceAndReadsBackFalse) {
-    Button button;
+    controls::Button button;
     button.state.enabled = true;
     button.state.FirstRun = 1;
-    EXPECT_EQ(Describe(WriteVisible(button, false)), "-");
-    EXPECT_EQ(button.look.backStyle, kFaceTransparent);
+    EXPECT_EQ(Describe(controls::WriteVisible(button, false)), "-");
+    EXPECT_EQ(button.look.backStyle, controls::kFaceTransparent);
     bool visible = true;
-    EXPECT_EQ(Describe(ReadVisible(button, visible)), "-");
+    EXPECT_EQ(Describe(controls::ReadVisible(button, visible)), "-");
     EXPECT_FALSE(visible);
-    EXPECT_EQ(Describe(WriteVisible(button, true)), "Normal");
-    EXPECT_EQ(Describe(ReadVisible(button, visible)), "Normal");
+    EXPECT_EQ(Describe(controls::WriteVisible(button, true)), "Normal");
+    EXPECT_EQ(Describe(controls::ReadVisible(button, visible)), "Normal");
     EXPECT_TRUE(visible);
 }
 
 TEST(ButtonProperties, AFontColourThatIsNoColourKeepsTheOldOneButStillRefreshes) {
-    Button button;
+    controls::Button button;
     button.state.enabled = true;
     button.state.FirstRun = 1;
-    EXPECT_EQ(Describe(WriteFontColour(button, 0x123456)), "Normal");
+    EXPECT_EQ(Describe(controls::WriteFontColour(button, 0x123456)), "Normal");
     EXPECT_EQ(button.look.fontColour, 0x123456);
-    EXPECT_EQ(Describe(WriteFontColour(button, 0x7F000000)), "Normal");
+    EXPECT_EQ(Describe(controls::WriteFontColour(button, 0x7F000000)), "Normal");
     EXPECT_EQ(button.look.fontColour, 0x123456);
-    EXPECT_TRUE(IsColourValue(static_cast<int32_t>(0x80000012u))) << "a system colour";
-    EXPECT_FALSE(IsColourValue(static_cast<int32_t>(0x80000019u)));
+    EXPECT_TRUE(controls::IsColourValue(static_cast<int32_t>(0x80000012u))) << "a system colour";
+    EXPECT_FALSE(controls::IsColourValue(static_cast<int32_t>(0x80000019u)));
 }
 
 }  // namespace

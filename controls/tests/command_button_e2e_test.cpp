@@ -19,7 +19,7 @@ bool RunUntil(const std::function<bool()>& done) { return wintest::PumpUntil(don
 // What the button shows: its surface with the caption over it, as it would be painted.
 class ButtonPixels {
   public:
-    explicit ButtonPixels(const CommandButton& button) : shot_(wintest::PrintClient(button.window())) {}
+    explicit ButtonPixels(const controls::CommandButton& button) : shot_(wintest::PrintClient(button.window())) {}
 
     COLORREF At(int x, int y) const {
         const uint32_t rgb = shot_.Pixel(x, y);
@@ -63,7 +63,7 @@ host::PropertyStore CaptionStore(const wchar_t* caption) {
 
 using wintest::MovePointerTo;
 
-POINT CentreOf(const CommandButton& button) {
+POINT CentreOf(const controls::CommandButton& button) {
     RECT r;
     GetWindowRect(button.window(), &r);
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -85,8 +85,8 @@ class CommandButtonTest : public testing::Test {
 
     host::FormHost host_{GetModuleHandleA(nullptr)};
     host::Form form_{host_, "VqButtonTest", host::FormLook{true, RGB(30, 30, 90), 240, 80}, host::FormHandlers{}};
-    CommandButton wide_{form_, host::TwipsRectOfPixels(20, 20, 81, 25), CaptionStore(L"設定")};
-    CommandButton narrow_{form_, host::TwipsRectOfPixels(140, 22, 29, 21), CaptionStore(L"...")};
+    controls::CommandButton wide_{form_, host::TwipsRectOfPixels(20, 20, 81, 25), CaptionStore(L"設定")};
+    controls::CommandButton narrow_{form_, host::TwipsRectOfPixels(140, 22, 29, 21), CaptionStore(L"...")};
     int wideClicks_ = 0;
     int narrowClicks_ = 0;
 };
@@ -94,7 +94,7 @@ class CommandButtonTest : public testing::Test {
 const COLORREF kFrameBlue = RGB(0x00, 0x3C, 0x74);
 
 TEST_F(CommandButtonTest, NormalHasTheBlueFrameAWhiteToLavenderFaceAndItsCaption) {
-    for (CommandButton* button : {&wide_, &narrow_}) {
+    for (controls::CommandButton* button : {&wide_, &narrow_}) {
         ButtonPixels face(*button);
         const int middle = face.height() / 2;
         EXPECT_LE(Distance(face.At(1, middle), kFrameBlue), 30) << Hex(face.At(1, middle));

@@ -20,8 +20,8 @@ class FaceSlices : public testing::TestWithParam<SizeCase> {};
 
 TEST_P(FaceSlices, CornersKeepTheirSizeAndEdgesStretchBetweenThem) {
     const SizeCase& c = GetParam();
-    FaceSliceTable t;
-    UpdateFaceSlices(t, c.width, c.height);
+    controls::FaceSliceTable t;
+    controls::UpdateFaceSlices(t, c.width, c.height);
     EXPECT_EQ(t[kTop].destWidth, c.topEdgeWidth);
     EXPECT_EQ(t[kBottom].destWidth, c.topEdgeWidth);
     EXPECT_EQ(t[kRight].destHeight, c.sideEdgeHeight);
@@ -36,7 +36,7 @@ TEST_P(FaceSlices, CornersKeepTheirSizeAndEdgesStretchBetweenThem) {
         EXPECT_EQ(t[p].destHeight, 60) << p;
     }
     // Every piece is cut from inside the 960 x 375 twip picture.
-    for (const FaceSlice& s : t) {
+    for (const controls::FaceSlice& s : t) {
         EXPECT_GE(s.sourceX, 0);
         EXPECT_LE(s.sourceX + s.sourceWidth, 960);
         EXPECT_GE(s.sourceY, 0);
@@ -52,33 +52,33 @@ INSTANTIATE_TEST_SUITE_P(DialogSizes, FaceSlices, testing::Values(
     SizeCase{960, 120, 840, 0, 900, 60}));
 
 TEST(FaceSlices, AtThePicturesOwnSizeNoPieceIsStretched) {
-    FaceSliceTable t;
-    UpdateFaceSlices(t, 960, 375);
-    for (const FaceSlice& s : t) {
+    controls::FaceSliceTable t;
+    controls::UpdateFaceSlices(t, 960, 375);
+    for (const controls::FaceSlice& s : t) {
         EXPECT_EQ(s.destWidth, s.sourceWidth);
         EXPECT_EQ(s.destHeight, s.sourceHeight);
     }
 }
 
 TEST(FaceSlices, ASizeThatOverflowsSixteenBitsKeepsThePreviousValues) {
-    FaceSliceTable t;
-    UpdateFaceSlices(t, 1215, 375);
-    UpdateFaceSlices(t, 40000, 375);
+    controls::FaceSliceTable t;
+    controls::UpdateFaceSlices(t, 1215, 375);
+    controls::UpdateFaceSlices(t, 40000, 375);
     EXPECT_EQ(t[kTop].destWidth, 1095);
     EXPECT_EQ(t[kTopRight].destX, 1155);
     EXPECT_EQ(t[kRight].destHeight, 255) << "the height's values are still updated";
 }
 
 TEST(FaceGradient, ColourTextsReadAsRedGreenBluePairsInTheOrderWritten) {
-    EXPECT_EQ(GradientColourOf("&HFFFFFF"), (GradientColour{0xFF00, 0xFF00, 0xFF00}));
-    EXPECT_EQ(GradientColourOf("&HC6C5D7"), (GradientColour{0xC600, 0xC500, 0xD700}));
-    EXPECT_EQ(GradientColourOf("&HC6C5"), std::nullopt);
-    EXPECT_EQ(GradientColourOf("#C6C5D7"), std::nullopt);
-    EXPECT_EQ(GradientColourOf("&HC6C5DX"), std::nullopt);
+    EXPECT_EQ(controls::GradientColourOf("&HFFFFFF"), (controls::GradientColour{0xFF00, 0xFF00, 0xFF00}));
+    EXPECT_EQ(controls::GradientColourOf("&HC6C5D7"), (controls::GradientColour{0xC600, 0xC500, 0xD700}));
+    EXPECT_EQ(controls::GradientColourOf("&HC6C5"), std::nullopt);
+    EXPECT_EQ(controls::GradientColourOf("#C6C5D7"), std::nullopt);
+    EXPECT_EQ(controls::GradientColourOf("&HC6C5DX"), std::nullopt);
 }
 
 TEST(FaceGradient, UprightRunsWhiteToLavenderDownTheWholeFace) {
-    const auto v = GradientVertices(false, 81, 25);
+    const auto v = controls::GradientVertices(false, 81, 25);
     EXPECT_EQ(v[0].x, 0);
     EXPECT_EQ(v[0].y, 0);
     EXPECT_EQ(v[0].red, 0xFF00);
@@ -86,26 +86,26 @@ TEST(FaceGradient, UprightRunsWhiteToLavenderDownTheWholeFace) {
     EXPECT_EQ(v[1].y, 24);
     EXPECT_EQ(v[1].blue, 0xD700);
     EXPECT_EQ(v[2].x, 0) << "the third vertex stays zero";
-    const auto inverted = GradientVertices(true, 81, 25);
+    const auto inverted = controls::GradientVertices(true, 81, 25);
     EXPECT_EQ(inverted[0].red, 0xC600) << "lavender on top";
     EXPECT_EQ(inverted[1].green, 0xFF00);
 }
 
 TEST(FaceGradient, HighLightSelectKeepsTheOrientationOfThePaintBefore) {
     bool inverted = true;
-    OrientGradient(inverted, kFaceSelected);
-    OrientGradient(inverted, kFaceHighLightSelect);
+    controls::OrientGradient(inverted, controls::kFaceSelected);
+    controls::OrientGradient(inverted, controls::kFaceHighLightSelect);
     EXPECT_FALSE(inverted) << "entered from Selected: white at the top";
-    OrientGradient(inverted, kFaceHighLight);
-    OrientGradient(inverted, kFaceHighLightSelect);
-    OrientGradient(inverted, kFaceHighLightSelect);
+    controls::OrientGradient(inverted, controls::kFaceHighLight);
+    controls::OrientGradient(inverted, controls::kFaceHighLightSelect);
+    controls::OrientGradient(inverted, controls::kFaceHighLightSelect);
     EXPECT_TRUE(inverted) << "entered from HighLight: white at the bottom, paint after paint";
 }
 
 TEST(FaceCaption, SitsCentredTwentyTwipsHigh) {
-    EXPECT_DOUBLE_EQ(CaptionTopTwips(375, 195), 80.0);
-    EXPECT_DOUBLE_EQ(CaptionTopTwips(315, 195), 50.0);
-    EXPECT_DOUBLE_EQ(CaptionTopTwips(376, 195), 80.5);
+    EXPECT_DOUBLE_EQ(controls::CaptionTopTwips(375, 195), 80.0);
+    EXPECT_DOUBLE_EQ(controls::CaptionTopTwips(315, 195), 50.0);
+    EXPECT_DOUBLE_EQ(controls::CaptionTopTwips(376, 195), 80.5);
 }
 
 }  // namespace
