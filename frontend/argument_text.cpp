@@ -5,6 +5,8 @@
 
 #include "host/number_text.h"
 
+namespace frontend {
+
 std::wstring SwitchLetterOf(const std::wstring& argumentText) {
     if (argumentText.size() < 2) return L"";
     wchar_t letter = argumentText[1];
@@ -21,3 +23,5 @@ int32_t PreviewHostOf(const std::wstring& argumentText) {
     // Skipped by design: a number that does not fit leaves the host window at 0.
     return host::RoundHalfEvenToInt32(host::ReadNumberPrefix(ascii)).value_or(0);
 }
+
+}  // namespace frontend

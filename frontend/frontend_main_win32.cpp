@@ -8,14 +8,14 @@
 #include "host/host_services_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    FrontendState state;
-    host::FormHost host(instance);
-    StartupPlatformWin32 platform(host, state);
+    frontend::FrontendState state;
+    host::FormHost formHost(instance);
+    frontend::StartupPlatformWin32 platform(formHost, state);
     {
         // The start routine counts as a handler: no timer tick interrupts it.
-        host::HandlerGate::HandlerScope startRoutine(host.gate());
-        Main(platform);
+        host::HandlerGate::HandlerScope startRoutine(formHost.gate());
+        frontend::Main(platform);
     }
-    host.RunWhileFormsLoaded();
+    formHost.RunWhileFormsLoaded();
     host::EndProgram();
 }

@@ -6,7 +6,11 @@
 
 #include "settings/settings_record.h"
 
+namespace frontend {
+
 struct FrontendState {
     settings::SettingsRecord settings;
     int32_t LastResult = 0;
 };
+
+}  // namespace frontend

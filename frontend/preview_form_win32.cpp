@@ -10,6 +10,8 @@
 #include "host/picture_win32.h"
 #include "host/twips.h"
 
+namespace frontend {
+
 namespace {
 
 // The picture stored with the form: a baseline JPEG kept as the program's resource, decoded
@@ -57,3 +59,5 @@ void PreviewForm::ShowPreview(int32_t hostWindow) {
     parts_->Img_Prev.Move(host::TwipsRectOfPixels(0, 0, widthPx, heightPx));
     form.Show();
 }
+
+}  // namespace frontend

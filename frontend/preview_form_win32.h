@@ -6,6 +6,8 @@
 
 #include "host/form_host_win32.h"
 
+namespace frontend {
+
 class PreviewForm {
   public:
     explicit PreviewForm(host::FormHost& host);
@@ -22,3 +24,5 @@ class PreviewForm {
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };
+
+}  // namespace frontend

@@ -19,6 +19,8 @@
 #include "music/music_platform_win32.h"
 #include "music/music_player.h"
 
+namespace frontend {
+
 namespace {
 
 // Pic_1: the cloud picture stored with the form, kept as the program's resource.
@@ -113,3 +115,5 @@ SaverForm::SaverForm(host::FormHost& host, FrontendState& state)
 SaverForm::~SaverForm() = default;
 
 void SaverForm::Load() { parts_->form.Load(); }
+
+}  // namespace frontend

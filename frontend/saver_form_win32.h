@@ -6,6 +6,8 @@
 #include "frontend/frontend_state.h"
 #include "host/form_host_win32.h"
 
+namespace frontend {
+
 class SaverForm {
   public:
     SaverForm(host::FormHost& host, FrontendState& state);
@@ -20,3 +22,5 @@ class SaverForm {
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };
+
+}  // namespace frontend

@@ -9,6 +9,8 @@
 
 #include "host/exchange_names.h"
 
+namespace frontend {
+
 SaverSession::SaverSession(SessionPlatform& platform, music::SessionMusic& music)
     : platform_(platform), music_(music) {}
 
@@ -62,3 +64,5 @@ void SaverSession::QueryUnload() {
     if (platform_.SwitchLetter() == "S") platform_.ShowCursorAgain();
     platform_.EndProgram();
 }
+
+}  // namespace frontend

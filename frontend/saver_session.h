@@ -9,6 +9,8 @@
 
 #include "music/session_music.h"
 
+namespace frontend {
+
 // What the session needs of the platform besides music.
 class SessionPlatform {
   public:
@@ -72,3 +74,5 @@ class SaverSession {
     bool rendererWindowSeen_ = false;
     uint32_t loadedAtMs_ = 0;
 };
+
+}  // namespace frontend

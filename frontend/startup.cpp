@@ -7,6 +7,8 @@
 #include "host/exchange_names.h"
 #include "settings/settings_dialog_title.h"
 
+namespace frontend {
+
 static_assert(host::kRendererFileName[0] == '\\', "the renderer's file name is appended with its separator");
 
 std::wstring RendererMissingMessage() {
@@ -52,3 +54,5 @@ void Main(StartupPlatform& platform) {
     if (switchLetter == L"S") platform.HideCursor();
     platform.LoadSaverForm();
 }
+
+}  // namespace frontend

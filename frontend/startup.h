@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace frontend {
+
 class StartupPlatform {
   public:
     virtual ~StartupPlatform() = default;
@@ -34,3 +36,5 @@ class StartupPlatform {
 std::wstring RendererMissingMessage();
 
 void Main(StartupPlatform& platform);
+
+}  // namespace frontend

@@ -9,6 +9,8 @@
 #include "settings/settings_dialog_win32.h"
 #include "settings/settings_file_win32.h"
 
+namespace frontend {
+
 bool StartupPlatformWin32::WindowExists(const char* title) { return FindWindowA(nullptr, title) != nullptr; }
 
 std::wstring StartupPlatformWin32::ArgumentText() { return host::ArgumentText(); }
@@ -40,3 +42,5 @@ void StartupPlatformWin32::LoadSaverForm() {
 }
 
 void StartupPlatformWin32::EndProgram() { host::EndProgram(); }
+
+}  // namespace frontend

@@ -9,6 +9,8 @@
 #include "frontend/startup.h"
 #include "host/form_host_win32.h"
 
+namespace frontend {
+
 class StartupPlatformWin32 : public StartupPlatform {
   public:
     StartupPlatformWin32(host::FormHost& host, FrontendState& state) : host_(host), state_(state) {}
@@ -33,3 +35,5 @@ class StartupPlatformWin32 : public StartupPlatform {
     std::unique_ptr<PreviewForm> preview_;
     std::unique_ptr<SaverForm> saver_;
 };
+
+}  // namespace frontend

@@ -19,16 +19,16 @@ void Require(bool fact) {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 void CheckArgumentText(const std::wstring& arguments) {
-    const std::wstring letter = SwitchLetterOf(arguments);
+    const std::wstring letter = frontend::SwitchLetterOf(arguments);
     Require(letter.size() == (arguments.size() >= 2 ? 1u : 0u));
-    const int32_t host = PreviewHostOf(arguments);
+    const int32_t host = frontend::PreviewHostOf(arguments);
     if (arguments.size() <= 3) {
         Require(host == 0);
         return;
     }
     std::wstring moreBlanks = arguments;
     moreBlanks.insert(3, L"  ");
-    Require(PreviewHostOf(moreBlanks) == host);
+    Require(frontend::PreviewHostOf(moreBlanks) == host);
 }
 
 }  // namespace

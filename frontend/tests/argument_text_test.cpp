@@ -9,7 +9,7 @@ struct LetterCase { const wchar_t* arguments; const wchar_t* letter; };
 class SwitchLetter : public testing::TestWithParam<LetterCase> {};
 
 TEST_P(SwitchLetter, IsTheSecondCharacterUpperCased) {
-    EXPECT_EQ(SwitchLetterOf(GetParam().arguments), GetParam().letter);
+    EXPECT_EQ(frontend::SwitchLetterOf(GetParam().arguments), GetParam().letter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, SwitchLetter, testing::Values(
@@ -22,7 +22,7 @@ struct HostCase { const wchar_t* arguments; int32_t host; };
 class PreviewHost : public testing::TestWithParam<HostCase> {};
 
 TEST_P(PreviewHost, IsTheNumberFromTheFourthCharacterOn) {
-    EXPECT_EQ(PreviewHostOf(GetParam().arguments), GetParam().host) << GetParam().arguments;
+    EXPECT_EQ(frontend::PreviewHostOf(GetParam().arguments), GetParam().host) << GetParam().arguments;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, PreviewHost, testing::Values(

@@ -164,7 +164,7 @@ class PreviewInHost : public testing::TestWithParam<HostSize> {
 
     TestWindow host_{"Display settings preview", /*visible*/ true, GetParam().width, GetParam().height};
     host::FormHost formHost_{GetModuleHandleA(nullptr)};
-    PreviewForm preview_{formHost_};
+    frontend::PreviewForm preview_{formHost_};
     std::optional<ReferencePicture> reference_;
     HHOOK hook_ = nullptr;
     HWND form_ = nullptr;

@@ -34,7 +34,7 @@ class FakeMusic : public music::SessionMusic {
     Log& log_;
 };
 
-class FakePlatform : public SessionPlatform {
+class FakePlatform : public frontend::SessionPlatform {
   public:
     explicit FakePlatform(Log& log) : log_(log) {}
     void WriteTextureFile(const std::string& path) override { log_.push_back("Write " + path); }
@@ -69,7 +69,7 @@ struct Session {
     Log log;
     FakePlatform platform;
     FakeMusic music;
-    SaverSession session;
+    frontend::SaverSession session;
 };
 
 class SessionStart : public testing::TestWithParam<music::MusicTimers> {};
@@ -176,7 +176,7 @@ TEST(RendererWatch, GivesUpOnAWindowThatNeverComesAfterTheBound) {
     s.session.Load("C:\\Saver", loadedAt);
     uint32_t waitedMs = 0;
     while (waitedMs < 60000 && !s.session.OnTimer3(loadedAt + waitedMs + 500)) waitedMs += 500;
-    EXPECT_EQ(waitedMs + 500, SaverSession::kFirstWindowGraceMs);
+    EXPECT_EQ(waitedMs + 500, frontend::SaverSession::kFirstWindowGraceMs);
 }
 
 // A watch the system refuses to set ends the session the way a renderer that cannot be
@@ -184,7 +184,7 @@ TEST(RendererWatch, GivesUpOnAWindowThatNeverComesAfterTheBound) {
 // leaves the session running.
 struct RefusedCase {
     const char* name;
-    RefusedTimers refused;
+    frontend::RefusedTimers refused;
     bool ends;
 };
 

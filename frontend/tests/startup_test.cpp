@@ -17,7 +17,7 @@ std::string Ascii(const std::wstring& text) {
     return out;
 }
 
-class RecordingPlatform : public StartupPlatform {
+class RecordingPlatform : public frontend::StartupPlatform {
   public:
     bool WindowExists(const char* title) override {
         steps.push_back(std::string("FindWindow ") + title);
@@ -64,7 +64,7 @@ class CommandLineRows : public testing::TestWithParam<ModeCase> {};
 TEST_P(CommandLineRows, LeadToTheirOutcome) {
     RecordingPlatform platform;
     platform.arguments = GetParam().arguments;
-    Main(platform);
+    frontend::Main(platform);
     EXPECT_EQ(platform.steps, Concat({kInstanceCheck, kCommonSteps, GetParam().afterCommonSteps}))
         << Ascii(GetParam().arguments);
 }
@@ -90,7 +90,7 @@ TEST_P(PreviewRows, GoStraightToThePreviewWithoutFolderSettingsOrRendererCheck) 
     RecordingPlatform platform;
     platform.arguments = GetParam().arguments;
     platform.rendererPresent = false;
-    Main(platform);
+    frontend::Main(platform);
     EXPECT_EQ(platform.steps, Concat({kInstanceCheck, {GetParam().showPreview}}));
 }
 
@@ -106,7 +106,7 @@ TEST_P(AnotherInstance, EndsEveryStartAtOnce) {
     RecordingPlatform platform;
     platform.openWindows.insert(GetParam().openTitle);
     platform.arguments = GetParam().arguments;
-    Main(platform);
+    frontend::Main(platform);
     EXPECT_EQ(platform.steps, Concat({kInstanceCheck, {"End"}}));
 }
 
@@ -122,7 +122,7 @@ TEST_P(RendererMissing, ShowsTheMessageAndEndsBeforeAnyMode) {
     RecordingPlatform platform;
     platform.arguments = GetParam();
     platform.rendererPresent = false;
-    Main(platform);
+    frontend::Main(platform);
     EXPECT_EQ(platform.steps, Concat({kInstanceCheck, kCommonSteps, {"Message", "End"}}));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！");
