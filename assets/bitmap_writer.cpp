@@ -1,5 +1,5 @@
 // Unpadded picture rows into the bitmap file; see bitmap_writer.h.
-#include "bitmap_writer.h"
+#include "assets/bitmap_writer.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // Button face pictures, drawn from the outside in: the beige surround, a rounded frame, for the
 // hover and focus looks a two-pixel coloured border, then the face.
-#include "button_face_pictures.h"
+#include "assets/button_face_pictures.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // face whose outer 4 pixels are the frame the painter copies (corners as they are, edges
 // stretched), so every edge band is drawn the same along its length.
 #pragma once
-#include "picture_canvas.h"
+#include "assets/picture_canvas.h"
 
 namespace pictures {
 

@@ -2,8 +2,8 @@
 // The committed assets/cloud.bmp is this program's output; a test keeps the two in step.
 #include <cstdio>
 
-#include "bitmap_writer.h"
-#include "cloud_picture.h"
+#include "assets/bitmap_writer.h"
+#include "assets/cloud_picture.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -1,10 +1,10 @@
 // Cloud picture from several octaves of value noise whose lattices wrap at the picture's
 // edge. Integer-only so that the committed file can be remade bit for bit anywhere.
-#include "cloud_picture.h"
+#include "assets/cloud_picture.h"
 
 #include <algorithm>
 
-#include "bitmap_writer.h"
+#include "assets/bitmap_writer.h"
 
 namespace cloud {
 namespace {

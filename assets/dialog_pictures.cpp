@@ -1,9 +1,9 @@
 // File names of the dialog's stored pictures; see dialog_pictures.h.
-#include "dialog_pictures.h"
+#include "assets/dialog_pictures.h"
 
-#include "bitmap_writer.h"
-#include "button_face_pictures.h"
-#include "kind_marker_pictures.h"
+#include "assets/bitmap_writer.h"
+#include "assets/button_face_pictures.h"
+#include "assets/kind_marker_pictures.h"
 
 namespace pictures {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "picture_canvas.h"
+#include "assets/picture_canvas.h"
 
 namespace pictures {
 

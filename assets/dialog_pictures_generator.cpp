@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "bitmap_writer.h"
-#include "dialog_pictures.h"
-#include "picture_preview.h"
+#include "assets/bitmap_writer.h"
+#include "assets/dialog_pictures.h"
+#include "assets/picture_preview.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The committed assets/vaporquill.ico is this program's output; a test keeps the two in step.
 #include <cstdio>
 
-#include "bitmap_writer.h"
-#include "icon_picture.h"
+#include "assets/bitmap_writer.h"
+#include "assets/icon_picture.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

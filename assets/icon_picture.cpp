@@ -1,6 +1,6 @@
 // The program icon's pixels and file; see icon_picture.h. The images' info headers are the
 // bitmap file's (host/bitmap_file.h).
-#include "icon_picture.h"
+#include "assets/icon_picture.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // to the setjmp in the function that called libjpeg. Only plain C frames lie between the two,
 // and every object with a destructor in that function is made before the setjmp, so the jump
 // skips no destructor.
-#include "jpeg_codec.h"
+#include "assets/jpeg_codec.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "rgb_image.h"
+#include "assets/rgb_image.h"
 
 namespace jpeg {
 

@@ -1,5 +1,5 @@
 // Kind markers: a dark outline with softened corners around a light well or a blue fill.
-#include "kind_marker_pictures.h"
+#include "assets/kind_marker_pictures.h"
 
 namespace pictures {
 namespace {

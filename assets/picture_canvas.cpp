@@ -1,5 +1,5 @@
 // Drawing surface of the generated pictures; see picture_canvas.h.
-#include "picture_canvas.h"
+#include "assets/picture_canvas.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // Preview pictures for judging the dialog's pictures by eye; see picture_preview.h.
-#include "picture_preview.h"
+#include "assets/picture_preview.h"
 
 #include <algorithm>
 
-#include "button_face_pictures.h"
-#include "kind_marker_pictures.h"
+#include "assets/button_face_pictures.h"
+#include "assets/kind_marker_pictures.h"
 
 namespace pictures {
 namespace {

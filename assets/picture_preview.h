@@ -3,7 +3,7 @@
 #pragma once
 #include <vector>
 
-#include "dialog_pictures.h"
+#include "assets/dialog_pictures.h"
 
 namespace pictures {
 

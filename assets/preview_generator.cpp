@@ -6,8 +6,8 @@
 #include <iterator>
 #include <vector>
 
-#include "bitmap_writer.h"
-#include "preview_picture.h"
+#include "assets/bitmap_writer.h"
+#include "assets/preview_picture.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

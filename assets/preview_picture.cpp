@@ -1,7 +1,7 @@
 // The preview picture; see preview_picture.h.
-#include "preview_picture.h"
+#include "assets/preview_picture.h"
 
-#include "jpeg_codec.h"
+#include "assets/jpeg_codec.h"
 
 namespace preview {
 

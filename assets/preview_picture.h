@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "bmp_decode.h"
-#include "rgb_image.h"
-#include "tunnel_snapshot.h"
+#include "renderer/bmp_decode.h"
+#include "assets/rgb_image.h"
+#include "assets/tunnel_snapshot.h"
 
 namespace preview {
 

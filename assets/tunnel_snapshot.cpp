@@ -1,14 +1,14 @@
 // The off-screen tunnel frame; see tunnel_snapshot.h.
-#include "tunnel_snapshot.h"
+#include "assets/tunnel_snapshot.h"
 
 #include <GL/osmesa.h>
 
 #include <cstring>
 #include <vector>
 
-#include "flight.h"
-#include "tunnel_geometry.h"
-#include "tunnel_gl_drawing.h"
+#include "renderer/flight.h"
+#include "renderer/tunnel_geometry.h"
+#include "renderer/tunnel_gl_drawing.h"
 
 // NOTE: Mesa's OSMesa keeps about 500 bytes of each context's framebuffer after the context is
 // made not current and destroyed; the sanitized native build's leak check is told to pass over

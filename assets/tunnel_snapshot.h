@@ -3,8 +3,8 @@
 #pragma once
 #include <optional>
 
-#include "bmp_decode.h"
-#include "rgb_image.h"
+#include "renderer/bmp_decode.h"
+#include "assets/rgb_image.h"
 
 namespace snapshot {
 

@@ -1,6 +1,6 @@
 // The shared bitmap writer: rows land where a reader of the format looks for them, padded to
 // 4 bytes, and input that cannot make a picture makes no file.
-#include "bitmap_writer.h"
+#include "assets/bitmap_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "cloud_picture.h"
+#include "assets/cloud_picture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "dialog_pictures.h"
+#include "assets/dialog_pictures.h"
 
 namespace {
 

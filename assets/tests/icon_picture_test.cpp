@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "icon_picture.h"
+#include "assets/icon_picture.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <iterator>
 #include <string>
 
-#include "jpeg_codec.h"
-#include "preview_picture.h"
+#include "assets/jpeg_codec.h"
+#include "assets/preview_picture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "controls/command_button_win32.h"
 #include "host/form_win32.h"
-#include "wintest/wintest.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "test_window.h"
-#include "wintest/relay_trace.h"
-#include "wintest/wintest.h"
+#include "frontend/tests/test_window.h"
+#include "testing/wintest/relay_trace.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 
 #include "frontend/preview_form_win32.h"
 #include "host/form_host_win32.h"
-#include "test_window.h"
-#include "wintest/wintest.h"
+#include "frontend/tests/test_window.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

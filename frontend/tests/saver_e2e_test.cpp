@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "music/tests/mci_trace.h"
-#include "wintest/relay_trace.h"
-#include "wintest/wintest.h"
+#include "testing/wintest/relay_trace.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "host/form_win32.h"
 #include "host/host_services_win32.h"
-#include "wintest/wintest.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "host/image_win32.h"
 #include "host/label_win32.h"
 #include "host/picture_box_win32.h"
-#include "wintest/wintest.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

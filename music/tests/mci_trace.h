@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "wintest/wintest.h"
+#include "testing/wintest/wintest.h"
 
 namespace mcitest {
 

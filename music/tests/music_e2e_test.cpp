@@ -11,7 +11,7 @@
 #include "music/music_platform_win32.h"
 #include "music/music_player.h"
 #include "music/tests/mci_trace.h"
-#include "wintest/wintest.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "wintest/wintest.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

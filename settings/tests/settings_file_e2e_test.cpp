@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "wintest/wintest.h"
+#include "testing/wintest/wintest.h"
 
 namespace {
 

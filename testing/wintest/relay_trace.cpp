@@ -1,5 +1,5 @@
 // Wine's relay trace for tests; see relay_trace.h.
-#include "wintest/relay_trace.h"
+#include "testing/wintest/relay_trace.h"
 
 #include <cstdio>
 #include <cstdlib>

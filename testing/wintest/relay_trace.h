@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "wintest/wintest.h"
+#include "testing/wintest/wintest.h"
 
 namespace wintest {
 

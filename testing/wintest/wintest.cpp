@@ -1,5 +1,5 @@
 // Win32 side of the end-to-end test helpers; see wintest.h.
-#include "wintest.h"
+#include "testing/wintest/wintest.h"
 
 #include <cstdlib>
 #include <cstring>
