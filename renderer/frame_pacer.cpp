@@ -35,4 +35,14 @@ int FramePacer::StepsForFrame() {
     return static_cast<int>(steps);
 }
 
+double FramePacer::StepFraction() const {
+    if (!started_ || ticksPerSecond_ <= 0) return 1.0;
+    // owed_ stays below one step (ticksPerSecond_) after every frame; see StepsForFrame.
+    return static_cast<double>(owed_) / static_cast<double>(ticksPerSecond_);
+}
+
+void FramePacer::RestartClock() {
+    if (started_) previousFrameTicks_ = clock_.NowTicks();
+}
+
 }  // namespace tunnel

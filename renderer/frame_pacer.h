@@ -27,6 +27,15 @@ class FramePacer {
     // kMaxStepsPerFrame.
     int StepsForFrame();
 
+    // How far real time has run past the latest step toward the next, as of the latest
+    // StepsForFrame: from 0 up to just under 1, the share of the coming step a frame may show.
+    // 1 before the first frame and without a usable clock, where each frame shows its step.
+    double StepFraction() const;
+
+    // After a pause (the display asleep): the real time since the previous frame is forgotten,
+    // so the next frame carries on from where the flight was instead of catching up.
+    void RestartClock();
+
   private:
     const FrameClock& clock_;
     bool started_ = false;

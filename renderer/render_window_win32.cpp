@@ -41,9 +41,11 @@ bool RenderWindow::Open() {
         Close();
         return false;
     }
-    // One frame per vertical retrace where the driver offers it: the flight advances per
-    // frame, so an unthrottled fast machine would fly many times too fast at full load.
-    SetSwapInterval(1);
+    // One frame per vertical retrace where the driver offers it; where it does not, or does
+    // not honour it, the frame loop holds frames to the refresh itself.
+    swapWaitsOffered_ = SetSwapInterval(1);
+    // Skipped by design: without the notification the flight never sleeps with the display.
+    displayNotice_.Register(window_.get());
 
     SetTimer(window_.get(), kTitleTimerId, kTitleTimerIntervalMs, nullptr);
     ShowWindow(window_.get(), SW_SHOW);
@@ -57,6 +59,7 @@ bool RenderWindow::Open() {
 void RenderWindow::Close() {
     context_.Reset();
     dc_.Reset();
+    displayNotice_.Reset();
     window_.Reset();
     class_.Reset();
 }
@@ -90,6 +93,12 @@ LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
         case WM_KEYUP:
             keys_.Set(wParam, false);
             return 0;
+        case WM_POWERBROADCAST:
+            if (const auto run = DisplayRunForBroadcast(wParam, lParam)) {
+                displayAsleep_ = *run == DisplayRun::Sleep;
+                return TRUE;
+            }
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_TIMER:
             // Keeps the title the front end looks for, whatever else renamed the window.
             if (wParam == kTitleTimerId) SetWindowTextA(window, host::kRendererWindowTitle);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "display_power_win32.h"
 #include "gl_context_win32.h"
 #include "host/exchange_names.h"
 #include "host/gdi_objects_win32.h"
@@ -32,6 +33,10 @@ class RenderWindow {
     HDC dc() const { return dc_.get(); }
     HWND window() const { return window_.get(); }
     const KeyTable& keys() const { return keys_; }
+    // The driver accepted one retrace per swap (which it may still not honour).
+    bool swapWaitsOffered() const { return swapWaitsOffered_; }
+    // The display is off, as the system's display state notification last said.
+    bool displayAsleep() const { return displayAsleep_; }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -40,9 +45,12 @@ class RenderWindow {
     TunnelScene& scene_;
     std::string texturePath_;
     KeyTable keys_;
+    bool swapWaitsOffered_ = false;
+    bool displayAsleep_ = false;
     // Declared so that destruction runs context, DC, window, class, as Close does.
     RegisteredClass class_;
     OwnedWindow window_;
+    DisplayPowerNotice displayNotice_;  // gone before the window it names
     host::WindowDc dc_;
     CurrentGlContext context_;
 };

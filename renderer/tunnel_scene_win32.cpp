@@ -22,14 +22,15 @@ GLuint BuildCloudTexture(const std::string& path) {
 void TunnelScene::Prepare(const std::string& texturePath) {
     SetSceneState();
     cloudTexture_ = BuildCloudTexture(texturePath);
-    ResetTunnelAnimation(flight_);
+    flight_.Reset();
 }
 
-void TunnelScene::DrawFrame(GridMethod method) {
+void TunnelScene::DrawFrame(double stepFraction, GridMethod method) {
+    drawnTime_ = flight_.PresentedTime(stepFraction);
     if (method == GridMethod::PerRing) {
-        ComputeTunnelFrame(flight_.time, frame_);
+        ComputeTunnelFrame(drawnTime_, frame_);
     } else {
-        ComputeTunnelGridDirect(flight_.time, frame_);
+        ComputeTunnelGridDirect(drawnTime_, frame_);
     }
     DrawTunnel(frame_);
 }

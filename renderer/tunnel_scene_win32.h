@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "flight.h"
+#include "presented_flight.h"
 #include "tunnel_geometry.h"
 #include "tunnel_gl_drawing.h"
 
@@ -18,16 +18,18 @@ class TunnelScene {
     // reset. Needs the current context.
     void Prepare(const std::string& texturePath);
     // The animation steps the frame pacer gave this frame, each reading the keys.
-    void TakeSteps(int steps, const SpeedKeys& keys) {
-        for (int n = 0; n < steps; ++n) TakeAnimationStep(flight_, keys);
-    }
+    void TakeSteps(int steps, const SpeedKeys& keys) { flight_.TakeSteps(steps, keys); }
     // DrawTunnelFrame without its phase step (TakeSteps made it): draws the whole tube at the
-    // flight's time; the caller swaps.
-    void DrawFrame(GridMethod method = GridMethod::PerRing);
-    const Flight& flight() const { return flight_; }
+    // moment stepFraction of the way from the previous step to the latest (the frame pacer's
+    // StepFraction; 1 draws the latest step itself); the caller swaps.
+    void DrawFrame(double stepFraction = 1.0, GridMethod method = GridMethod::PerRing);
+    const Flight& flight() const { return flight_.flight(); }
+    // The flight's time the latest frame was drawn at.
+    double drawnTime() const { return drawnTime_; }
 
   private:
-    Flight flight_;
+    PresentedFlight flight_;
+    double drawnTime_ = 0.0;
     TunnelFrame frame_{};
     GLuint cloudTexture_ = 0;  // CloudTexture: bound for the whole run
 };

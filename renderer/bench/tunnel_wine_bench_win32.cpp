@@ -34,7 +34,8 @@ double FramesPerSecond(tunnel::TunnelScene& scene, HDC dc, Phase phase, double s
         } else {
             // One step a frame: the grid's cost does not depend on the pace.
             scene.TakeSteps(1, {});
-            scene.DrawFrame(phase == Phase::TunnelPerRing ? tunnel::GridMethod::PerRing : tunnel::GridMethod::PerVertex);
+            scene.DrawFrame(1.0, phase == Phase::TunnelPerRing ? tunnel::GridMethod::PerRing
+                                                               : tunnel::GridMethod::PerVertex);
         }
         SwapBuffers(dc);
         ++frames;

@@ -191,3 +191,49 @@ INSTANTIATE_TEST_SUITE_P(Clocks, OddClock, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+struct PauseCase {
+    const char* name;
+    int64_t pauseTicks;
+    bool restarted;
+    int stepsAfter;
+};
+
+class PauseOfTheDisplay : public testing::TestWithParam<PauseCase> {};
+
+// Flying at 144 frames a second, then a pause: with the clock restarted the flight carries on
+// from the very moment it showed; without, the pause is one stall at the cap.
+TEST_P(PauseOfTheDisplay, ResumesWhereTheFlightWas) {
+    FakeClock clock(kTenMHz);
+    FramePacer pacer(clock);
+    for (int frame = 0; frame < 100; ++frame) {
+        pacer.StepsForFrame();
+        clock.Advance(kTenMHz / 144);
+    }
+    const double fractionShown = pacer.StepFraction();
+    clock.Advance(GetParam().pauseTicks);
+    if (GetParam().restarted) pacer.RestartClock();
+    EXPECT_EQ(pacer.StepsForFrame(), GetParam().stepsAfter);
+    if (GetParam().restarted) {
+        EXPECT_EQ(pacer.StepFraction(), fractionShown);
+    }
+    clock.Advance(kTenMHz / 144);
+    EXPECT_LE(pacer.StepsForFrame(), 1) << "the beat goes on after the pause";
+}
+
+INSTANTIATE_TEST_SUITE_P(Pauses, PauseOfTheDisplay, testing::Values(
+    PauseCase{"TenSecondsRestarted", 10 * kTenMHz, true, 0},
+    PauseCase{"ANightRestarted", int64_t{12} * 3600 * kTenMHz, true, 0},
+    PauseCase{"TenSecondsNotRestartedIsAStall", 10 * kTenMHz, false, tunnel::kMaxStepsPerFrame}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FramePacer, RestartBeforeTheFirstFrameKeepsItsOneStep) {
+    FakeClock clock(kTenMHz, 777);
+    FramePacer pacer(clock);
+    pacer.RestartClock();
+    EXPECT_EQ(pacer.StepsForFrame(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+// The frame beat and the measurement of the swap's own waiting, in clock ticks.
+#include "frame_cadence.h"
+
+namespace tunnel {
+namespace {
+// Swap timing is judged over this many frames; it does not wait when three quarters of them
+// came back within three quarters of a refresh. A driver that queues the first few swaps
+// without waiting still counts as waiting once its queue is full.
+constexpr int kWatchedFrames = 16;
+constexpr int kQuickFramesMeaningNoWait = kWatchedFrames * 3 / 4;
+constexpr int kMaxRefreshHz = 1000;
+constexpr int kLateRefreshesBeforeNewBeat = 2;
+}  // namespace
+
+int RefreshRateOrFallback(uint32_t reportedHz) {
+    if (reportedHz <= 1 || reportedHz > kMaxRefreshHz) return kFallbackRefreshHz;
+    return static_cast<int>(reportedHz);
+}
+
+FrameCadence::FrameCadence(int64_t ticksPerSecond, int refreshHz, bool swapWaitsOffered)
+    : ticksPerSecond_(ticksPerSecond),
+      refreshHz_(refreshHz > 0 ? refreshHz : kFallbackRefreshHz),
+      holdsFrames_(!swapWaitsOffered) {}
+
+void FrameCadence::StartBeatAt(int64_t ticks) {
+    beatStartTicks_ = ticks;
+    beatFrame_ = 0;
+}
+
+FrameCue FrameCadence::Next(int64_t nowTicks, bool displayAsleep) {
+    if (displayAsleep) {
+        asleep_ = true;
+        return {false, kWaitForMessage, false};
+    }
+    if (asleep_) {
+        asleep_ = false;
+        wokeUp_ = true;
+        hasPresented_ = false;  // the pause is no frame interval, and the beat starts afresh
+    }
+    // NOTE: without a clock rate there is no time to hold frames to: every pass draws.
+    if (holdsFrames_ && ticksPerSecond_ > 0 && hasPresented_) {
+        const int64_t period = PeriodTicks();
+        int64_t waitTicks = DueTicks() - nowTicks;
+        // A clock that stepped back never holds the loop longer than a refresh.
+        if (waitTicks > period) waitTicks = period;
+        if (waitTicks > 0) {
+            // Rounded up: waking a little late keeps the beat, waking early would spin.
+            const int64_t waitMs = (waitTicks * 1000 + ticksPerSecond_ - 1) / ticksPerSecond_;
+            return {false, static_cast<uint32_t>(waitMs), false};
+        }
+    }
+    const FrameCue cue{true, 0, wokeUp_};
+    wokeUp_ = false;
+    return cue;
+}
+
+void FrameCadence::FramePresented(int64_t nowTicks) {
+    const bool wasHolding = holdsFrames_;
+    if (!holdsFrames_) WatchSwapTiming(nowTicks);
+    const bool beatStarts = !hasPresented_ || holdsFrames_ != wasHolding;
+    hasPresented_ = true;
+    lastPresentTicks_ = nowTicks;
+    if (!holdsFrames_ || ticksPerSecond_ <= 0) return;
+    if (beatStarts) {
+        StartBeatAt(nowTicks);
+        beatFrame_ = 1;  // the next frame a refresh from now
+    } else if (nowTicks - DueTicks() > kLateRefreshesBeforeNewBeat * PeriodTicks()) {
+        // Well behind (slow frames, a busy machine): the next frame is due at once and the
+        // beat goes on from it, rather than catching up with a burst of frames. A frame a
+        // little late (a wait that woke late) is caught up by the next one coming sooner.
+        StartBeatAt(nowTicks);
+    } else {
+        ++beatFrame_;
+    }
+    if (beatFrame_ == refreshHz_) {  // a whole second: the start moves on exactly
+        beatStartTicks_ += ticksPerSecond_;
+        beatFrame_ = 0;
+    }
+}
+
+void FrameCadence::WatchSwapTiming(int64_t nowTicks) {
+    if (!hasPresented_ || ticksPerSecond_ <= 0) return;
+    const int64_t interval = nowTicks - lastPresentTicks_;
+    // interval < 3/4 of a refresh, without dividing: interval * 4 * refresh < 3 * rate
+    if (interval * 4 * refreshHz_ < 3 * ticksPerSecond_) ++quickFrames_;
+    if (++watchedFrames_ < kWatchedFrames) return;
+    if (quickFrames_ >= kQuickFramesMeaningNoWait) holdsFrames_ = true;
+    watchedFrames_ = 0;
+    quickFrames_ = 0;
+}
+
+}  // namespace tunnel

@@ -1,0 +1,57 @@
+// The renderer's frame loop, a pass at a time, so the run and the benchmark drive the same
+// loop: one queued message per pass; otherwise a frame when one is due (the pacer's steps,
+// the scene drawn at the frame's moment, the swap), or a wait that any message ends at once.
+#pragma once
+#include <windows.h>
+
+#include "frame_cadence.h"
+#include "frame_pacer.h"
+#include "performance_clock_win32.h"
+#include "render_window_win32.h"
+#include "run_rules.h"
+#include "tunnel_scene_win32.h"
+
+namespace tunnel {
+
+// The display's refresh from the display settings, 60 where they do not know it.
+int DisplayRefreshHz();
+
+// Timer waits to the millisecond while it lives (the system's default is a 64th of a second,
+// too coarse to hold a frame beat).
+class FineTimerResolution {
+  public:
+    FineTimerResolution();
+    ~FineTimerResolution();
+    FineTimerResolution(const FineTimerResolution&) = delete;
+    FineTimerResolution& operator=(const FineTimerResolution&) = delete;
+
+  private:
+    bool isSet_ = false;
+};
+
+class FrameLoop {
+  public:
+    // Takes the pointer's start position, against which the pointer rule measures.
+    FrameLoop(RenderWindow& window, TunnelScene& scene, int refreshHz);
+    FrameLoop(const FrameLoop&) = delete;
+    FrameLoop& operator=(const FrameLoop&) = delete;
+
+    // One pass; false once the run is to end: WM_QUIT taken, Escape down after a frame, or the
+    // pointer moved past the rule's distance.
+    bool RunPass();
+    long framesDrawn() const { return framesDrawn_; }
+
+  private:
+    bool InputEndsRun() const;
+
+    RenderWindow& window_;
+    TunnelScene& scene_;
+    const PerformanceClock clock_;
+    FramePacer pacer_;
+    FrameCadence cadence_;
+    FineTimerResolution timerResolution_;
+    ScreenPoint startCursor_;
+    long framesDrawn_ = 0;
+};
+
+}  // namespace tunnel

@@ -1,0 +1,178 @@
+// The frame cadence against simulated displays and drivers: a frame per refresh whether or not
+// the swap waits for the retrace, never a pass that spins, nothing while the display sleeps.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "frame_cadence.h"
+
+namespace {
+
+using tunnel::FrameCadence;
+using tunnel::FrameCue;
+
+constexpr int64_t kRate = 10'000'000;  // clock ticks a second
+constexpr int64_t kMs = kRate / 1000;
+
+enum class Swap { NotOffered, OfferedIgnored, WaitsForRetrace, QueuesThreeThenWaits };
+
+struct Display {
+    int refreshHz;
+    Swap swap;
+    int64_t drawTicks;  // drawing one frame, before the swap
+};
+
+struct Outcome {
+    long frames = 0;
+    long framesAfterFirstSecond = 0;  // once the swap's timing has been measured
+    long passes = 0;          // passes that found no message: each draws or waits
+    long waitsForMessage = 0; // passes told to wait with no time limit
+    long restarts = 0;
+    long longestWaitMs = 0;
+};
+
+// Runs the loop's use of the cadence over simulated time: a wait lasts its full time (no
+// message comes), a swap that waits returns at the next retrace. The display sleeps from
+// sleepFrom to sleepUntil (seconds); its waking is a message that ends any wait.
+Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, double sleepUntil = -1) {
+    FrameCadence cadence(kRate, display.refreshHz, display.swap != Swap::NotOffered);
+    const int64_t retrace = kRate / display.refreshHz;
+    const int64_t end = static_cast<int64_t>(seconds * kRate);
+    const auto at = [](double s) { return static_cast<int64_t>(s * kRate); };
+    Outcome out;
+    int64_t now = 1234;
+    while (now < end) {
+        const bool asleep = now >= at(sleepFrom) && now < at(sleepUntil);
+        const FrameCue cue = cadence.Next(now, asleep);
+        ++out.passes;
+        if (cue.restartsPace) ++out.restarts;
+        if (!cue.drawNow) {
+            if (cue.waitMs == tunnel::kWaitForMessage) {
+                ++out.waitsForMessage;
+                now = asleep ? at(sleepUntil) : end;
+            } else {
+                if (cue.waitMs == 0) {
+                    ADD_FAILURE() << "a pass that neither draws nor waits: the loop would spin";
+                    break;
+                }
+                out.longestWaitMs = std::max<long>(out.longestWaitMs, cue.waitMs);
+                now += cue.waitMs * kMs;
+            }
+            continue;
+        }
+        EXPECT_FALSE(asleep) << "a frame while the display sleeps";
+        now += display.drawTicks;
+        const bool waits = display.swap == Swap::WaitsForRetrace ||
+                           (display.swap == Swap::QueuesThreeThenWaits && out.frames >= 3);
+        if (waits) now = (now / retrace + 1) * retrace;
+        cadence.FramePresented(now);
+        ++out.frames;
+        if (now >= kRate) ++out.framesAfterFirstSecond;
+    }
+    return out;
+}
+
+struct RateCase {
+    const char* name;
+    Display display;
+    double framesPerSecond;  // expected, within 2 %
+    bool loopHolds;          // the cadence holds frames itself (else the swap or the drawing)
+};
+
+class Cadence : public testing::TestWithParam<RateCase> {};
+
+TEST_P(Cadence, DrawsAtTheRefreshWithoutSpinning) {
+    const RateCase& c = GetParam();
+    const Outcome out = Fly(c.display, 10);
+    EXPECT_NEAR(out.framesAfterFirstSecond / 9.0, c.framesPerSecond, c.framesPerSecond * 0.02);
+    // A held frame costs at most one wait and one draw; beyond that a pass spun.
+    EXPECT_LE(out.passes, out.frames * (c.loopHolds ? 2 : 1) + 1);
+    EXPECT_EQ(out.waitsForMessage, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Displays, Cadence, testing::Values(
+    RateCase{"NoSwapControlAtSixty", {60, Swap::NotOffered, 2 * kMs}, 60, true},
+    RateCase{"NoSwapControlAt144", {144, Swap::NotOffered, kMs}, 144, true},
+    RateCase{"NoSwapControlAt75", {75, Swap::NotOffered, 0}, 75, true},
+    RateCase{"SwapControlIgnoredAtSixty", {60, Swap::OfferedIgnored, kMs}, 60, true},
+    RateCase{"SwapControlIgnoredAt240", {240, Swap::OfferedIgnored, kMs / 2}, 240, true},
+    RateCase{"SwapWaitsAt144", {144, Swap::WaitsForRetrace, 3 * kMs}, 144, false},
+    RateCase{"SwapQueuesThreeThenWaits", {60, Swap::QueuesThreeThenWaits, kMs}, 60, false},
+    // Drawing slower than the refresh: frames back to back, never a wait on top.
+    RateCase{"SlowDrawingNoSwapControl", {60, Swap::NotOffered, 25 * kMs}, 40, false},
+    RateCase{"SlowDrawingSwapIgnored", {144, Swap::OfferedIgnored, 10 * kMs}, 100, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// One frame takes half a second (the machine was busy): the beat starts again after it
+// instead of drawing the missed frames back to back.
+TEST(Cadence, AStallIsNotCaughtUpWithABurst) {
+    FrameCadence cadence(kRate, 60, false);
+    int64_t now = 0, previousFrame = 0;
+    long quickFrames = 0;
+    for (int frame = 0; frame < 300; ++frame) {
+        FrameCue cue;
+        while (!(cue = cadence.Next(now, false)).drawNow) {
+            ASSERT_GT(cue.waitMs, 0u) << "a pass that neither draws nor waits: the loop would spin";
+            now += cue.waitMs * kMs;
+        }
+        if (frame > 0 && now - previousFrame < kRate / 60 - kMs) ++quickFrames;
+        previousFrame = now;
+        now += frame == 100 ? kRate / 2 : kMs;
+        cadence.FramePresented(now);
+    }
+    EXPECT_LE(quickFrames, 1);
+}
+
+TEST(Cadence, SleepsWhileTheDisplayIsOffAndWakesOnce) {
+    const Outcome out = Fly({60, Swap::NotOffered, kMs}, 10, 2, 7);
+    EXPECT_NEAR(out.frames, 5 * 60, 3) << "frames only in the five seconds awake";
+    EXPECT_EQ(out.waitsForMessage, 1) << "asleep, the loop waits for a message, not for a time";
+    EXPECT_EQ(out.restarts, 1) << "the first frame after waking restarts the pace, and only it";
+}
+
+TEST(Cadence, ASleepBeforeTheFirstFrameDrawsNothing) {
+    FrameCadence cadence(kRate, 60, false);
+    const FrameCue asleep = cadence.Next(0, true);
+    EXPECT_FALSE(asleep.drawNow);
+    EXPECT_EQ(asleep.waitMs, tunnel::kWaitForMessage);
+    const FrameCue awake = cadence.Next(kRate, false);
+    EXPECT_TRUE(awake.drawNow);
+}
+
+TEST(Cadence, AClockSteppingBackWaitsNoLongerThanARefresh) {
+    FrameCadence cadence(kRate, 60, false);
+    int64_t now = 100 * kRate;
+    for (int frame = 0; frame < 5; ++frame) {
+        while (!cadence.Next(now, false).drawNow) now += kMs;
+        cadence.FramePresented(now);
+    }
+    const FrameCue cue = cadence.Next(now - 3600 * kRate, false);
+    EXPECT_LE(cue.waitMs, 17u);
+}
+
+TEST(Cadence, WithoutAClockRateEveryPassDraws) {
+    FrameCadence cadence(0, 60, false);
+    for (int frame = 0; frame < 50; ++frame) {
+        ASSERT_TRUE(cadence.Next(frame, false).drawNow);
+        cadence.FramePresented(frame);
+    }
+}
+
+struct ReportedRateCase {
+    uint32_t reported;
+    int used;
+};
+
+class ReportedRefresh : public testing::TestWithParam<ReportedRateCase> {};
+
+TEST_P(ReportedRefresh, UnknownMeansSixty) {
+    EXPECT_EQ(tunnel::RefreshRateOrFallback(GetParam().reported), GetParam().used);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, ReportedRefresh, testing::Values(
+    ReportedRateCase{0, 60}, ReportedRateCase{1, 60}, ReportedRateCase{59, 59},
+    ReportedRateCase{144, 144}, ReportedRateCase{240, 240}, ReportedRateCase{0xFFFFFFFF, 60}));
+
+}  // namespace
