@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "wintest/relay_trace.h"
 #include "wintest/wintest.h"
 
 namespace renderer_e2e {
@@ -58,12 +59,12 @@ inline bool WaitForCursorHidden(DWORD timeoutMs) {
     }
 }
 
-// Waits for passes of the renderer's loop. It takes one message per pass and draws a frame in
-// every pass that finds its queue empty; a message sent to its window is answered at the
-// start of a pass, so each answer after the first marks a pass done. A pass that takes a
-// queued message (the title timer, a pointer move) draws nothing, so callers that want
-// frames ask for a good many more passes than such messages could fill. False when the window
-// did not answer within the bound: it has gone, or hangs.
+// Waits for passes of the renderer's loop. It takes one message per pass; a pass that finds
+// its queue empty draws a frame when the display's next refresh is due and otherwise waits
+// for a message, so a message sent to its window is answered at the start of a pass and each
+// answer after the first marks a pass done. Passes come far more often than frames: a test
+// that wants frames waits for them (FrameWatch). False when the window did not answer within
+// the bound: it has gone, or hangs.
 inline bool WaitForPasses(HWND window, int passes) {
     for (int answered = 0; answered <= passes; ++answered) {
         DWORD_PTR result = 0;
@@ -72,8 +73,36 @@ inline bool WaitForPasses(HWND window, int passes) {
     return true;
 }
 
-// Enough passes for a handful of frames whatever messages came in between.
+// Enough passes for the loop to have begun drawing whatever messages came in between.
 constexpr int kPassesForSomeFrames = 20;
+
+// The renderer's frames, counted in Wine's relay trace of its buffer swaps, for a renderer
+// started through it. WINE: the trace is Wine's; where there is none (on Windows, or a test
+// registered without TRACE), a wait for frames falls back to passes of the loop.
+class FrameWatch {
+  public:
+    FrameWatch() : relay_(kSwap) {}
+    bool counts() const { return relay_.available(); }
+    std::optional<wintest::ChildProcess> Start() const {
+        return counts() ? relay_.Start(RendererCommandLine()) : StartRenderer();
+    }
+    size_t Frames(const wintest::ChildProcess& renderer) const { return relay_.Calls(renderer.id(), kSwap).size(); }
+    // Until `frames` more frames than had been drawn at the call are drawn; false when they were
+    // not drawn, or the window did not answer, within the bound.
+    bool WaitForMoreFrames(const wintest::ChildProcess& renderer, HWND window, size_t frames) const {
+        if (!counts()) return WaitForPasses(window, kPassesForSomeFrames);
+        const size_t wanted = Frames(renderer) + frames;
+        wintest::PumpUntil([&] { return Frames(renderer) >= wanted || !renderer.IsRunning(); }, kWindowTimeoutMs);
+        return Frames(renderer) >= wanted;
+    }
+
+  private:
+    static constexpr char kSwap[] = "gdi32.SwapBuffers";
+    wintest::RelayTrace relay_;
+};
+
+// A handful of frames, each drawn with what the test set up before.
+constexpr size_t kSomeFrames = 3;
 
 // The renderer's window once the renderer flies: its loop has begun (the pointer's start
 // position is taken and the texture loaded) and frames are being drawn.

@@ -19,11 +19,12 @@ class RendererWindow : public testing::Test {
         ASSERT_EQ(cloud.size(), 49206u) << "assets/cloud.bmp not found under VQ_SOURCE_DIR";
         ASSERT_TRUE(PutTexture(cloud));
         SetCursorPos(640, 512);
-        renderer_ = StartRenderer();
+        renderer_ = frames_.Start();
         ASSERT_TRUE(renderer_.has_value());
         window_ = WaitForFlyingWindow(*renderer_);
         ASSERT_NE(window_, nullptr) << "no visible \"Cirrovance_Tunnel\" window of the renderer";
     }
+    FrameWatch frames_;
     std::optional<wintest::ChildProcess> renderer_;
     HWND window_ = nullptr;
 };
@@ -90,7 +91,7 @@ TEST_F(RendererWindow, FliesOnAfterASizeNoticeOfHeightZero) {
     // The projection takes a height of 0 as 1 rather than dividing by it.
     ASSERT_TRUE(PostMessageA(window_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 0)));
     // Frames drawn with the new projection: a renderer that failed over it would stop answering.
-    EXPECT_TRUE(WaitForPasses(window_, kPassesForSomeFrames));
+    EXPECT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, kSomeFrames));
     EXPECT_TRUE(renderer_->IsRunning());
     PostMessageA(window_, WM_CLOSE, 0, 0);
     EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
@@ -135,7 +136,7 @@ TEST_P(RendererMouse, EndsOnlyPastThirtyPixelsOnBothAxes) {
         if (GetParam().ends && i + 1 == offsets.size()) break;
         // Frames with the pointer here, each of which reads it: a move that ends the run ends
         // it after the frame in progress, and the window stops answering.
-        ASSERT_TRUE(WaitForPasses(window_, kPassesForSomeFrames)) << "the run ended at move " << i;
+        ASSERT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, kSomeFrames)) << "the run ended at move " << i;
     }
     if (GetParam().ends) {
         EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
@@ -194,7 +195,7 @@ TEST_F(RendererWindow, DrawsACloudTunnelFadingToGrey) {
     ShotLook bestLook;
     const DWORD start = GetTickCount();
     for (int attempt = 0; bestLook.fadedPixels < 50 && GetTickCount() - start < kWindowTimeoutMs; ++attempt) {
-        ASSERT_TRUE(WaitForPasses(window_, 3 * kPassesForSomeFrames));
+        ASSERT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, 3 * kSomeFrames));
         wintest::Screenshot shot = wintest::CaptureScreen();
         ASSERT_GT(shot.width, 0);
         const ShotLook look = Look(shot);
