@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Timed run of the renderer under Wine at the Xvfb resolution (1280x1024), in a Wine
 # environment of its own:  run_wine_bench.sh WINDOWS_BUILD_DIR DIST_DIR [SECONDS_PER_PHASE]
-# Prints the frame rates of the empty loop and of the tunnel (both grid methods) with their
-# ratios, the frames and animation steps per second of the paced loop at several frame rates,
-# then the resident memory of the real renderer (Vaporquill.dll) while it flies.
+# Prints the frame rates of the empty loop, the fill floor and the tunnel (both grid methods)
+# with their ratios, the frames and animation steps per second of the paced loop at several
+# frame rates, the frame loop against the loop as it was (frames against the refresh, distinct
+# pictures, CPU time per second of flight with and without the X and Wine servers, the display
+# off), then the resident memory of the real renderer (Vaporquill.dll) while it flies.
 set -euo pipefail
 build=$(cd "${1:?windows build dir}" && pwd)
 dist=$(cd "${2:?dist dir}" && pwd)
@@ -15,8 +17,10 @@ state="$build/bench-wine-env"
 
 "$root/tools/wine_env.sh" up "$state" >/dev/null
 renderer_pid=
+server_pid=
 cleanup() {
   if [ -n "$renderer_pid" ] && kill -0 "$renderer_pid" 2>/dev/null; then kill "$renderer_pid" 2>/dev/null || true; fi
+  if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then kill "$server_pid" 2>/dev/null || true; fi
   "$root/tools/wine_env.sh" down "$state"
 }
 trap cleanup EXIT
@@ -36,8 +40,21 @@ rm -f "$pace_result"
 wine "$build/renderer/bench/tunnel_pace_bench.exe" "$seconds" "Z:${pace_result//\//\\}"
 cat "$pace_result"
 
+# The frames' cost outside the renderer's process is watched too: the X server's and that of
+# a Wine server of our own, started once the boot's server has ended, so its id is known.
+WINEPREFIX=$WINEPREFIX "$VQ_WINESERVER" -w
+WINEPREFIX=$WINEPREFIX "$VQ_WINESERVER" -f -p &
+server_pid=$!
+export VQ_BENCH_HELPER_PIDS="$VQ_XVFB_PID $server_pid"
+frames_result="$build/tunnel_frames_bench.txt"
+rm -f "$frames_result"
+wine "$build/renderer/bench/tunnel_frames_bench.exe" "$seconds" "Z:${frames_result//\//\\}"
+unset VQ_BENCH_HELPER_PIDS
+cat "$frames_result"
+
 # The renderer itself, flying: its resident memory after a settling time, sampled twice.
-wine "$dist/Vaporquill.dll" &
+# The loader itself, not the shell function wine(): $! is then the renderer's own process.
+"$VQ_WINE" "$dist/Vaporquill.dll" &
 renderer_pid=$!
 sleep 8
 rss1=$(awk '/VmRSS/ {print $2}' "/proc/$renderer_pid/status")

@@ -16,6 +16,7 @@
 #include "pump_messages_win32.h"
 #include "render_window_win32.h"
 #include "tunnel_scene_win32.h"
+#include "wait_until_win32.h"
 
 namespace {
 
@@ -47,14 +48,6 @@ struct PaceResult {
     std::array<long, tunnel::kMaxStepsPerFrame + 1> framesTaking{};  // frames by step count
 };
 
-// Sleeps for most of the wait and spins the last two milliseconds, which Sleep cannot hit.
-void WaitUntil(const tunnel::PerformanceClock& clock, int64_t deadline) {
-    const int64_t twoMs = clock.TicksPerSecond() / 500;
-    for (int64_t now = clock.NowTicks(); now < deadline; now = clock.NowTicks()) {
-        Sleep(deadline - now > twoMs ? 1 : 0);
-    }
-}
-
 PaceResult RunAtRate(tunnel::TunnelScene& scene, HDC dc, int framesPerSecond, double seconds) {
     const tunnel::PerformanceClock clock;
     tunnel::FramePacer pacer(clock);  // a fresh run: its first frame takes one step
@@ -73,7 +66,7 @@ PaceResult RunAtRate(tunnel::TunnelScene& scene, HDC dc, int framesPerSecond, do
         if (frames > 0) stepsAfterFirstFrame += steps;
         ++frames;
         if (framesPerSecond != kUnthrottled) {
-            WaitUntil(clock, firstFrameStart + frames * ticksPerSecond / framesPerSecond);
+            bench::WaitUntil(clock, firstFrameStart + frames * ticksPerSecond / framesPerSecond);
         }
         if (clock.NowTicks() - firstFrameStart >= runTicks) break;
         frameStart = clock.NowTicks();

@@ -1,8 +1,9 @@
 // Timed run under Wine: in one window and one GL context made by the renderer's own code,
-// alternate an empty clear-and-swap loop with the tunnel drawn both ways, and write the
-// frame rates and their ratios to a file.
+// alternate an empty clear-and-swap loop, the fill floor (one textured, depth-tested quad over
+// the whole window with the cloud texture: about what the machine can fill a frame) and the
+// tunnel drawn both ways, and write the frame rates and their ratios to a file.
 //   tunnel_wine_bench.exe <seconds per phase> <rounds> <result file>
-// Each round runs the three loops back to back; the ratios reported are the medians of the
+// Each round runs the four loops back to back; the ratios reported are the medians of the
 // rounds' ratios, so a burst of other load on the machine skews one round, not the result.
 #include <windows.h>
 #include <GL/gl.h>
@@ -20,7 +21,34 @@
 
 namespace {
 
-enum class Phase { EmptyLoop, TunnelPerRing, TunnelPerVertex };
+enum class Phase { EmptyLoop, FillFloor, TunnelPerRing, TunnelPerVertex };
+
+// The scene's state stays as it is (depth test, texture bound, modulated by white): only the
+// matrices are set aside so the quad covers the window exactly.
+void DrawFillFloor() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(-1.0f, -1.0f, 0.5f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(1.0f, -1.0f, 0.5f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(1.0f, 1.0f, 0.5f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(-1.0f, 1.0f, 0.5f);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
 
 double FramesPerSecond(tunnel::TunnelScene& scene, HDC dc, Phase phase, double seconds) {
     LARGE_INTEGER frequency, start, now;
@@ -31,6 +59,8 @@ double FramesPerSecond(tunnel::TunnelScene& scene, HDC dc, Phase phase, double s
         if (!bench::PumpMessages()) break;
         if (phase == Phase::EmptyLoop) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        } else if (phase == Phase::FillFloor) {
+            DrawFillFloor();
         } else {
             // One step a frame: the grid's cost does not depend on the pace.
             scene.TakeSteps(1, {});
@@ -67,13 +97,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // Measure drawing, not the display: no wait for a retrace in either loop.
     const bool swapControl = tunnel::SetSwapInterval(0);
 
-    std::vector<double> empty, perRing, perVertex, perRingRatio, perVertexRatio;
+    std::vector<double> empty, fill, perRing, perVertex, perRingRatio, perVertexRatio, fillRatio, overFillRatio;
     for (long round = 0; round < rounds; ++round) {
         empty.push_back(FramesPerSecond(scene, window.dc(), Phase::EmptyLoop, seconds));
+        fill.push_back(FramesPerSecond(scene, window.dc(), Phase::FillFloor, seconds));
         perRing.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelPerRing, seconds));
         perVertex.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelPerVertex, seconds));
         perRingRatio.push_back(perRing.back() / empty.back());
         perVertexRatio.push_back(perVertex.back() / empty.back());
+        fillRatio.push_back(fill.back() / empty.back());
+        overFillRatio.push_back(perRing.back() / fill.back());
     }
     RECT client;
     GetClientRect(window.window(), &client);
@@ -84,8 +117,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     std::fprintf(out, "window %ldx%ld, swap control %s, %g s per loop, %ld rounds (medians)\n", client.right,
                  client.bottom, swapControl ? "offered (interval 0)" : "not offered", seconds, rounds);
     std::fprintf(out, "empty clear-and-swap: %.1f fps\n", Median(empty));
+    std::fprintf(out, "fill floor, one textured full-window quad: %.1f fps, ratio %.3f\n", Median(fill),
+                 Median(fillRatio));
     std::fprintf(out, "tunnel, grid per ring: %.1f fps, ratio %.3f\n", Median(perRing), Median(perRingRatio));
     std::fprintf(out, "tunnel, grid per vertex: %.1f fps, ratio %.3f\n", Median(perVertex), Median(perVertexRatio));
+    std::fprintf(out, "tunnel (per ring) over the fill floor: %.3f\n", Median(overFillRatio));
     std::fclose(out);
     return 0;
 }

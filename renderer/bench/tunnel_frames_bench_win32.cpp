@@ -1,0 +1,245 @@
+// Timed run under Wine of what each frame costs and shows: in the renderer's own window and
+// scene, the loop the renderer ran before frames were held to the display (a frame whenever the
+// queue is empty) against the renderer's frame loop (FrameLoop), with no retrace to wait on.
+// For each: frames a second against the refresh, distinct pictures a second (frames drawn at a
+// moment of the flight the frame before did not show), and the process's CPU time per second of
+// flight (GetProcessTimes), with that of the processes that present its frames where their ids
+// are given. Then the frame loop while the display is off, and at full size.
+//   tunnel_frames_bench.exe <seconds per run> <result file>
+// WINE: VQ_BENCH_HELPER_PIDS holds the Unix process ids of the X server and of Wine's server,
+// whose CPU time is read from /proc through Wine's drive Z:.
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "frame_loop_win32.h"
+#include "frame_pacer.h"
+#include "gl_context_win32.h"
+#include "performance_clock_win32.h"
+#include "render_window_win32.h"
+#include "tunnel_scene_win32.h"
+#include "wait_until_win32.h"
+
+namespace {
+
+constexpr int kSmallWidth = 320, kSmallHeight = 240;
+constexpr int kHeldNone = 0;
+
+struct RunResult {
+    double seconds = 0;
+    long frames = 0;
+    long distinctPictures = 0;
+    double cpuSeconds = 0;
+    double helperCpuSeconds = 0;
+    double FramesPerSecond() const { return frames / seconds; }
+    double DistinctPerSecond() const { return distinctPictures / seconds; }
+    double CpuPerSecond() const { return cpuSeconds / seconds; }
+    double AllCpuPerSecond() const { return (cpuSeconds + helperCpuSeconds) / seconds; }
+};
+
+double ProcessCpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    const auto seconds = [](const FILETIME& t) {
+        return double((uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime) / 1e7;  // 100 ns units
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+// User and system time of a Linux process, from fields 14 and 15 of /proc/<pid>/stat (after the
+// command name, which may hold blanks, in parentheses), in clock ticks of 1/100 s.
+double UnixProcessCpuSeconds(unsigned long processId) {
+    char path[64];
+    std::snprintf(path, sizeof(path), "Z:\\proc\\%lu\\stat", processId);
+    std::FILE* file = std::fopen(path, "r");
+    if (!file) return 0;
+    char line[1024] = {};
+    const bool read = std::fgets(line, sizeof(line), file) != nullptr;
+    std::fclose(file);
+    const char* afterName = read ? std::strrchr(line, ')') : nullptr;
+    if (!afterName) return 0;
+    unsigned long long user = 0, system = 0;
+    if (std::sscanf(afterName + 1, " %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %llu %llu", &user, &system) != 2) {
+        return 0;
+    }
+    constexpr double kTicksPerSecond = 100;  // USER_HZ on Linux
+    return double(user + system) / kTicksPerSecond;
+}
+
+double HelperCpuSeconds() {
+    const char* ids = std::getenv("VQ_BENCH_HELPER_PIDS");
+    double total = 0;
+    for (char* next = nullptr; ids && *ids; ids = next) {
+        const unsigned long id = std::strtoul(ids, &next, 10);
+        if (next == ids) break;
+        total += UnixProcessCpuSeconds(id);
+    }
+    return total;
+}
+
+bool HelpersWatched() {
+    const char* ids = std::getenv("VQ_BENCH_HELPER_PIDS");
+    return ids && *ids;
+}
+
+// Runs passes for the given time, counting frames and the distinct moments they showed, after
+// half a second in which the loop settles (the frame loop first measures whether the swap
+// waits). A pass reports the frames it drew; it returns false when the run was told to end.
+RunResult Measure(const tunnel::TunnelScene& scene, double seconds, const std::function<bool(long&)>& pass) {
+    const tunnel::PerformanceClock clock;
+    const int64_t settled = clock.NowTicks() + clock.TicksPerSecond() / 2;
+    long frames = 0;
+    while (clock.NowTicks() < settled) {
+        if (!pass(frames)) return {};
+    }
+    const int64_t start = clock.NowTicks();
+    const int64_t end = start + static_cast<int64_t>(seconds * double(clock.TicksPerSecond()));
+    const double cpuAtStart = ProcessCpuSeconds();
+    const double helperCpuAtStart = HelperCpuSeconds();
+    RunResult result;
+    double shownBefore = scene.drawnTime();
+    const long framesBefore = frames;
+    while (clock.NowTicks() < end) {
+        if (!pass(frames)) break;
+        if (frames - framesBefore != result.frames) {
+            result.frames = frames - framesBefore;
+            if (scene.drawnTime() != shownBefore) ++result.distinctPictures;
+            shownBefore = scene.drawnTime();
+        }
+    }
+    result.cpuSeconds = ProcessCpuSeconds() - cpuAtStart;
+    result.helperCpuSeconds = HelperCpuSeconds() - helperCpuAtStart;
+    result.seconds = double(clock.NowTicks() - start) / double(clock.TicksPerSecond());
+    return result;
+}
+
+// The loop as it was: one message per pass, a frame in every pass that finds none, held to a
+// rate only by a stand-in display that waits after each swap.
+RunResult RunLoopAsBefore(tunnel::TunnelScene& scene, HDC dc, int heldToHz, double seconds) {
+    const tunnel::PerformanceClock clock;
+    tunnel::FramePacer pacer(clock);
+    int64_t heldStart = 0;
+    return Measure(scene, seconds, [&](long& frames) {
+        MSG message;
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return false;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            return true;
+        }
+        scene.TakeSteps(pacer.StepsForFrame(), {});
+        scene.DrawFrame();
+        SwapBuffers(dc);
+        if (frames++ == 0) heldStart = clock.NowTicks();
+        if (heldToHz != kHeldNone) bench::WaitUntil(clock, heldStart + frames * clock.TicksPerSecond() / heldToHz);
+        return true;
+    });
+}
+
+RunResult RunFrameLoop(tunnel::RenderWindow& window, tunnel::TunnelScene& scene, int refreshHz, double seconds) {
+    tunnel::FrameLoop loop(window, scene, refreshHz);
+    return Measure(scene, seconds, [&](long& frames) {
+        const bool goesOn = loop.RunPass();
+        frames = loop.framesDrawn();
+        return goesOn;
+    });
+}
+
+// The notification the system sends when the display goes off (0) or on (1): the console
+// display state setting, its value in the four bytes after the header.
+void SendDisplayState(HWND window, DWORD state) {
+    constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+    alignas(POWERBROADCAST_SETTING) BYTE notice[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
+    const DWORD length = sizeof(state);
+    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, PowerSetting), &kConsoleDisplayState, sizeof(GUID));
+    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, DataLength), &length, sizeof(length));
+    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, Data), &state, sizeof(state));
+    SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(notice));
+}
+
+void Resize(HWND window, int width, int height) {
+    // The size notice sets the projection for the new size, as in the real run.
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE);
+}
+
+void PrintRun(std::FILE* out, const char* label, const RunResult& r, int refreshHz) {
+    std::fprintf(out, "%-34s %7.1f fps", label, r.FramesPerSecond());
+    if (refreshHz != kHeldNone) std::fprintf(out, " (%.3f of %d Hz)", r.FramesPerSecond() / refreshHz, refreshHz);
+    std::fprintf(out, ", %6.1f distinct pictures/s, CPU %.3f s per s of flight", r.DistinctPerSecond(),
+                 r.CpuPerSecond());
+    if (HelpersWatched()) std::fprintf(out, " (%.3f with the X and Wine servers)", r.AllCpuPerSecond());
+    std::fprintf(out, "\n");
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    char* rest = nullptr;
+    const double seconds = std::strtod(commandLine, &rest);
+    while (rest && *rest == ' ') ++rest;
+    const std::string resultPath = rest && *rest ? rest : "tunnel_frames_bench.txt";
+
+    tunnel::TunnelScene scene;
+    tunnel::RenderWindow window(scene);
+    if (!window.Open()) return 2;
+    // No retrace to wait on, as under Xvfb: whether the swap waits is the loop's to find out.
+    const bool swapControl = tunnel::SetSwapInterval(0);
+    const int displayHz = tunnel::DisplayRefreshHz();
+    RECT full;
+    GetWindowRect(window.window(), &full);
+    Resize(window.window(), kSmallWidth, kSmallHeight);
+
+    const RunResult before = RunLoopAsBefore(scene, window.dc(), kHeldNone, seconds);
+    const RunResult atDisplay = RunFrameLoop(window, scene, displayHz, seconds);
+    std::vector<std::pair<int, RunResult>> atRefresh;
+    for (const int hz : {75, 144, 240}) atRefresh.emplace_back(hz, RunFrameLoop(window, scene, hz, seconds));
+    const RunResult beforeHeldTo144 = RunLoopAsBefore(scene, window.dc(), 144, seconds);
+
+    SendDisplayState(window.window(), 0);
+    const RunResult displayOff = RunFrameLoop(window, scene, displayHz, seconds);
+    SendDisplayState(window.window(), 1);
+    const RunResult displayBack = RunFrameLoop(window, scene, displayHz, seconds);
+
+    Resize(window.window(), full.right - full.left, full.bottom - full.top);
+    const RunResult fullBefore = RunLoopAsBefore(scene, window.dc(), kHeldNone, seconds);
+    const RunResult fullAtDisplay = RunFrameLoop(window, scene, displayHz, seconds);
+    window.Close();
+
+    std::FILE* out = std::fopen(resultPath.c_str(), "w");
+    if (!out) return 3;
+    std::fprintf(out, "frames, %dx%d unless said, swap control %s, display refresh from its settings %d Hz, %g s a run\n",
+                 kSmallWidth, kSmallHeight, swapControl ? "offered (interval 0)" : "not offered", displayHz, seconds);
+    PrintRun(out, "loop as before, unheld", before, kHeldNone);
+    PrintRun(out, "frame loop at the display", atDisplay, displayHz);
+    std::fprintf(out, "CPU time per second of flight, before / frame loop: %.1f",
+                 before.CpuPerSecond() / atDisplay.CpuPerSecond());
+    if (HelpersWatched()) {
+        std::fprintf(out, " (%.1f with the X and Wine servers)", before.AllCpuPerSecond() / atDisplay.AllCpuPerSecond());
+    }
+    std::fprintf(out, "\n");
+    std::fprintf(out, "repeated pictures before: %ld of %ld frames (%.0f %%)\n", before.frames - before.distinctPictures,
+                 before.frames, 100.0 * (before.frames - before.distinctPictures) / before.frames);
+    for (const auto& [hz, r] : atRefresh) {
+        char label[48];
+        std::snprintf(label, sizeof(label), "frame loop at %d Hz", hz);
+        PrintRun(out, label, r, hz);
+    }
+    PrintRun(out, "loop as before, held to 144", beforeHeldTo144, 144);
+    std::fprintf(out, "display off (frame loop): %ld frames in %.1f s, CPU %.4f s per s (%.4f with the servers)\n",
+                 displayOff.frames, displayOff.seconds, displayOff.CpuPerSecond(), displayOff.AllCpuPerSecond());
+    PrintRun(out, "frame loop, display back on", displayBack, displayHz);
+    char fullLabel[64];
+    std::snprintf(fullLabel, sizeof(fullLabel), "%ldx%ld, loop as before", full.right - full.left,
+                  full.bottom - full.top);
+    PrintRun(out, fullLabel, fullBefore, kHeldNone);
+    std::snprintf(fullLabel, sizeof(fullLabel), "%ldx%ld, frame loop", full.right - full.left, full.bottom - full.top);
+    PrintRun(out, fullLabel, fullAtDisplay, displayHz);
+    std::fclose(out);
+    return 0;
+}
