@@ -41,8 +41,12 @@ FrameCue FrameCadence::Next(int64_t nowTicks, bool displayAsleep) {
     if (holdsFrames_ && ticksPerSecond_ > 0 && hasPresented_) {
         const int64_t period = PeriodTicks();
         int64_t waitTicks = DueTicks() - nowTicks;
-        // A clock that stepped back never holds the loop longer than a refresh.
-        if (waitTicks > period) waitTicks = period;
+        if (waitTicks > period) {
+            // The clock stepped back: the beat starts again from now rather than hold the
+            // loop for as long as the clock fell.
+            StartBeatAt(nowTicks);
+            waitTicks = 0;
+        }
         if (waitTicks > 0) {
             // Rounded up: waking a little late keeps the beat, waking early would spin.
             const int64_t waitMs = (waitTicks * 1000 + ticksPerSecond_ - 1) / ticksPerSecond_;

@@ -40,6 +40,8 @@ class FrameLoop {
     // pointer moved past the rule's distance.
     bool RunPass();
     long framesDrawn() const { return framesDrawn_; }
+    // The loop holds frames to the refresh itself, the swap not waiting for the retrace.
+    bool holdsFrames() const { return cadence_.holdsFrames(); }
 
   private:
     bool InputEndsRun() const;

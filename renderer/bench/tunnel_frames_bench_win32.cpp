@@ -142,13 +142,16 @@ RunResult RunLoopAsBefore(tunnel::TunnelScene& scene, HDC dc, int heldToHz, doub
     });
 }
 
-RunResult RunFrameLoop(tunnel::RenderWindow& window, tunnel::TunnelScene& scene, int refreshHz, double seconds) {
+RunResult RunFrameLoop(tunnel::RenderWindow& window, tunnel::TunnelScene& scene, int refreshHz, double seconds,
+                       bool* heldFrames = nullptr) {
     tunnel::FrameLoop loop(window, scene, refreshHz);
-    return Measure(scene, seconds, [&](long& frames) {
+    const RunResult result = Measure(scene, seconds, [&](long& frames) {
         const bool goesOn = loop.RunPass();
         frames = loop.framesDrawn();
         return goesOn;
     });
+    if (heldFrames) *heldFrames = loop.holdsFrames();
+    return result;
 }
 
 // The notification the system sends when the display goes off (0) or on (1): the console
@@ -196,7 +199,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Resize(window.window(), kSmallWidth, kSmallHeight);
 
     const RunResult before = RunLoopAsBefore(scene, window.dc(), kHeldNone, seconds);
-    const RunResult atDisplay = RunFrameLoop(window, scene, displayHz, seconds);
+    bool heldFrames = false;
+    const RunResult atDisplay = RunFrameLoop(window, scene, displayHz, seconds, &heldFrames);
     std::vector<std::pair<int, RunResult>> atRefresh;
     for (const int hz : {75, 144, 240}) atRefresh.emplace_back(hz, RunFrameLoop(window, scene, hz, seconds));
     const RunResult beforeHeldTo144 = RunLoopAsBefore(scene, window.dc(), 144, seconds);
@@ -215,6 +219,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     if (!out) return 3;
     std::fprintf(out, "frames, %dx%d unless said, swap control %s, display refresh from its settings %d Hz, %g s a run\n",
                  kSmallWidth, kSmallHeight, swapControl ? "offered (interval 0)" : "not offered", displayHz, seconds);
+    std::fprintf(out, "the frame loop measured the swap: %s\n",
+                 heldFrames ? "it does not wait for a retrace, the loop holds frames" : "it waits for the retrace");
     PrintRun(out, "loop as before, unheld", before, kHeldNone);
     PrintRun(out, "frame loop at the display", atDisplay, displayHz);
     std::fprintf(out, "CPU time per second of flight, before / frame loop: %.1f",
