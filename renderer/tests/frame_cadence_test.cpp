@@ -2,7 +2,6 @@
 // the swap waits for the retrace, never a pass that spins, nothing while the display sleeps.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -30,7 +29,6 @@ struct Outcome {
     long passes = 0;          // passes that found no message: each draws or waits
     long waitsForMessage = 0; // passes told to wait with no time limit
     long restarts = 0;
-    long longestWaitMs = 0;
 };
 
 // Runs the loop's use of the cadence over simulated time: a wait lasts its full time (no
@@ -57,7 +55,6 @@ Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, doubl
                     ADD_FAILURE() << "a pass that neither draws nor waits: the loop would spin";
                     break;
                 }
-                out.longestWaitMs = std::max<long>(out.longestWaitMs, cue.waitMs);
                 now += cue.waitMs * kMs;
             }
             continue;
@@ -130,15 +127,6 @@ TEST(Cadence, SleepsWhileTheDisplayIsOffAndWakesOnce) {
     EXPECT_NEAR(out.frames, 5 * 60, 3) << "frames only in the five seconds awake";
     EXPECT_EQ(out.waitsForMessage, 1) << "asleep, the loop waits for a message, not for a time";
     EXPECT_EQ(out.restarts, 1) << "the first frame after waking restarts the pace, and only it";
-}
-
-TEST(Cadence, ASleepBeforeTheFirstFrameDrawsNothing) {
-    FrameCadence cadence(kRate, 60, false);
-    const FrameCue asleep = cadence.Next(0, true);
-    EXPECT_FALSE(asleep.drawNow);
-    EXPECT_EQ(asleep.waitMs, tunnel::kWaitForMessage);
-    const FrameCue awake = cadence.Next(kRate, false);
-    EXPECT_TRUE(awake.drawNow);
 }
 
 TEST(Cadence, AClockSteppingBackKeepsDrawingAtTheRefresh) {
