@@ -1,13 +1,15 @@
 // The frame beat and the measurement of the swap's own waiting, in clock ticks.
 #include "frame_cadence.h"
 
+#include <algorithm>
+
 namespace tunnel {
 namespace {
-// Swap timing is judged over this many frames; it does not wait when three quarters of them
-// came back within three quarters of a refresh. A driver that queues the first few swaps
-// without waiting still counts as waiting once its queue is full.
-constexpr int kWatchedFrames = 16;
-constexpr int kQuickFramesMeaningNoWait = kWatchedFrames * 3 / 4;
+// Swap timing is judged over the latest intervals between frames: the swap does not wait when
+// their median is shorter than the refresh by more than the wobble of frames that do wait for
+// it. The median, not the mean: a driver that queues the first few swaps without waiting still
+// counts as waiting once its queue is full.
+constexpr int64_t kWaitingMedianPercentOfRefresh = 97;
 constexpr int kMaxRefreshHz = 1000;
 constexpr int kLateRefreshesBeforeNewBeat = 2;
 }  // namespace
@@ -84,13 +86,15 @@ void FrameCadence::FramePresented(int64_t nowTicks) {
 
 void FrameCadence::WatchSwapTiming(int64_t nowTicks) {
     if (!hasPresented_ || ticksPerSecond_ <= 0) return;
-    const int64_t interval = nowTicks - lastPresentTicks_;
-    // interval < 3/4 of a refresh, without dividing: interval * 4 * refresh < 3 * rate
-    if (interval * 4 * refreshHz_ < 3 * ticksPerSecond_) ++quickFrames_;
-    if (++watchedFrames_ < kWatchedFrames) return;
-    if (quickFrames_ >= kQuickFramesMeaningNoWait) holdsFrames_ = true;
-    watchedFrames_ = 0;
-    quickFrames_ = 0;
+    int64_t interval = nowTicks - lastPresentTicks_;
+    if (interval > ticksPerSecond_) interval = ticksPerSecond_;  // a stall says nothing more
+    watchedIntervals_[watchedCount_++] = interval;
+    if (watchedCount_ < watchedIntervals_.size()) return;
+    watchedCount_ = 0;
+    auto middle = watchedIntervals_.begin() + watchedIntervals_.size() / 2;
+    std::nth_element(watchedIntervals_.begin(), middle, watchedIntervals_.end());
+    // median < 97 % of a refresh, without dividing: median * 100 * refresh < 97 * rate
+    if (*middle * 100 * refreshHz_ < kWaitingMedianPercentOfRefresh * ticksPerSecond_) holdsFrames_ = true;
 }
 
 }  // namespace tunnel

@@ -5,6 +5,8 @@
 // frame time itself. While the display is asleep no frame is due at all. Portable: times come
 // in as ticks of the frame clock.
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tunnel {
@@ -51,11 +53,12 @@ class FrameCadence {
     // counted from a start that moves on a whole second at a time, so no rounding accumulates.
     int64_t beatStartTicks_ = 0;
     int64_t beatFrame_ = 0;
-    // The measurement of whether swaps wait: frames that came back well within a refresh.
+    // The measurement of whether swaps wait: the latest intervals between presented frames.
     bool hasPresented_ = false;
     int64_t lastPresentTicks_ = 0;
-    int watchedFrames_ = 0;
-    int quickFrames_ = 0;
+    static constexpr size_t kWatchedIntervals = 16;
+    std::array<int64_t, kWatchedIntervals> watchedIntervals_{};
+    size_t watchedCount_ = 0;
 };
 
 }  // namespace tunnel

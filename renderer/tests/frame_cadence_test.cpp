@@ -95,6 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Displays, Cadence, testing::Values(
     RateCase{"NoSwapControlAt75", {75, Swap::NotOffered, 0}, 75, true},
     RateCase{"SwapControlIgnoredAtSixty", {60, Swap::OfferedIgnored, kMs}, 60, true},
     RateCase{"SwapControlIgnoredAt240", {240, Swap::OfferedIgnored, kMs / 2}, 240, true},
+    // Frames a little faster than the refresh are still too fast: the swap did not wait.
+    RateCase{"SwapControlIgnoredDrawingNearTheRefresh", {60, Swap::OfferedIgnored, 14 * kMs}, 60, true},
     RateCase{"SwapWaitsAt144", {144, Swap::WaitsForRetrace, 3 * kMs}, 144, false},
     RateCase{"SwapQueuesThreeThenWaits", {60, Swap::QueuesThreeThenWaits, kMs}, 60, false},
     // Drawing slower than the refresh: frames back to back, never a wait on top.
