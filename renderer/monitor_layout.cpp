@@ -1,0 +1,51 @@
+// The window over every monitor and one viewport per monitor, turned from screen coordinates
+// (top-left origin) into GL's (bottom-left origin of the window).
+#include "monitor_layout.h"
+
+#include <algorithm>
+
+namespace tunnel {
+namespace {
+
+bool SameRect(const ScreenRect& a, const ScreenRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// A monitor shown twice (a mirrored copy) gets one picture, and an empty one none.
+std::vector<ScreenRect> DistinctMonitors(const std::vector<ScreenRect>& monitors) {
+    std::vector<ScreenRect> distinct;
+    for (const ScreenRect& m : monitors) {
+        if (m.right <= m.left || m.bottom <= m.top) continue;
+        const auto seen = [&](const ScreenRect& d) { return SameRect(d, m); };
+        if (std::none_of(distinct.begin(), distinct.end(), seen)) distinct.push_back(m);
+    }
+    return distinct;
+}
+
+}  // namespace
+
+WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singleWidth, int32_t singleHeight) {
+    const std::vector<ScreenRect> shown = DistinctMonitors(monitors);
+    WindowLayout layout;
+    if (shown.size() <= 1) {
+        const int32_t left = shown.empty() ? 0 : shown.front().left;
+        const int32_t top = shown.empty() ? 0 : shown.front().top;
+        layout.window = {left, top, left + singleWidth, top + singleHeight};
+        layout.viewports.push_back({0, 0, singleWidth, singleHeight});
+        return layout;
+    }
+    ScreenRect bounds = shown.front();
+    for (const ScreenRect& m : shown) {
+        bounds.left = std::min(bounds.left, m.left);
+        bounds.top = std::min(bounds.top, m.top);
+        bounds.right = std::max(bounds.right, m.right);
+        bounds.bottom = std::max(bounds.bottom, m.bottom);
+    }
+    layout.window = bounds;
+    for (const ScreenRect& m : shown) {
+        layout.viewports.push_back({m.left - bounds.left, bounds.bottom - m.bottom, m.right - m.left, m.bottom - m.top});
+    }
+    return layout;
+}
+
+}  // namespace tunnel

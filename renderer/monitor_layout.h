@@ -1,0 +1,41 @@
+// Where the renderer's one window lies and where in it each monitor's picture goes, from the
+// monitors the system reports. Portable: rectangles in, rectangles out; no Win32 types.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+namespace tunnel {
+
+// A rectangle in screen coordinates: y grows downward, right and bottom are exclusive, and
+// the primary monitor's top-left is (0, 0), so monitors left of or above it lie at negative
+// coordinates.
+struct ScreenRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+};
+
+// A viewport in GL's window coordinates: x from the window's left edge, y from its bottom.
+struct GlViewport {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+struct WindowLayout {
+    ScreenRect window;
+    // One per monitor, each drawn with its own aspect ratio; exactly one, the whole window,
+    // when the desk shows one picture.
+    std::vector<GlViewport> viewports;
+    bool SpansMonitors() const { return viewports.size() > 1; }
+};
+
+// With one monitor (mirrored copies count once, empty ones not at all) the window is the
+// one-screen window at that monitor's corner: singleWidth by singleHeight, the maximised size
+// with a caption's height added, so it reaches past the screen's bottom as it always has.
+// With several, the window is their bounding rectangle and each gets exactly its own area.
+WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singleWidth, int32_t singleHeight);
+
+}  // namespace tunnel
