@@ -35,8 +35,11 @@ FrameLoop::FrameLoop(RenderWindow& window, TunnelScene& scene, int refreshHz)
       cadence_(clock_.TicksPerSecond(), refreshHz, window.swapWaitsOffered()),
       startCursor_(CursorPosition({0, 0})) {}
 
-bool FrameLoop::InputEndsRun() const {
-    return window_.keys().IsDown(VK_ESCAPE) || PointerEndsRun(startCursor_, CursorPosition(startCursor_));
+bool FrameLoop::InputEndsRun() {
+    if (window_.keys().IsDown(VK_ESCAPE)) return true;
+    // The system moves the hidden pointer when the monitors change; only a hand ends the run.
+    if (window_.PointerSettling()) startCursor_ = CursorPosition(startCursor_);
+    return PointerEndsRun(startCursor_, CursorPosition(startCursor_));
 }
 
 bool FrameLoop::RunPass() {

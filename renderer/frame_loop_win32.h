@@ -44,7 +44,7 @@ class FrameLoop {
     bool holdsFrames() const { return cadence_.holdsFrames(); }
 
   private:
-    bool InputEndsRun() const;
+    bool InputEndsRun();
 
     RenderWindow& window_;
     TunnelScene& scene_;

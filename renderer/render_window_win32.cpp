@@ -7,6 +7,9 @@ namespace tunnel {
 namespace {
 constexpr UINT_PTR kTitleTimerId = 1;
 constexpr UINT kTitleTimerIntervalMs = 1000;
+// WINE: the pointer's screen position still moves a moment after WM_DISPLAYCHANGE (the X server
+// moves it, and its screen coordinates shift with the virtual screen's corner).
+constexpr DWORD kPointerSettleMs = 2000;
 }  // namespace
 
 bool RenderWindow::Open() {
@@ -19,17 +22,16 @@ bool RenderWindow::Open() {
     wc.lpszClassName = kRendererWindowClass;
     if (!class_.Register(wc)) return false;
 
-    // NOTE: the height adds a caption's height to the maximised size, so the borderless
-    // window reaches past the bottom of the screen. Separate statements keep the queries in
-    // this order; the operands of + may be evaluated either way round.
-    const int width = GetSystemMetrics(SM_CXMAXIMIZED);
-    const int maximisedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
-    const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
-    const int height = maximisedHeight + captionHeight;
-
-    window_.Adopt(CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, kRendererWindowClass, host::kRendererWindowTitle,
-                                  WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
-                                  nullptr, module, this));
+    const WindowLayout layout = CurrentWindowLayout();
+    const ScreenRect& area = layout.window;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    // NOTE: over several monitors the window stays above all others: the system takes a window
+    // as full screen on one monitor only, and the taskbars of the rest would stay above it.
+    window_.Adopt(CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE | (layout.SpansMonitors() ? WS_EX_TOPMOST : 0),
+                                  kRendererWindowClass, host::kRendererWindowTitle,
+                                  WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top, width, height,
+                                  nullptr, nullptr, module, this));
     bool ready = window_.get() != nullptr;
     if (ready) ready = dc_.Acquire(window_.get());
     const PIXELFORMATDESCRIPTOR pfd = RendererPixelFormat();
@@ -53,7 +55,28 @@ bool RenderWindow::Open() {
     SetFocus(window_.get());
     SetProjection(width, height);
     scene_.Prepare(texturePath_);
+    scene_.SetViewports(layout.viewports);
     return true;
+}
+
+void RenderWindow::FollowDisplays() {
+    const WindowLayout layout = CurrentWindowLayout();
+    const ScreenRect& area = layout.window;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    // The order in z moves too: above every other window while it spans monitors, back among
+    // the ordinary ones, as it opened, once a single monitor is left.
+    SetWindowPos(window_.get(), layout.SpansMonitors() ? HWND_TOPMOST : HWND_NOTOPMOST, area.left, area.top, width,
+                 height, SWP_NOACTIVATE);
+    // A window whose size did not change gets no size notice, yet may have drawn per monitor.
+    SetProjection(width, height);
+    scene_.SetViewports(layout.viewports);
+    displaysChangedAtMs_ = GetTickCount();
+}
+
+bool RenderWindow::PointerSettling() const {
+    // The difference of unsigned counts stays right across the counter's wrap.
+    return displaysChangedAtMs_ && GetTickCount() - *displaysChangedAtMs_ < kPointerSettleMs;
 }
 
 void RenderWindow::Close() {
@@ -83,6 +106,11 @@ LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
         case WM_SIZE:
             // A size notice during creation comes before the context is current: no effect.
             if (context_.current()) SetProjection(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_DISPLAYCHANGE:
+            // A monitor added, removed or given another resolution: the same window, context and
+            // flight go on over the monitors there are now.
+            if (context_.current()) FollowDisplays();
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);  // the loop ends and closes the window in order

@@ -1,14 +1,16 @@
-// The renderer's window: class "OpenGL", title "Cirrovance_Tunnel", borderless over the
-// screen, with its device context, current GL context, title timer and key table.
+// The renderer's window: class "OpenGL", title "Cirrovance_Tunnel", borderless over every
+// monitor, with its device context, current GL context, title timer and key table.
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "display_power_win32.h"
 #include "gl_context_win32.h"
 #include "host/exchange_names.h"
 #include "host/gdi_objects_win32.h"
+#include "monitors_win32.h"
 #include "run_rules.h"
 #include "tunnel_scene_win32.h"
 
@@ -37,16 +39,23 @@ class RenderWindow {
     bool swapWaitsOffered() const { return swapWaitsOffered_; }
     // The display is off, as the system's display state notification last said.
     bool displayAsleep() const { return displayAsleep_; }
+    // True for a moment after the window has followed a change of the monitors
+    // (WM_DISPLAYCHANGE), while the system may still move the hidden pointer: off a monitor
+    // that went, or along with the screen's coordinates. Such a move is no user's.
+    bool PointerSettling() const;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Lays the window and the scene's viewports over the monitors there are now.
+    void FollowDisplays();
 
     TunnelScene& scene_;
     std::string texturePath_;
     KeyTable keys_;
     bool swapWaitsOffered_ = false;
     bool displayAsleep_ = false;
+    std::optional<DWORD> displaysChangedAtMs_;  // GetTickCount at the latest display change
     // Declared so that destruction runs context, DC, window, class, as Close does.
     RegisteredClass class_;
     OwnedWindow window_;

@@ -4,6 +4,8 @@
 //            due (first the animation steps, 60 a second of real time), else a wait that any
 //            message ends; no frames at all while the display is off (FrameLoop)
 //   timer    TitleTimer restores the window title once a second
+//   displays a change of the monitors re-lays the window; the pointer's start follows the
+//            pointer for a moment after it
 //   end      WM_QUIT (WM_CLOSE, Alt+F4), Escape down after a frame, or the pointer moved
 //            more than 30 px on both axes; then the cursor returns and the window closes
 #include "renderer_run_win32.h"

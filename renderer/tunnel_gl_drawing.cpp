@@ -7,15 +7,22 @@
 #include "projection.h"
 
 namespace tunnel {
+namespace {
+
+void SetPerspective(double aspect) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, aspect, 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+}  // namespace
 
 void SetProjection(int width, int height) {
     const ProjectionShape shape = ProjectionFor(width, height);
     glViewport(0, 0, shape.viewportWidth, shape.viewportHeight);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, shape.aspect, 1.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    SetPerspective(shape.aspect);
 }
 
 void SetSceneState() {
@@ -69,6 +76,20 @@ void DrawTunnel(const TunnelFrame& frame) {
         }
         glEnd();
     }
+}
+
+void DrawTunnelInViewports(const TunnelFrame& frame, const std::vector<GlViewport>& viewports) {
+    // NOTE: glClear ignores the viewport; the scissor keeps each monitor's clear off the others'
+    // pictures, also where monitors overlap.
+    glEnable(GL_SCISSOR_TEST);
+    for (const GlViewport& v : viewports) {
+        const ProjectionShape shape = ProjectionFor(v.width, v.height);
+        glViewport(v.x, v.y, shape.viewportWidth, shape.viewportHeight);
+        glScissor(v.x, v.y, shape.viewportWidth, shape.viewportHeight);
+        SetPerspective(shape.aspect);
+        DrawTunnel(frame);
+    }
+    glDisable(GL_SCISSOR_TEST);
 }
 
 }  // namespace tunnel

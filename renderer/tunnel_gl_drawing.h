@@ -8,7 +8,10 @@
 #endif
 #include <GL/gl.h>
 
+#include <vector>
+
 #include "bmp_decode.h"
+#include "monitor_layout.h"
 #include "tunnel_geometry.h"
 
 namespace tunnel {
@@ -28,5 +31,10 @@ GLuint UploadCloudTexture(const bmp::BitmapRead& bitmap);
 // The GL side of DrawTunnelFrame: clears, places the eye and draws the 31 bands of the frame's
 // grid (12 textured quads each, the far ones faded). The caller presents the frame.
 void DrawTunnel(const TunnelFrame& frame);
+
+// DrawTunnel once into each viewport of a window over several monitors: each with a perspective
+// of its own aspect ratio and a clear that stays inside it, so every monitor shows the whole
+// tunnel centred and none is stretched across a bezel. Leaves the scissor test off again.
+void DrawTunnelInViewports(const TunnelFrame& frame, const std::vector<GlViewport>& viewports);
 
 }  // namespace tunnel

@@ -32,7 +32,19 @@ void TunnelScene::DrawFrame(double stepFraction, GridMethod method) {
     } else {
         ComputeTunnelGridDirect(drawnTime_, frame_);
     }
-    DrawTunnel(frame_);
+    if (monitorViewports_.empty()) {
+        DrawTunnel(frame_);
+    } else {
+        DrawTunnelInViewports(frame_, monitorViewports_);
+    }
+}
+
+void TunnelScene::SetViewports(const std::vector<GlViewport>& viewports) {
+    if (viewports.size() > 1) {
+        monitorViewports_ = viewports;
+    } else {
+        monitorViewports_.clear();
+    }
 }
 
 }  // namespace tunnel

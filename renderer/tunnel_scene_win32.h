@@ -2,7 +2,9 @@
 // each frame's grid drawn through the shared GL drawing (tunnel_gl_drawing).
 #pragma once
 #include <string>
+#include <vector>
 
+#include "monitor_layout.h"
 #include "presented_flight.h"
 #include "tunnel_geometry.h"
 #include "tunnel_gl_drawing.h"
@@ -26,10 +28,15 @@ class TunnelScene {
     const Flight& flight() const { return flight_.flight(); }
     // The flight's time the latest frame was drawn at.
     double drawnTime() const { return drawnTime_; }
+    // The window's viewports as laid out over the monitors. One viewport is the whole window,
+    // whose projection the window sets itself (on opening and on each size notice); with
+    // several, every frame draws the tunnel into each.
+    void SetViewports(const std::vector<GlViewport>& viewports);
 
   private:
     PresentedFlight flight_;
     double drawnTime_ = 0.0;
+    std::vector<GlViewport> monitorViewports_;  // empty while the window shows one picture
     TunnelFrame frame_{};
     GLuint cloudTexture_ = 0;  // CloudTexture: bound for the whole run
 };
