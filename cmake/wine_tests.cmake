@@ -3,6 +3,7 @@
 # last, also when a test fails or times out. The tests share one prefix (and with it
 # C:\q_vosk and the window titles the programs look for), so they run one at a time.
 set(VQ_WINE_ENV_DIR ${CMAKE_BINARY_DIR}/wine-env)
+set(VQ_WINE_MONITORS_ENV_DIR ${CMAKE_BINARY_DIR}/wine-env-monitors)
 
 if(WIN32)
   # The prefix matches the programs: a 64-bit build runs in a 64-bit prefix through Wine's
@@ -16,14 +17,32 @@ if(WIN32)
   set_tests_properties(wine_env_up PROPERTIES FIXTURES_SETUP wine TIMEOUT 300 RESOURCE_LOCK wine)
   add_test(NAME wine_env_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh down ${VQ_WINE_ENV_DIR})
   set_tests_properties(wine_env_down PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 120 RESOURCE_LOCK wine)
+
+  # A second world, for the tests of a desk with two monitors: Xorg's dummy driver shows two
+  # 1280 x 1024 monitors side by side (Xvfb's screens would all lie at 0,0), with a prefix of
+  # its own. Its tests also hold the lock "wine": one Wine test at a time on the machine.
+  add_test(NAME wine_monitors_env_up
+           COMMAND ${CMAKE_COMMAND} -E env "VQ_MONITORS=1280x1024 1280x1024"
+                   ${CMAKE_SOURCE_DIR}/tools/wine_env.sh up ${VQ_WINE_MONITORS_ENV_DIR} ${VQ_WINE_ARCH})
+  set_tests_properties(wine_monitors_env_up PROPERTIES FIXTURES_SETUP wine_monitors TIMEOUT 300 RESOURCE_LOCK wine)
+  add_test(NAME wine_monitors_env_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh down ${VQ_WINE_MONITORS_ENV_DIR})
+  set_tests_properties(wine_monitors_env_down PROPERTIES FIXTURES_CLEANUP wine_monitors TIMEOUT 120 RESOURCE_LOCK wine)
 endif()
 
-# vq_add_wine_test(NAME <name> COMMAND <target> [args...] [TIMEOUT seconds] [TRACE channel])
+# vq_add_wine_test(NAME <name> COMMAND <target> [args...] [TIMEOUT seconds] [TRACE channel]
+#                  [MONITORS])
 # The test program sees VQ_DIST_DIR (the installable pair, a Unix path) and the Wine env.
 # With TRACE, Wine's trace of that debug channel, for the test and the programs it starts,
-# goes to a file whose path the test finds in VQ_WINE_TRACE.
+# goes to a file whose path the test finds in VQ_WINE_TRACE. With MONITORS it runs in the
+# world of two monitors instead.
 function(vq_add_wine_test)
-  cmake_parse_arguments(arg "" "NAME;TIMEOUT;TRACE" "COMMAND" ${ARGN})
+  cmake_parse_arguments(arg "MONITORS" "NAME;TIMEOUT;TRACE" "COMMAND" ${ARGN})
+  set(fixture wine)
+  set(env_dir ${VQ_WINE_ENV_DIR})
+  if(arg_MONITORS)
+    set(fixture wine_monitors)
+    set(env_dir ${VQ_WINE_MONITORS_ENV_DIR})
+  endif()
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 300)
   endif()
@@ -36,11 +55,11 @@ function(vq_add_wine_test)
     add_test(NAME ${arg_NAME} COMMAND ${arg_COMMAND})
   endif()
   set_tests_properties(${arg_NAME} PROPERTIES
-    FIXTURES_REQUIRED wine
+    FIXTURES_REQUIRED ${fixture}
     RESOURCE_LOCK wine
     TIMEOUT ${arg_TIMEOUT}
     LABELS wine
-    ENVIRONMENT "VQ_WINE_ENV=${VQ_WINE_ENV_DIR};VQ_DIST_DIR=${VQ_DIST_DIR};VQ_SOURCE_DIR=${CMAKE_SOURCE_DIR};VQ_WINE_TIMEOUT=${arg_TIMEOUT}")
+    ENVIRONMENT "VQ_WINE_ENV=${env_dir};VQ_DIST_DIR=${VQ_DIST_DIR};VQ_SOURCE_DIR=${CMAKE_SOURCE_DIR};VQ_WINE_TIMEOUT=${arg_TIMEOUT}")
 endfunction()
 
 # vq_dist(<target> <file name>): lay a program out in dist/ under its installed name.

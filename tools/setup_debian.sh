@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Brings a Debian 12 machine to the point where Vaporquill builds and its tests run:
 # the native toolchain, the mingw-w64 cross compilers (64-bit, and 32-bit kept buildable), 64-bit
-# Wine, Xvfb and a Japanese locale. 32-bit Wine only where this machine's kernel starts 32-bit
-# programs (tools/can_run_32bit.sh tries one). Idempotent: it installs only what is missing, so a
+# Wine, Xvfb, Xorg's dummy driver (the tests' desk of two monitors) and a Japanese locale.
+# 32-bit Wine only where this machine's kernel starts 32-bit programs (tools/can_run_32bit.sh
+# tries one). Idempotent: it installs only what is missing, so a
 # second run takes seconds. Every failed step is named, with the first lines of its error.
 set -euo pipefail
 
@@ -22,6 +23,7 @@ packages=(
   wine wine64 libgl1 libglx-mesa0 libgl1-mesa-dri
   libosmesa6-dev libglu1-mesa-dev libjpeg62-turbo-dev
   xvfb x11-utils imagemagick
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   locales fonts-ipafont-gothic fonts-wine
 )
 

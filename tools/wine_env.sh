@@ -5,6 +5,9 @@
 #                                            (default win64; VQ_USE_DISPLAY=:N uses that
 #                                            display instead of an Xvfb)
 #   wine_env.sh down STATE_DIR               end the prefix's processes and the display, by id
+# The display is one Xvfb screen of 1280 x 1024. VQ_MONITORS="1280x1024 1024x768 ..." gives
+# several monitors instead, left to right with the first one primary: Xorg's dummy driver
+# (xserver-xorg-video-dummy) shows them as RandR outputs, from which Wine takes its monitors.
 # Every step that fails says which it was and shows the first lines of what went wrong.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -41,19 +44,87 @@ wine_env_down   # a run that died before its clean-up leaves nothing behind for 
 vq_wine_programs "$arch"
 vq_check_wine_loader || exit 1
 
-xvfb_pid=
+# Xorg with the dummy driver, one output per monitor of VQ_MONITORS, placed left to right.
+start_xorg_monitors() {
+  local sizes
+  read -r -a sizes <<<"$VQ_MONITORS"
+  if ! command -v Xorg >/dev/null || ! command -v xrandr >/dev/null; then
+    fail "step 'start Xorg with the dummy driver' failed: Xorg or xrandr is missing; run tools/setup_debian.sh"
+    exit 1
+  fi
+  cat >"$state/xorg.conf" <<CONF
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+  Option "DontVTSwitch" "true"
+EndSection
+Section "Device"
+  Identifier "dummy"
+  Driver "dummy"
+  VideoRam 131072
+EndSection
+Section "Monitor"
+  Identifier "monitor"
+  HorizSync 5.0 - 1000.0
+  VertRefresh 5.0 - 200.0
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "dummy"
+  Monitor "monitor"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Modes "${sizes[0]}"
+  EndSubSection
+EndSection
+CONF
+  rm -f "$state/display"
+  Xorg -displayfd 3 -config "$state/xorg.conf" -logfile "$state/xorg.log" -noreset -nolisten tcp \
+    -novtswitch -sharevts 3>"$state/display" >"$state/xserver.log" 2>&1 &
+  x_pid=$!
+  for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
+  if [ ! -s "$state/display" ]; then
+    fail "step 'start Xorg with the dummy driver' failed: no display after 10 s; its log:" "$state/xserver.log"
+    kill "$x_pid" 2>/dev/null || true; exit 1
+  fi
+  display=":$(tr -d '[:space:]' <"$state/display")"
+  local i previous=
+  for i in "${!sizes[@]}"; do
+    if ! place_output "DUMMY$i" "${sizes[$i]}" "$previous" >"$state/xrandr.log" 2>&1; then
+      fail "step 'place monitor DUMMY$i (${sizes[$i]})' failed; is it one of the dummy driver's modes?" \
+           "$state/xrandr.log"
+      kill "$x_pid" 2>/dev/null || true; exit 1
+    fi
+    previous=DUMMY$i
+  done
+}
+
+# place_output OUTPUT SIZE [LEFT_NEIGHBOUR]: the first output is the primary monitor; the
+# ones after it start without modes and are each given their own.
+place_output() {
+  if [ -z "$3" ]; then
+    DISPLAY=$display xrandr --output "$1" --mode "$2" --primary
+  else
+    DISPLAY=$display xrandr --addmode "$1" "$2" && DISPLAY=$display xrandr --output "$1" --mode "$2" --right-of "$3"
+  fi
+}
+
+x_pid=
 if [ -n "${VQ_USE_DISPLAY:-}" ]; then
   display=$VQ_USE_DISPLAY   # a person's own screen, for the run command
+elif [ -n "${VQ_MONITORS:-}" ]; then
+  start_xorg_monitors
 else
   # Xvfb picks a free display number itself and writes it to fd 3.
   rm -f "$state/display"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset ${VQ_XVFB_OPTIONS:-} 3>"$state/display" \
     >"$state/xvfb.log" 2>&1 &
-  xvfb_pid=$!
+  x_pid=$!
   for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
   if [ ! -s "$state/display" ]; then
     fail "step 'start Xvfb' failed: no display after 10 s; its log:" "$state/xvfb.log"
-    kill "$xvfb_pid" 2>/dev/null || true; exit 1
+    kill "$x_pid" 2>/dev/null || true; exit 1
   fi
   display=":$(tr -d '[:space:]' <"$state/display")"
 fi
@@ -70,7 +141,7 @@ export WINESERVER=$VQ_WINESERVER
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export VQ_XVFB_PID=$xvfb_pid
+export VQ_XVFB_PID=$x_pid  # the X server of the world, Xvfb or Xorg
 # The loader and server of this prefix's architecture, whatever Debian's scripts would pick.
 wine() { "\$VQ_WINE" "\$@"; }
 wineserver() { "\$VQ_WINESERVER" "\$@"; }

@@ -312,6 +312,16 @@ Screenshot CaptureScreen() {
     });
 }
 
+Screenshot CaptureVirtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    return Capture(width, height, [&](HDC memory, HDC screen) {
+        BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
+    });
+}
+
 uint32_t ScreenPixel(POINT screen) {
     HDC dc = GetDC(nullptr);
     const COLORREF c = GetPixel(dc, screen.x, screen.y);

@@ -80,6 +80,9 @@ struct Screenshot {
     bool SaveBmp(const std::string& path) const;  // for a person to look at
 };
 Screenshot CaptureScreen();
+// Every monitor at once, in one copy (so one frame of a program that draws on all of them):
+// the virtual screen, its pixel (0, 0) at the screen point (SM_XVIRTUALSCREEN, SM_YVIRTUALSCREEN).
+Screenshot CaptureVirtualScreen();
 // One pixel of the screen, 0xRRGGBB.
 uint32_t ScreenPixel(POINT screen);
 // What a window's client area shows, as the window prints it (WM_PRINTCLIENT): its own
