@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Timed run of the renderer under Wine at the Xvfb resolution (1280x1024), in a Wine
 # environment of its own:  run_wine_bench.sh WINDOWS_BUILD_DIR DIST_DIR [SECONDS_PER_PHASE]
-# Prints the frame rates of the empty loop, the fill floor and the tunnel (both grid methods)
-# with their ratios, the frames and animation steps per second of the paced loop at several
-# frame rates, the frame loop against the loop as it was (frames against the refresh, distinct
-# pictures, CPU time per second of flight with and without the X and Wine servers, the display
-# off), then the resident memory of the real renderer (Vaporquill.dll) while it flies.
+# Prints the frame rates of the empty loop, the fill floor and the tunnel (both grid methods,
+# and in two viewports of half the window each against one) with their ratios, the frames and
+# animation steps per second of the paced loop at several frame rates, the frame loop against
+# the loop as it was (frames against the refresh, distinct pictures, CPU time per second of
+# flight with and without the X and Wine servers, the display off), then the resident memory of
+# the real renderer (Vaporquill.dll) while it flies.
 set -euo pipefail
 build=$(cd "${1:?windows build dir}" && pwd)
 dist=$(cd "${2:?dist dir}" && pwd)

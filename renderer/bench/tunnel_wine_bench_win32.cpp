@@ -1,9 +1,10 @@
 // Timed run under Wine: in one window and one GL context made by the renderer's own code,
 // alternate an empty clear-and-swap loop, the fill floor (one textured, depth-tested quad over
 // the whole window with the cloud texture: about what the machine can fill a frame) and the
-// tunnel drawn both ways, and write the frame rates and their ratios to a file.
+// tunnel drawn both ways and drawn into two viewports (the window's halves, as for two
+// monitors), and write the frame rates and their ratios to a file.
 //   tunnel_wine_bench.exe <seconds per phase> <rounds> <result file>
-// Each round runs the four loops back to back; the ratios reported are the medians of the
+// Each round runs the five loops back to back; the ratios reported are the medians of the
 // rounds' ratios, so a burst of other load on the machine skews one round, not the result.
 #include <windows.h>
 #include <GL/gl.h>
@@ -15,13 +16,14 @@
 #include <vector>
 
 #include "gl_context_win32.h"
+#include "monitor_layout.h"
 #include "pump_messages_win32.h"
 #include "render_window_win32.h"
 #include "tunnel_scene_win32.h"
 
 namespace {
 
-enum class Phase { EmptyLoop, FillFloor, TunnelPerRing, TunnelPerVertex };
+enum class Phase { EmptyLoop, FillFloor, TunnelPerRing, TunnelPerVertex, TunnelTwoViewports };
 
 // The scene's state stays as it is (depth test, texture bound, modulated by white): only the
 // matrices are set aside so the quad covers the window exactly.
@@ -64,8 +66,8 @@ double FramesPerSecond(tunnel::TunnelScene& scene, HDC dc, Phase phase, double s
         } else {
             // One step a frame: the grid's cost does not depend on the pace.
             scene.TakeSteps(1, {});
-            scene.DrawFrame(1.0, phase == Phase::TunnelPerRing ? tunnel::GridMethod::PerRing
-                                                               : tunnel::GridMethod::PerVertex);
+            scene.DrawFrame(1.0, phase == Phase::TunnelPerVertex ? tunnel::GridMethod::PerVertex
+                                                                 : tunnel::GridMethod::PerRing);
         }
         SwapBuffers(dc);
         ++frames;
@@ -97,19 +99,31 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // Measure drawing, not the display: no wait for a retrace in either loop.
     const bool swapControl = tunnel::SetSwapInterval(0);
 
-    std::vector<double> empty, fill, perRing, perVertex, perRingRatio, perVertexRatio, fillRatio, overFillRatio;
+    RECT client;
+    GetClientRect(window.window(), &client);
+    // Two monitors of half the window each: the same pixels as one viewport, drawn twice over.
+    const int32_t halfWidth = client.right / 2;
+    const std::vector<tunnel::GlViewport> whole{{0, 0, client.right, client.bottom}};
+    const std::vector<tunnel::GlViewport> halves{{0, 0, halfWidth, client.bottom},
+                                                 {halfWidth, 0, client.right - halfWidth, client.bottom}};
+
+    std::vector<double> empty, fill, perRing, perVertex, twoViewports;
+    std::vector<double> perRingRatio, perVertexRatio, fillRatio, overFillRatio, twoViewportsRatio;
     for (long round = 0; round < rounds; ++round) {
         empty.push_back(FramesPerSecond(scene, window.dc(), Phase::EmptyLoop, seconds));
         fill.push_back(FramesPerSecond(scene, window.dc(), Phase::FillFloor, seconds));
         perRing.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelPerRing, seconds));
         perVertex.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelPerVertex, seconds));
+        scene.SetViewports(halves);
+        twoViewports.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelTwoViewports, seconds));
+        scene.SetViewports(whole);
+        tunnel::SetProjection(client.right, client.bottom);
         perRingRatio.push_back(perRing.back() / empty.back());
         perVertexRatio.push_back(perVertex.back() / empty.back());
         fillRatio.push_back(fill.back() / empty.back());
         overFillRatio.push_back(perRing.back() / fill.back());
+        twoViewportsRatio.push_back(twoViewports.back() / perRing.back());
     }
-    RECT client;
-    GetClientRect(window.window(), &client);
     window.Close();
 
     std::FILE* out = std::fopen(resultPath.c_str(), "w");
@@ -122,6 +136,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     std::fprintf(out, "tunnel, grid per ring: %.1f fps, ratio %.3f\n", Median(perRing), Median(perRingRatio));
     std::fprintf(out, "tunnel, grid per vertex: %.1f fps, ratio %.3f\n", Median(perVertex), Median(perVertexRatio));
     std::fprintf(out, "tunnel (per ring) over the fill floor: %.3f\n", Median(overFillRatio));
+    std::fprintf(out, "tunnel in two viewports of half the window: %.1f fps, ratio to one viewport %.3f\n",
+                 Median(twoViewports), Median(twoViewportsRatio));
     std::fclose(out);
     return 0;
 }
