@@ -37,9 +37,10 @@ FrameLoop::FrameLoop(RenderWindow& window, TunnelScene& scene, int refreshHz)
 
 bool FrameLoop::InputEndsRun() {
     if (window_.keys().IsDown(VK_ESCAPE)) return true;
-    // The system moves the hidden pointer when the monitors change; only a hand ends the run.
+    // The system moves the hidden pointer when the monitors change, at times before the window
+    // has heard of the change; only a hand on the mouse ends the run.
     if (window_.PointerSettling()) startCursor_ = CursorPosition(startCursor_);
-    return PointerEndsRun(startCursor_, CursorPosition(startCursor_));
+    return PointerEndsRun(startCursor_, CursorPosition(startCursor_)) && !window_.CatchUpWithTheMonitors();
 }
 
 bool FrameLoop::RunPass() {

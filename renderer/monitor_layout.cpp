@@ -7,22 +7,30 @@
 namespace tunnel {
 namespace {
 
-bool SameRect(const ScreenRect& a, const ScreenRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // A monitor shown twice (a mirrored copy) gets one picture, and an empty one none.
 std::vector<ScreenRect> DistinctMonitors(const std::vector<ScreenRect>& monitors) {
     std::vector<ScreenRect> distinct;
     for (const ScreenRect& m : monitors) {
         if (m.right <= m.left || m.bottom <= m.top) continue;
-        const auto seen = [&](const ScreenRect& d) { return SameRect(d, m); };
+        const auto seen = [&](const ScreenRect& d) { return d == m; };
         if (std::none_of(distinct.begin(), distinct.end(), seen)) distinct.push_back(m);
     }
     return distinct;
 }
 
 }  // namespace
+
+bool operator==(const ScreenRect& a, const ScreenRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+bool operator==(const GlViewport& a, const GlViewport& b) {
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
+bool operator==(const WindowLayout& a, const WindowLayout& b) {
+    return a.window == b.window && a.viewports == b.viewports;
+}
 
 WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singleWidth, int32_t singleHeight) {
     const std::vector<ScreenRect> shown = DistinctMonitors(monitors);

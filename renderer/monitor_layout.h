@@ -32,6 +32,10 @@ struct WindowLayout {
     bool SpansMonitors() const { return viewports.size() > 1; }
 };
 
+bool operator==(const ScreenRect& a, const ScreenRect& b);
+bool operator==(const GlViewport& a, const GlViewport& b);
+bool operator==(const WindowLayout& a, const WindowLayout& b);
+
 // With one monitor (mirrored copies count once, empty ones not at all) the window is the
 // one-screen window at that monitor's corner: singleWidth by singleHeight, the maximised size
 // with a caption's height added, so it reaches past the screen's bottom as it always has.

@@ -56,11 +56,19 @@ bool RenderWindow::Open() {
     SetProjection(width, height);
     scene_.Prepare(texturePath_);
     scene_.SetViewports(layout.viewports);
+    layout_ = layout;
     return true;
 }
 
-void RenderWindow::FollowDisplays() {
+bool RenderWindow::CatchUpWithTheMonitors() {
+    if (!context_.current()) return false;
     const WindowLayout layout = CurrentWindowLayout();
+    if (layout == layout_) return false;
+    LayOver(layout);
+    return true;
+}
+
+void RenderWindow::LayOver(const WindowLayout& layout) {
     const ScreenRect& area = layout.window;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -71,6 +79,7 @@ void RenderWindow::FollowDisplays() {
     // A window whose size did not change gets no size notice, yet may have drawn per monitor.
     SetProjection(width, height);
     scene_.SetViewports(layout.viewports);
+    layout_ = layout;
     displaysChangedAtMs_ = GetTickCount();
 }
 
@@ -110,7 +119,7 @@ LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
         case WM_DISPLAYCHANGE:
             // A monitor added, removed or given another resolution: the same window, context and
             // flight go on over the monitors there are now.
-            if (context_.current()) FollowDisplays();
+            if (context_.current()) LayOver(CurrentWindowLayout());
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);  // the loop ends and closes the window in order

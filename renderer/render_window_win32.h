@@ -43,19 +43,24 @@ class RenderWindow {
     // (WM_DISPLAYCHANGE), while the system may still move the hidden pointer: off a monitor
     // that went, or along with the screen's coordinates. Such a move is no user's.
     bool PointerSettling() const;
+    // Lays the window over the monitors again if they are no longer those it lies over, and
+    // says whether it did: the pointer can move with a change of the monitors before the
+    // window has been told of the change.
+    bool CatchUpWithTheMonitors();
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Lays the window and the scene's viewports over the monitors there are now.
-    void FollowDisplays();
+    // Places the window and sets the scene's viewports as the layout says.
+    void LayOver(const WindowLayout& layout);
 
     TunnelScene& scene_;
     std::string texturePath_;
     KeyTable keys_;
     bool swapWaitsOffered_ = false;
     bool displayAsleep_ = false;
-    std::optional<DWORD> displaysChangedAtMs_;  // GetTickCount at the latest display change
+    WindowLayout layout_;                       // the monitors the window lies over
+    std::optional<DWORD> displaysChangedAtMs_;  // GetTickCount when it was last laid anew
     // Declared so that destruction runs context, DC, window, class, as Close does.
     RegisteredClass class_;
     OwnedWindow window_;

@@ -98,6 +98,11 @@ CONF
     fi
     previous=DUMMY$i
   done
+  # NOTE: a full query makes the server probe its outputs again; until one has, a client that
+  # asks for the current resources only (as Wine does) may see the first monitor alone.
+  if ! DISPLAY=$display xrandr --query >"$state/xrandr.log" 2>&1; then
+    fail "step 'query the monitors' failed:" "$state/xrandr.log"; kill "$x_pid" 2>/dev/null || true; exit 1
+  fi
 }
 
 # place_output OUTPUT SIZE [LEFT_NEIGHBOUR]: the first output is the primary monitor; the

@@ -8,12 +8,6 @@
 
 namespace tunnel {
 
-bool operator==(const ScreenRect& a, const ScreenRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-bool operator==(const GlViewport& a, const GlViewport& b) {
-    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
-}
 void PrintTo(const ScreenRect& r, std::ostream* os) {
     *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
 }

@@ -137,6 +137,7 @@ class RendererOnTwoMonitors : public testing::Test {
     // Places the monitors and the pointer, then starts the renderer and waits for its flight.
     void Fly(const Arrangement& a) {
         ExpectNoRendererLeft();
+        ASSERT_EQ(MonitorRects().size(), 2u) << "not the world of two monitors (tools/wine_env.sh, VQ_MONITORS)";
         ASSERT_TRUE(PlaceSecondMonitor(a.second)) << "the second monitor could not be placed";
         const std::string cloud = CloudBytes();
         ASSERT_EQ(cloud.size(), 49206u) << "assets/cloud.bmp not found under VQ_SOURCE_DIR";
