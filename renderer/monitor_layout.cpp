@@ -32,6 +32,10 @@ bool operator==(const WindowLayout& a, const WindowLayout& b) {
     return a.window == b.window && a.viewports == b.viewports;
 }
 
+bool ViewportsOverlap(const GlViewport& a, const GlViewport& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
 WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singleWidth, int32_t singleHeight) {
     const std::vector<ScreenRect> shown = DistinctMonitors(monitors);
     WindowLayout layout;

@@ -36,6 +36,9 @@ bool operator==(const ScreenRect& a, const ScreenRect& b);
 bool operator==(const GlViewport& a, const GlViewport& b);
 bool operator==(const WindowLayout& a, const WindowLayout& b);
 
+// True when the two share at least one pixel; viewports that only touch do not.
+bool ViewportsOverlap(const GlViewport& a, const GlViewport& b);
+
 // With one monitor (mirrored copies count once, empty ones not at all) the window is the
 // one-screen window at that monitor's corner: singleWidth by singleHeight, the maximised size
 // with a caption's height added, so it reaches past the screen's bottom as it always has.

@@ -32,9 +32,9 @@ GLuint UploadCloudTexture(const bmp::BitmapRead& bitmap);
 // grid (12 textured quads each, the far ones faded). The caller presents the frame.
 void DrawTunnel(const TunnelFrame& frame);
 
-// DrawTunnel once into each viewport of a window over several monitors: each with a perspective
-// of its own aspect ratio and a clear that stays inside it, so every monitor shows the whole
-// tunnel centred and none is stretched across a bezel. Leaves the scissor test off again.
+// DrawTunnel into each viewport of a window over several monitors, each with a perspective of its
+// own aspect ratio, so every monitor shows the whole tunnel centred and none is stretched across
+// a bezel. Leaves the last viewport's projection set.
 void DrawTunnelInViewports(const TunnelFrame& frame, const std::vector<GlViewport>& viewports);
 
 }  // namespace tunnel

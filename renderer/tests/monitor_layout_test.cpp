@@ -69,3 +69,30 @@ INSTANTIATE_TEST_SUITE_P(Desks, MonitorLayout, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+struct OverlapCase {
+    const char* name;
+    GlViewport a, b;
+    bool overlap;
+};
+
+class ViewportOverlap : public testing::TestWithParam<OverlapCase> {};
+
+TEST_P(ViewportOverlap, OnlyWhenAPixelIsShared) {
+    const OverlapCase& c = GetParam();
+    EXPECT_EQ(tunnel::ViewportsOverlap(c.a, c.b), c.overlap);
+    EXPECT_EQ(tunnel::ViewportsOverlap(c.b, c.a), c.overlap);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, ViewportOverlap, testing::Values(
+    OverlapCase{"SideBySideTouching", {0, 0, 1920, 1080}, {1920, 56, 1280, 1024}, false},
+    OverlapCase{"OneAboveTheOtherTouching", {0, 0, 2560, 1440}, {0, 1440, 1080, 1920}, false},
+    OverlapCase{"OnePixelShared", {0, 0, 1920, 1080}, {1919, 1079, 800, 600}, true},
+    // Two screens of different sizes at the same corner, as a virtual X server can report them.
+    OverlapCase{"SmallerInsideLarger", {0, 0, 1280, 1024}, {0, 424, 800, 600}, true},
+    OverlapCase{"DiagonalNeighbours", {0, 0, 1920, 1080}, {1920, 1080, 1280, 1024}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
