@@ -165,8 +165,7 @@ TEST_F(CommandButtonTest, VisibleFalseShowsTheFormThroughButKeepsTheCaption) {
 TEST_F(CommandButtonTest, ARealClickRaisesClickOnce) {
     MovePointerTo(CentreOf(wide_));
     ASSERT_TRUE(RunUntil([&] { return wide_.faceState() == 2; })) << "hovered";
-    wintest::PressLeftButton();
-    wintest::ReleaseLeftButton();
+    wintest::ClickAt(CentreOf(wide_));
     ASSERT_TRUE(RunUntil([&] { return wideClicks_ > 0; }));
     // Everything the click caused has been handled once the face settles.
     ASSERT_TRUE(RunUntil([&] { return wide_.faceState() == 4; }));
@@ -177,11 +176,11 @@ TEST_F(CommandButtonTest, ARealClickRaisesClickOnce) {
 TEST_F(CommandButtonTest, APressDraggedOffAndReleasedRaisesNone) {
     MovePointerTo(CentreOf(wide_));
     ASSERT_TRUE(RunUntil([&] { return wide_.faceState() == 2; }));
-    wintest::PressLeftButton();
+    wintest::PressLeftButtonAt(CentreOf(wide_));
     ASSERT_TRUE(RunUntil([&] { return wide_.faceState() == 4; })) << "pressed and focused";
     MovePointerTo(POINT{5, 5});
     ASSERT_TRUE(RunUntil([&] { return wide_.faceState() == 3; })) << "Selected once the hover ends";
-    wintest::ReleaseLeftButton();
+    wintest::ReleaseLeftButtonAt(POINT{5, 5});
     // Back over the button with the button up: HighLightSelect shows the release was seen.
     MovePointerTo(CentreOf(wide_));
     ASSERT_TRUE(RunUntil([&] { return wide_.faceState() == 4; }));
@@ -191,13 +190,13 @@ TEST_F(CommandButtonTest, APressDraggedOffAndReleasedRaisesNone) {
 TEST_F(CommandButtonTest, APressDraggedOffAndBackRaisesNone) {
     MovePointerTo(CentreOf(narrow_));
     ASSERT_TRUE(RunUntil([&] { return narrow_.faceState() == 2; }));
-    wintest::PressLeftButton();
+    wintest::PressLeftButtonAt(CentreOf(narrow_));
     ASSERT_TRUE(RunUntil([&] { return narrow_.faceState() == 4; }));
     MovePointerTo(POINT{5, 5});
     ASSERT_TRUE(RunUntil([&] { return narrow_.faceState() == 3; }));
     const POINT back = CentreOf(narrow_);
     MovePointerTo(back);
-    wintest::ReleaseLeftButton();
+    wintest::ReleaseLeftButtonAt(back);
     // A move with the button up is what turns it back to HighLightSelect.
     MovePointerTo(POINT{back.x + 1, back.y});
     ASSERT_TRUE(RunUntil([&] { return narrow_.faceState() == 4; }));

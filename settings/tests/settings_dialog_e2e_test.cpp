@@ -93,13 +93,14 @@ class SettingsDialogE2e : public testing::Test {
     }
 
     void Open() {
+        // Away from where the window opens: a window opening under the pointer hears of it late.
+        wintest::MovePointerTo(POINT{5, 5});
         dialog_ = wintest::ChildProcess::Start("\"" + folder_ + "\\Vaporquill.scr\" /c", folder_);
         ASSERT_TRUE(dialog_.has_value());
         window_ = wintest::WaitForWindow("<Vaporquill>", kGenerousMs);
         ASSERT_NE(window_, nullptr);
         // Shown and drawn: the chosen kind's marker is up.
         ASSERT_TRUE(wintest::PumpUntil([&] { return IsWindowVisible(window_) && AnyMarkerShown(); }, kGenerousMs));
-        wintest::MovePointerTo(POINT{5, 5});
     }
 
     bool AnyMarkerShown() {

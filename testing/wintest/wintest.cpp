@@ -339,27 +339,29 @@ Screenshot PrintClient(HWND window) {
 
 namespace {
 
-void SendMouse(DWORD flags, POINT screen = {}) {
+INPUT MouseInput(DWORD flags, POINT screen) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_ABSOLUTE) {
-        input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    return input;
+}
+
+void SendMouse(DWORD flags, POINT screen) {
+    INPUT input = MouseInput(flags, screen);
     SendInput(1, &input, sizeof input);
 }
 
 }  // namespace
 
-void MovePointerTo(POINT screen) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen); }
-void PressLeftButton() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
-void ReleaseLeftButton() { SendMouse(MOUSEEVENTF_LEFTUP); }
+void MovePointerTo(POINT screen) { SendMouse(0, screen); }
+void PressLeftButtonAt(POINT screen) { SendMouse(MOUSEEVENTF_LEFTDOWN, screen); }
+void ReleaseLeftButtonAt(POINT screen) { SendMouse(MOUSEEVENTF_LEFTUP, screen); }
 
 void ClickAt(POINT screen) {
-    MovePointerTo(screen);
-    PressLeftButton();
-    ReleaseLeftButton();
+    INPUT inputs[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN, screen), MouseInput(MOUSEEVENTF_LEFTUP, screen)};
+    SendInput(2, inputs, sizeof(INPUT));
 }
 
 void PressKey(WORD virtualKey) {

@@ -89,10 +89,13 @@ uint32_t ScreenPixel(POINT screen);
 // drawing, whatever lies over it on the screen and wherever Wine puts it.
 Screenshot PrintClient(HWND window);
 
-// Real mouse input (SendInput), as a user's hand gives it, at screen positions.
+// Real mouse input (SendInput), as a user's hand gives it, at screen positions. A press
+// or release names its place too: under Wine a program that reads a late pointer event
+// from X (e.g. its window opening under the pointer a previous test left there) moves the
+// pointer back for a moment, and a bare press would land wherever that left it.
 void MovePointerTo(POINT screen);
-void PressLeftButton();
-void ReleaseLeftButton();
+void PressLeftButtonAt(POINT screen);
+void ReleaseLeftButtonAt(POINT screen);
 void ClickAt(POINT screen);
 // A key pressed and released (SendInput), as a user types it.
 void PressKey(WORD virtualKey);
