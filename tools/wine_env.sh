@@ -83,9 +83,8 @@ CONF
   Xorg -displayfd 3 -config "$state/xorg.conf" -logfile "$state/xorg.log" -noreset -nolisten tcp \
     -novtswitch -sharevts 3>"$state/display" >"$state/xserver.log" 2>&1 &
   x_pid=$!
-  for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
-  if [ ! -s "$state/display" ]; then
-    fail "step 'start Xorg with the dummy driver' failed: no display after 10 s; its log:" "$state/xserver.log"
+  if ! wait_for_display "$x_pid"; then
+    fail "step 'start Xorg with the dummy driver' failed: the server ended or gave no display within 60 s; its log:" "$state/xserver.log"
     kill "$x_pid" 2>/dev/null || true; exit 1
   fi
   display=":$(tr -d '[:space:]' <"$state/display")"
@@ -103,6 +102,17 @@ CONF
   if ! DISPLAY=$display xrandr --query >"$state/xrandr.log" 2>&1; then
     fail "step 'query the monitors' failed:" "$state/xrandr.log"; kill "$x_pid" 2>/dev/null || true; exit 1
   fi
+}
+
+# wait_for_display PID: the X server writes its display number once it accepts clients; a
+# loaded machine may take a while, a server that died will never do it.
+wait_for_display() {
+  for _ in $(seq 600); do
+    [ -s "$state/display" ] && return 0
+    kill -0 "$1" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
 }
 
 # place_output OUTPUT SIZE [LEFT_NEIGHBOUR]: the first output is the primary monitor; the
@@ -126,9 +136,8 @@ else
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset ${VQ_XVFB_OPTIONS:-} 3>"$state/display" \
     >"$state/xvfb.log" 2>&1 &
   x_pid=$!
-  for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
-  if [ ! -s "$state/display" ]; then
-    fail "step 'start Xvfb' failed: no display after 10 s; its log:" "$state/xvfb.log"
+  if ! wait_for_display "$x_pid"; then
+    fail "step 'start Xvfb' failed: the server ended or gave no display within 60 s; its log:" "$state/xvfb.log"
     kill "$x_pid" 2>/dev/null || true; exit 1
   fi
   display=":$(tr -d '[:space:]' <"$state/display")"
