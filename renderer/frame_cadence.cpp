@@ -19,9 +19,9 @@ int RefreshRateOrFallback(uint32_t reportedHz) {
     return static_cast<int>(reportedHz);
 }
 
-FrameCadence::FrameCadence(int64_t ticksPerSecond, int refreshHz, bool swapWaitsOffered)
+FrameCadence::FrameCadence(int64_t ticksPerSecond, uint32_t reportedRefreshHz, bool swapWaitsOffered)
     : ticksPerSecond_(ticksPerSecond),
-      refreshHz_(refreshHz > 0 ? refreshHz : kFallbackRefreshHz),
+      refreshHz_(RefreshRateOrFallback(reportedRefreshHz)),
       holdsFrames_(!swapWaitsOffered) {}
 
 void FrameCadence::StartBeatAt(int64_t ticks) {

@@ -27,8 +27,9 @@ struct FrameCue {
 class FrameCadence {
   public:
     // ticksPerSecond of the frame clock (0 or less: unknown, and frames are never held back);
-    // swapWaitsOffered: the driver accepted a swap interval of one retrace.
-    FrameCadence(int64_t ticksPerSecond, int refreshHz, bool swapWaitsOffered);
+    // reportedRefreshHz as the display settings give it; swapWaitsOffered: the driver accepted
+    // a swap interval of one retrace.
+    FrameCadence(int64_t ticksPerSecond, uint32_t reportedRefreshHz, bool swapWaitsOffered);
 
     // In a pass of the loop that found no message: draw now, or wait.
     FrameCue Next(int64_t nowTicks, bool displayAsleep);

@@ -4,6 +4,8 @@
 
 #include <mmsystem.h>
 
+#include "queued_message_win32.h"
+
 namespace tunnel {
 namespace {
 
@@ -15,11 +17,11 @@ ScreenPoint CursorPosition(ScreenPoint fallback) {
 
 }  // namespace
 
-int DisplayRefreshHz() {
+uint32_t ReportedRefreshHz() {
     DEVMODEA mode{};
     mode.dmSize = sizeof(mode);
-    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return kFallbackRefreshHz;
-    return RefreshRateOrFallback(mode.dmDisplayFrequency);
+    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return 0;
+    return mode.dmDisplayFrequency;
 }
 
 FineTimerResolution::FineTimerResolution() : isSet_(timeBeginPeriod(1) == TIMERR_NOERROR) {}
@@ -28,11 +30,11 @@ FineTimerResolution::~FineTimerResolution() {
     if (isSet_) timeEndPeriod(1);
 }
 
-FrameLoop::FrameLoop(RenderWindow& window, TunnelScene& scene, int refreshHz)
+FrameLoop::FrameLoop(RenderWindow& window, TunnelScene& scene, uint32_t reportedRefreshHz)
     : window_(window),
       scene_(scene),
       pacer_(clock_),
-      cadence_(clock_.TicksPerSecond(), refreshHz, window.swapWaitsOffered()),
+      cadence_(clock_.TicksPerSecond(), reportedRefreshHz, window.swapWaitsOffered()),
       startCursor_(CursorPosition({0, 0})) {}
 
 bool FrameLoop::InputEndsRun() {
@@ -44,12 +46,10 @@ bool FrameLoop::InputEndsRun() {
 }
 
 bool FrameLoop::RunPass() {
-    MSG message;
-    if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) return false;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-        return true;
+    switch (HandleOneQueuedMessage()) {
+        case QueuedMessage::Quit: return false;
+        case QueuedMessage::Handled: return true;
+        case QueuedMessage::None: break;
     }
     const FrameCue cue = cadence_.Next(clock_.NowTicks(), window_.displayAsleep());
     if (!cue.drawNow) {

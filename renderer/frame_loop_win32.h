@@ -13,8 +13,8 @@
 
 namespace tunnel {
 
-// The display's refresh from the display settings, 60 where they do not know it.
-int DisplayRefreshHz();
+// The display's refresh as the display settings report it; 0 where they cannot be read.
+uint32_t ReportedRefreshHz();
 
 // Timer waits to the millisecond while it lives (the system's default is a 64th of a second,
 // too coarse to hold a frame beat).
@@ -32,7 +32,7 @@ class FineTimerResolution {
 class FrameLoop {
   public:
     // Takes the pointer's start position, against which the pointer rule measures.
-    FrameLoop(RenderWindow& window, TunnelScene& scene, int refreshHz);
+    FrameLoop(RenderWindow& window, TunnelScene& scene, uint32_t reportedRefreshHz);
     FrameLoop(const FrameLoop&) = delete;
     FrameLoop& operator=(const FrameLoop&) = delete;
 

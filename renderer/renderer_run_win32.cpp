@@ -24,7 +24,7 @@ void RunRenderer() {
     if (!window.Open()) return;  // nothing shown, the cursor never hidden
 
     {
-        FrameLoop loop(window, scene, DisplayRefreshHz());  // the pointer's start position first
+        FrameLoop loop(window, scene, ReportedRefreshHz());  // the pointer's start position first
         ShowCursor(FALSE);
         while (loop.RunPass()) {
         }

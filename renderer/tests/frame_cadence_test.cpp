@@ -21,6 +21,7 @@ struct Display {
     int refreshHz;
     Swap swap;
     int64_t drawTicks;  // drawing one frame, before the swap
+    int64_t reportedHz = -1;  // what the display settings say, when not the refresh itself
 };
 
 struct Outcome {
@@ -35,7 +36,8 @@ struct Outcome {
 // message comes), a swap that waits returns at the next retrace. The display sleeps from
 // sleepFrom to sleepUntil (seconds); its waking is a message that ends any wait.
 Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, double sleepUntil = -1) {
-    FrameCadence cadence(kRate, display.refreshHz, display.swap != Swap::NotOffered);
+    const int64_t reported = display.reportedHz >= 0 ? display.reportedHz : display.refreshHz;
+    FrameCadence cadence(kRate, static_cast<uint32_t>(reported), display.swap != Swap::NotOffered);
     const int64_t retrace = kRate / display.refreshHz;
     const int64_t end = static_cast<int64_t>(seconds * kRate);
     const auto at = [](double s) { return static_cast<int64_t>(s * kRate); };
@@ -93,6 +95,10 @@ INSTANTIATE_TEST_SUITE_P(Displays, Cadence, testing::Values(
     RateCase{"NoSwapControlAtSixty", {60, Swap::NotOffered, 2 * kMs}, 60, true},
     RateCase{"NoSwapControlAt144", {144, Swap::NotOffered, kMs}, 144, true},
     RateCase{"NoSwapControlAt75", {75, Swap::NotOffered, 0}, 75, true},
+    // The settings' 0 and 1 (the hardware's default) and nonsense mean an unknown rate: 60.
+    RateCase{"ReportedZeroHoldsToSixty", {60, Swap::NotOffered, kMs, 0}, 60, true},
+    RateCase{"ReportedOneHoldsToSixty", {60, Swap::NotOffered, kMs, 1}, 60, true},
+    RateCase{"ReportedNonsenseHoldsToSixty", {60, Swap::NotOffered, kMs, 0xFFFFFFFF}, 60, true},
     RateCase{"SwapControlIgnoredAtSixty", {60, Swap::OfferedIgnored, kMs}, 60, true},
     RateCase{"SwapControlIgnoredAt240", {240, Swap::OfferedIgnored, kMs / 2}, 240, true},
     // Frames a little faster than the refresh are still too fast: the swap did not wait.
@@ -157,20 +163,5 @@ TEST(Cadence, WithoutAClockRateEveryPassDraws) {
         cadence.FramePresented(frame);
     }
 }
-
-struct ReportedRateCase {
-    uint32_t reported;
-    int used;
-};
-
-class ReportedRefresh : public testing::TestWithParam<ReportedRateCase> {};
-
-TEST_P(ReportedRefresh, UnknownMeansSixty) {
-    EXPECT_EQ(tunnel::RefreshRateOrFallback(GetParam().reported), GetParam().used);
-}
-
-INSTANTIATE_TEST_SUITE_P(Settings, ReportedRefresh, testing::Values(
-    ReportedRateCase{0, 60}, ReportedRateCase{1, 60}, ReportedRateCase{59, 59},
-    ReportedRateCase{144, 144}, ReportedRateCase{240, 240}, ReportedRateCase{0xFFFFFFFF, 60}));
 
 }  // namespace
