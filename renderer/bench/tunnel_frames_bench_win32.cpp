@@ -22,6 +22,7 @@
 #include "frame_pacer.h"
 #include "gl_context_win32.h"
 #include "performance_clock_win32.h"
+#include "queued_message_win32.h"
 #include "render_window_win32.h"
 #include "tunnel_scene_win32.h"
 #include "wait_until_win32.h"
@@ -126,12 +127,10 @@ RunResult RunLoopAsBefore(tunnel::TunnelScene& scene, HDC dc, int heldToHz, doub
     tunnel::FramePacer pacer(clock);
     int64_t heldStart = 0;
     return Measure(scene, seconds, [&](long& frames) {
-        MSG message;
-        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) return false;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-            return true;
+        switch (tunnel::HandleOneQueuedMessage()) {
+            case tunnel::QueuedMessage::Quit: return false;
+            case tunnel::QueuedMessage::Handled: return true;
+            case tunnel::QueuedMessage::None: break;
         }
         scene.TakeSteps(pacer.StepsForFrame(), {});
         scene.DrawFrame();
@@ -193,7 +192,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     if (!window.Open()) return 2;
     // No retrace to wait on, as under Xvfb: whether the swap waits is the loop's to find out.
     const bool swapControl = tunnel::SetSwapInterval(0);
-    const int displayHz = tunnel::DisplayRefreshHz();
+    const int displayHz = tunnel::RefreshRateOrFallback(tunnel::ReportedRefreshHz());
     RECT full;
     GetWindowRect(window.window(), &full);
     Resize(window.window(), kSmallWidth, kSmallHeight);
