@@ -162,7 +162,7 @@ TEST(LoadingSettingsFile, AnOverlongPathIsCutTo255BytesBeforeTheExistenceTest) {
 TEST(SavingSettings, WritesKindRepeatFileInOrderWithTheSignPosition) {
     FakeProfile profile;
     int32_t lastResult = -7;
-    settings::SaveSettings(profile, kNames, settings::SettingsRecord{2, 0, kMusic}, lastResult);
+    EXPECT_TRUE(settings::SaveSettings(profile, kNames, settings::SettingsRecord{2, 0, kMusic}, lastResult).saved);
     const std::vector<WriteCall> expected{
         {"Section", kNames.kindKey, " 2", kIniPath},
         {"Section", kNames.repeatKey, " 0", kIniPath},
@@ -192,9 +192,6 @@ TEST(SavingSettings, AFailedWriteEndsTheSaveAndIsToldWithTheFileAndTheSystemsRea
         EXPECT_EQ(profile.writes.size(), failing + 1) << "no write after the failed one";
         EXPECT_EQ(lastResult, 0);
     }
-    FakeProfile profile;
-    int32_t lastResult = 0;
-    EXPECT_TRUE(settings::SaveSettings(profile, kNames, settings::SettingsRecord{1, 3, ""}, lastResult).saved);
 }
 
 TEST(SavingSettings, WhatIsSavedLoadsBackUnchanged) {
