@@ -13,7 +13,13 @@ if(WIN32)
   else()
     set(VQ_WINE_ARCH win32)
   endif()
-  add_test(NAME wine_env_up COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh up ${VQ_WINE_ENV_DIR} ${VQ_WINE_ARCH})
+  # Each world checks, before its first test, that a program of the build's architecture sees
+  # the monitors it placed (monitor_probe), so a world Wine cannot see fails once, with the
+  # likely cause, instead of every test failing on its own.
+  set(vq_probe "VQ_MONITOR_PROBE=$<TARGET_FILE:monitor_probe>")
+  add_test(NAME wine_env_up
+           COMMAND ${CMAKE_COMMAND} -E env ${vq_probe}
+                   ${CMAKE_SOURCE_DIR}/tools/wine_env.sh up ${VQ_WINE_ENV_DIR} ${VQ_WINE_ARCH})
   set_tests_properties(wine_env_up PROPERTIES FIXTURES_SETUP wine TIMEOUT 300 RESOURCE_LOCK wine)
   add_test(NAME wine_env_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh down ${VQ_WINE_ENV_DIR})
   set_tests_properties(wine_env_down PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 120 RESOURCE_LOCK wine)
@@ -22,7 +28,7 @@ if(WIN32)
   # 1280 x 1024 monitors side by side (Xvfb's screens would all lie at 0,0), with a prefix of
   # its own. Its tests also hold the lock "wine": one Wine test at a time on the machine.
   add_test(NAME wine_monitors_env_up
-           COMMAND ${CMAKE_COMMAND} -E env "VQ_MONITORS=1280x1024 1280x1024"
+           COMMAND ${CMAKE_COMMAND} -E env "VQ_MONITORS=1280x1024 1280x1024" ${vq_probe}
                    ${CMAKE_SOURCE_DIR}/tools/wine_env.sh up ${VQ_WINE_MONITORS_ENV_DIR} ${VQ_WINE_ARCH})
   set_tests_properties(wine_monitors_env_up PROPERTIES FIXTURES_SETUP wine_monitors TIMEOUT 300 RESOURCE_LOCK wine)
   add_test(NAME wine_monitors_env_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh down ${VQ_WINE_MONITORS_ENV_DIR})

@@ -32,18 +32,19 @@ else
   vq_step "Wine world" tools/wine_env.sh up "$state" win64
 fi
 trap 'tools/wine_env.sh down "$state"; rm -f "$vq_step_log"' EXIT
-# shellcheck disable=SC1091
-. "$state/env.sh"
-export WINEDEBUG=-all
+# NOTE: the world's env.sh is entered only by new processes (wine_exec.sh, the bash below):
+# this shell started before set-up may have made the Japanese locale, and glibc never sees a
+# locale made after a process's first look, so entering it here would warn that it is missing.
+world() { bash -c '. "$1/env.sh"; shift; "$@"' world "$state" "$@"; }
 
 # The pair goes where a user would put it: one folder, side by side.
-folder="$WINEPREFIX/drive_c/Vaporquill"
+folder="$(world printenv WINEPREFIX)/drive_c/Vaporquill"
 mkdir -p "$folder"
 cp dist/Vaporquill.scr dist/Vaporquill.dll "$folder/"
 
 args=("$@")
 [ ${#args[@]} -gt 0 ] || args=(/s)
-wine 'C:\Vaporquill\Vaporquill.scr' "${args[@]}" &
+VQ_WINE_ENV=$state tools/wine_exec.sh 'C:\Vaporquill\Vaporquill.scr' "${args[@]}" &
 saver_pid=$!
 sleep "${VQ_RUN_SECONDS:-8}"
 
@@ -52,6 +53,6 @@ if ! kill -0 "$saver_pid" 2>/dev/null; then
   rc=0; wait "$saver_pid" || rc=$?
   echo "run: the screen saver ended before ${VQ_RUN_SECONDS:-8} s with exit status $rc" >&2
 fi
-import -window root "$shot" && echo "run: screenshot saved to $shot"
+world import -window root "$shot" && echo "run: screenshot saved to $shot"
 kill "$saver_pid" 2>/dev/null || true
 wait "$saver_pid" 2>/dev/null || true

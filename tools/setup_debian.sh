@@ -20,7 +20,7 @@ packages=(
   git python3
   clang libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine64 libgl1 libglx-mesa0 libgl1-mesa-dri
+  wine wine64
   libosmesa6-dev libglu1-mesa-dev libjpeg62-turbo-dev
   xvfb x11-utils imagemagick
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
@@ -32,10 +32,18 @@ fail() { echo "setup: step '$1' failed:" >&2; [ -s "$2" ] && { grep -E '^E:|[Ee]
 log=$(mktemp "${TMPDIR:-/tmp}/vq-setup.XXXXXX")
 trap 'rm -f "$log"' EXIT
 
-# The 32-bit Wine tests need Wine's 32-bit loader and Mesa for it; they are worth installing
-# only where the kernel will start them.
+# What Wine's loader opens itself at run time rather than linking (so its package only
+# recommends it): Mesa's OpenGL, and the X extensions its X11 driver reads the monitors, the
+# pointer and the windows' pictures through. Without libXrandr a program sees one monitor
+# where Xorg placed two.
+wine_runtime=(libgl1 libglx-mesa0 libgl1-mesa-dri
+  libxrandr2 libxinerama1 libxrender1 libxi6 libxcursor1 libxcomposite1 libxfixes3 libxxf86vm1)
+packages+=("${wine_runtime[@]}")
+
+# The 32-bit Wine tests need Wine's 32-bit loader and the same run-time libraries for it,
+# worth installing only where the kernel will start them.
 if bash "$here/can_run_32bit.sh" >/dev/null 2>&1; then
-  packages+=(wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386)
+  packages+=(wine32:i386 "${wine_runtime[@]/%/:i386}")
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386 >"$log" 2>&1 || fail "add the i386 architecture" "$log"
   fi

@@ -201,4 +201,27 @@ if [ "$acp" != 932 ]; then
   wine_env_down
   exit 1
 fi
+# placed_monitors: the monitors this world put on its display, as "left top right bottom"
+# lines in the order a sort gives, or nothing when the display is a person's own.
+placed_monitors() {
+  local sizes size x=0 w h
+  if [ -n "${VQ_USE_DISPLAY:-}" ]; then return 0; fi
+  read -r -a sizes <<<"${VQ_MONITORS:-1280x1024}"
+  for size in "${sizes[@]}"; do
+    w=${size%x*}; h=${size#*x}
+    echo "$x 0 $((x + w)) $h"
+    x=$((x + w))
+  done | sort
+}
+
+# The world checks itself: a program of this architecture must see the monitors placed above.
+if [ -n "${VQ_MONITOR_PROBE:-}" ] && placed=$(placed_monitors) && [ -n "$placed" ]; then
+  seen=$(wine "$VQ_MONITOR_PROBE" 2>"$state/probe.log" | tr -d '\r' | sort) || true
+  if [ "$seen" != "$placed" ]; then
+    fail "step 'check the monitors' failed: a $arch program sees $(grep -c . <<<"$seen") monitor(s) [$(paste -sd, <<<"$seen")] where this world placed $(grep -c . <<<"$placed") [$(paste -sd, <<<"$placed")]; Wine's loader opens libXrandr and libXinerama itself at run time, so the likely cause is that this architecture's copies are missing (for win32: libxrandr2:i386, libxinerama1:i386; tools/setup_debian.sh installs them)." \
+         "$state/probe.log"
+    wine_env_down
+    exit 1
+  fi
+fi
 echo "wine_env: display $display, $arch prefix $prefix ($VQ_WINE), code page $acp"
