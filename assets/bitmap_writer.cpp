@@ -3,13 +3,13 @@
 
 #include <cstdio>
 
-#include "host/bitmap_file.h"
+#include "common/bitmap_file.h"
 
 namespace bitmap {
 
 std::vector<uint8_t> MakeBitmapFile(int width, int height, const std::vector<uint8_t>& bgrBottomUp) {
-    const uint64_t paddedBytes = host::bitmap_file::PaddedRowsBytes(width, height);
-    if (paddedBytes == 0 || width > host::bitmap_file::kMaxSidePx || height > host::bitmap_file::kMaxSidePx) return {};
+    const uint64_t paddedBytes = common::bitmap_file::PaddedRowsBytes(width, height);
+    if (paddedBytes == 0 || width > common::bitmap_file::kMaxSidePx || height > common::bitmap_file::kMaxSidePx) return {};
     const size_t rowBytes = static_cast<size_t>(width) * 3;
     if (bgrBottomUp.size() != rowBytes * static_cast<size_t>(height)) return {};
     const size_t paddedRowBytes = static_cast<size_t>(paddedBytes / static_cast<uint64_t>(height));
@@ -20,7 +20,7 @@ std::vector<uint8_t> MakeBitmapFile(int width, int height, const std::vector<uin
         rows.insert(rows.end(), start, start + static_cast<std::ptrdiff_t>(rowBytes));
         rows.insert(rows.end(), paddedRowBytes - rowBytes, 0);
     }
-    return host::bitmap_file::BitmapFileOf(width, height, rows);
+    return common::bitmap_file::BitmapFileOf(width, height, rows);
 }
 
 bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -1,5 +1,5 @@
 // The generators' side of the bitmap file: pictures made as unpadded BGR rows become the file
-// of host/bitmap_file.h, which lays out the headers for every picture we keep. Portable (no
+// of common/bitmap_file.h, which lays out the headers for every picture we keep. Portable (no
 // platform headers), so the native generators and their tests share it.
 #pragma once
 #include <cstdint>

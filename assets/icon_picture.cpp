@@ -1,11 +1,11 @@
 // The program icon's pixels and file; see icon_picture.h. The images' info headers are the
-// bitmap file's (host/bitmap_file.h).
+// bitmap file's (common/bitmap_file.h).
 #include "assets/icon_picture.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "host/bitmap_file.h"
+#include "common/bitmap_file.h"
 
 namespace icon {
 namespace {
@@ -72,7 +72,7 @@ void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
 
 std::vector<uint8_t> IconImage(int size) {
     std::vector<uint8_t> image;
-    host::bitmap_file::AppendInfoHeader(image, size, size * 2, 32, 0);  // colour rows plus mask rows
+    common::bitmap_file::AppendInfoHeader(image, size, size * 2, 32, 0);  // colour rows plus mask rows
     for (int row = size - 1; row >= 0; --row) {  // bottom-up
         for (int col = 0; col < size; ++col) {
             const Rgba c = Shade(size, col, row);

@@ -8,10 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "common/exchange_names.h"
 #include "frontend/argument_text.h"
 #include "frontend/saver_session.h"
-#include "frontend/window_titles.h"
-#include "host/exchange_names.h"
 #include "host/form_win32.h"
 #include "host/host_services_win32.h"
 #include "host/program_files_win32.h"
@@ -42,7 +41,7 @@ class SessionPlatformWin32 : public SessionPlatform {
         return renderer_.has_value();
     }
     bool RendererWindowExists() override {
-        return FindWindowA(nullptr, host::kRendererWindowTitle) != nullptr;
+        return FindWindowA(nullptr, common::kRendererWindowTitle) != nullptr;
     }
     bool RendererProcessAlive() override { return renderer_ && renderer_->IsRunning(); }
     std::string SwitchLetter() override { return SwitchLetterOf(host::ArgumentText()) == L"S" ? "S" : ""; }
@@ -61,7 +60,7 @@ struct SaverForm::Parts {
         : platform(host.instance()),
           player(musicPort, state.settings, state.LastResult),
           session(platform, player),
-          form(host, kSaverFormTitle, host::FormLook{false, RGB(0, 0, 0), 0, 0},
+          form(host, common::kSaverFormTitle, host::FormLook{false, RGB(0, 0, 0), 0, 0},
                host::FormHandlers{[this] { OnLoad(); }, nullptr,
                             [this](host::UnloadReason) {
                                 // Whoever asks (the watch, log-off, shut-down), the session

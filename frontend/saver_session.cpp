@@ -7,7 +7,7 @@
 //   end:     stop CD (only while polled) and music file, show the cursor for "/s", terminate
 #include "frontend/saver_session.h"
 
-#include "host/exchange_names.h"
+#include "common/exchange_names.h"
 
 namespace frontend {
 
@@ -18,8 +18,8 @@ void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
     loadedAtMs_ = nowMs;
     // The texture file must be complete before the renderer starts, and the renderer
     // starts before the music.
-    platform_.WriteTextureFile(host::kTextureFilePath);
-    rendererPath_ = programFolder + host::kRendererFileName;
+    platform_.WriteTextureFile(common::kTextureFilePath);
+    rendererPath_ = programFolder + common::kRendererFileName;
     rendererStarted_ = platform_.StartRenderer(rendererPath_);
     const music::MusicTimers musicTimers = music_.StartMusic();
     timers_.timer1Enabled = musicTimers.timer1;

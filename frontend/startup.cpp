@@ -2,25 +2,24 @@
 // that say so end the program.
 #include "frontend/startup.h"
 
+#include "common/exchange_names.h"
 #include "frontend/argument_text.h"
-#include "frontend/window_titles.h"
-#include "host/exchange_names.h"
-#include "settings/settings_dialog_title.h"
+
 
 namespace frontend {
 
-static_assert(host::kRendererFileName[0] == '\\', "the renderer's file name is appended with its separator");
+static_assert(common::kRendererFileName[0] == '\\', "the renderer's file name is appended with its separator");
 
 std::wstring RendererMissingMessage() {
     // The file name without its leading "\"; plain ASCII, so each byte is its character.
-    const std::string fileName = host::kRendererFileName + 1;
+    const std::string fileName = common::kRendererFileName + 1;
     return std::wstring(fileName.begin(), fileName.end()) + L" が同じﾌｫﾙﾀﾞに見つかりません！";
 }
 
 void Main(StartupPlatform& platform) {
     // Both titles are asked for before deciding, the preview included.
-    const bool sessionRunning = platform.WindowExists(kSaverFormTitle);
-    const bool dialogOpen = platform.WindowExists(settings::kSettingsDialogTitle);
+    const bool sessionRunning = platform.WindowExists(common::kSaverFormTitle);
+    const bool dialogOpen = platform.WindowExists(common::kSettingsDialogTitle);
     if (sessionRunning || dialogOpen) {
         platform.EndProgram();
         return;
@@ -33,9 +32,9 @@ void Main(StartupPlatform& platform) {
         return;
     }
 
-    platform.CreateFolder(host::kExchangeFolder);
+    platform.CreateFolder(common::kExchangeFolder);
     platform.LoadSettings();
-    if (!platform.FileExists(platform.ProgramFolder() + host::kRendererFileName)) {
+    if (!platform.FileExists(platform.ProgramFolder() + common::kRendererFileName)) {
         platform.ShowMessage(RendererMissingMessage());
         platform.EndProgram();
         return;

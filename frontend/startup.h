@@ -32,7 +32,7 @@ class StartupPlatform {
 };
 
 // The message when the renderer's file is not beside the program; it names the file as
-// host/exchange_names.h spells it.
+// common/exchange_names.h spells it.
 std::wstring RendererMissingMessage();
 
 void Main(StartupPlatform& platform);

@@ -1,11 +1,9 @@
-// Window titles by which the front end finds itself, and its message boxes' caption. The
-// renderer's title is in host/exchange_names.h. Portable.
+// The front end's own window title and its message boxes' caption. The titles by which the
+// programs find one another are in common/exchange_names.h. Portable.
 #pragma once
 
 namespace frontend {
 
-// A running saver session (the hidden saver form).
-inline constexpr const char* kSaverFormTitle = "Cirrovance_Main";
 // The preview form inside the display settings' preview pane.
 inline constexpr const char* kPreviewFormTitle = "Preview Window";
 // The caption of message boxes that give none of their own.

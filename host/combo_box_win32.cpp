@@ -28,7 +28,7 @@ ComboBox::~ComboBox() {
 void ComboBox::CreateIn(HWND parent) {
     if (window_) return;
     const RECT place = placePx();
-    ScreenDc screen;
+    common::ScreenDc screen;
     const int rowPx = FontHeightPx(font_, GetDeviceCaps(screen.get(), LOGPIXELSY)) + 3;
     // NOTE: a drop-down combo box's height is its text's; the height given here is the
     // text and the dropped list together.

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "common/gdi_objects_win32.h"
 #include "host/control_win32.h"
 #include "host/font_info.h"
-#include "host/gdi_objects_win32.h"
 
 namespace host {
 
@@ -31,7 +31,7 @@ class ComboBox : public WindowedControl {
     HWND window_ = nullptr;
     HINSTANCE module_;  // the program's, whose window the box belongs to
     FontInfo font_;
-    GdiObject systemFont_;
+    common::GdiObject systemFont_;
     std::wstring pendingText_;  // the text until the window exists
     std::vector<std::wstring> items_;
 };

@@ -5,8 +5,8 @@
 
 #include <utility>
 
+#include "common/gdi_objects_win32.h"
 #include "host/control_win32.h"
-#include "host/gdi_objects_win32.h"
 
 namespace host {
 
@@ -92,10 +92,10 @@ void Container::Paint() {
     RunHandler(events.paint);
     // Composed off screen first, so the controls never flicker over the surface.
     const RECT& area = paint.rcPaint;
-    MemoryDc composed(screen);
-    GdiObject bitmap(CreateCompatibleBitmap(screen, scaleWidthPx(), scaleHeightPx()));
+    common::MemoryDc composed(screen);
+    common::GdiObject bitmap(CreateCompatibleBitmap(screen, scaleWidthPx(), scaleHeightPx()));
     if (composed.get() && bitmap.get()) {
-        SelectedObject selected(composed.get(), bitmap.get());
+        common::SelectedObject selected(composed.get(), bitmap.get());
         Compose(composed.get(), area);
         BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, composed.get(),
                area.left, area.top, SRCCOPY);

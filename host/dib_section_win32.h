@@ -4,12 +4,12 @@
 #pragma once
 #include <windows.h>
 
-#include "host/gdi_objects_win32.h"
+#include "common/gdi_objects_win32.h"
 
 namespace host {
 
 struct DibSection {
-    GdiObject bitmap;      // empty when the system could not make it
+    common::GdiObject bitmap;      // empty when the system could not make it
     void* bits = nullptr;  // the pixel rows, while the bitmap lives
 };
 

@@ -12,11 +12,11 @@ bool DrawingSurface::Resize(HWND window, int widthPx, int heightPx, COLORREF fil
     widthPx = std::max(widthPx, 1);
     heightPx = std::max(heightPx, 1);
     if (canvas_ && widthPx == width_ && heightPx == height_) return true;
-    WindowDc screen(window);
+    common::WindowDc screen(window);
     auto canvas = std::make_unique<Canvas>(screen.get(), widthPx, heightPx);
     if (!canvas->bitmap.get()) return false;
     RECT all{0, 0, widthPx, heightPx};
-    GdiObject brush(CreateSolidBrush(fill));
+    common::GdiObject brush(CreateSolidBrush(fill));
     FillRect(canvas->dc.get(), &all, static_cast<HBRUSH>(brush.get()));
     if (canvas_) {
         BitBlt(canvas->dc.get(), 0, 0, std::min(width_, widthPx), std::min(height_, heightPx), canvas_->dc.get(), 0,
@@ -32,15 +32,15 @@ void DrawingSurface::Clear(COLORREF colour) {
     HDC surface = dc();
     if (!surface) return;
     RECT all{0, 0, width_, height_};
-    GdiObject brush(CreateSolidBrush(colour));
+    common::GdiObject brush(CreateSolidBrush(colour));
     FillRect(surface, &all, static_cast<HBRUSH>(brush.get()));
 }
 
 bool DrawingSurface::Line(int x1, int y1, int x2, int y2, COLORREF colour) {
     HDC surface = dc();
     if (!surface) return false;
-    GdiObject pen(CreatePen(PS_SOLID, 1, colour));
-    SelectedObject selected(surface, pen.get());
+    common::GdiObject pen(CreatePen(PS_SOLID, 1, colour));
+    common::SelectedObject selected(surface, pen.get());
     return MoveToEx(surface, x1, y1, nullptr) && LineTo(surface, x2, y2);
 }
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "host/gdi_objects_win32.h"
+#include "common/gdi_objects_win32.h"
 
 namespace host {
 
@@ -40,9 +40,9 @@ class DrawingSurface {
         Canvas(HDC screen, int widthPx, int heightPx)
             : dc(screen), bitmap(dc.get() ? CreateCompatibleBitmap(screen, widthPx, heightPx) : nullptr),
               selected(dc.get(), bitmap.get()) {}
-        MemoryDc dc;
-        GdiObject bitmap;
-        SelectedObject selected;
+        common::MemoryDc dc;
+        common::GdiObject bitmap;
+        common::SelectedObject selected;
     };
 
     std::unique_ptr<Canvas> canvas_;

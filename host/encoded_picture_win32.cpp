@@ -89,10 +89,10 @@ DecodedBitmap DecodeWithSystemLoader(const void* bytes, size_t size) {
     }
     DecodedBitmap decoded{MakeDibSection(loaded.bmWidth, loaded.bmHeight).bitmap, loaded.bmWidth, loaded.bmHeight};
     if (!decoded.bitmap.get()) return {};
-    MemoryDc target(nullptr);
+    common::MemoryDc target(nullptr);
     bool drawn = target.get() != nullptr;
     if (drawn) {
-        SelectedObject selected(target.get(), decoded.bitmap.get());
+        common::SelectedObject selected(target.get(), decoded.bitmap.get());
         // HIMETRIC runs upward: the source starts at the bottom edge with a negative height.
         drawn = SUCCEEDED(picture->Render(target.get(), 0, 0, decoded.widthPx, decoded.heightPx, 0, heightHimetric,
                                           widthHimetric, -heightHimetric, nullptr));

@@ -6,12 +6,12 @@
 
 #include <cstddef>
 
-#include "host/gdi_objects_win32.h"
+#include "common/gdi_objects_win32.h"
 
 namespace host {
 
 struct DecodedBitmap {
-    GdiObject bitmap;  // a 24-bit DIB section; empty on failure
+    common::GdiObject bitmap;  // a 24-bit DIB section; empty on failure
     int widthPx = 0;
     int heightPx = 0;
 };

@@ -3,9 +3,9 @@
 
 namespace host {
 
-GdiObject MakeFont(const FontInfo& wanted) {
+common::GdiObject MakeFont(const FontInfo& wanted) {
     LOGFONTW font{};
-    ScreenDc screen;
+    common::ScreenDc screen;
     font.lfHeight = -FontHeightPx(wanted, GetDeviceCaps(screen.get(), LOGPIXELSY));
     font.lfWeight = wanted.weight;
     font.lfItalic = wanted.italic;
@@ -13,7 +13,7 @@ GdiObject MakeFont(const FontInfo& wanted) {
     font.lfStrikeOut = wanted.strikethrough;
     font.lfCharSet = wanted.charset;
     lstrcpynW(font.lfFaceName, wanted.face.c_str(), LF_FACESIZE);
-    return GdiObject(CreateFontIndirectW(&font));
+    return common::GdiObject(CreateFontIndirectW(&font));
 }
 
 }  // namespace host

@@ -2,12 +2,12 @@
 #pragma once
 #include <windows.h>
 
+#include "common/gdi_objects_win32.h"
 #include "host/font_info.h"
-#include "host/gdi_objects_win32.h"
 
 namespace host {
 
 // A new font; an empty owner when the system refused.
-GdiObject MakeFont(const FontInfo& wanted);
+common::GdiObject MakeFont(const FontInfo& wanted);
 
 }  // namespace host

@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "common/skip_on_error.h"
 #include "host/control_win32.h"
 #include "host/focus_order.h"
-#include "host/skip_on_error.h"
 #include "host/twips.h"
 
 namespace host {
@@ -20,7 +20,7 @@ DWORD StyleOf(const FormLook& look) {
 
 BOOL CALLBACK CollectEnabledWindows(HWND window, LPARAM param) {
     // A window that cannot be listed stays enabled, and the listing stops there.
-    return HandleSkippingOnError(
+    return common::HandleSkippingOnError(
         [&] {
             if (IsWindowVisible(window) && IsWindowEnabled(window)) {
                 reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);

@@ -5,7 +5,7 @@
 #pragma once
 #include <type_traits>
 
-#include "host/skip_on_error.h"
+#include "common/skip_on_error.h"
 
 namespace host {
 
@@ -52,7 +52,7 @@ void RunHandler(HandlerGate& gate, const Handler& handler) noexcept {
         if (!static_cast<bool>(handler)) return;
     }
     HandlerGate::HandlerScope scope(gate);
-    HandleSkippingOnError([&] { handler(); }, [] {});
+    common::HandleSkippingOnError([&] { handler(); }, [] {});
 }
 
 }  // namespace host

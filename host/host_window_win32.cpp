@@ -1,7 +1,7 @@
 // Host windows and their timers; see host_window_win32.h.
 #include "host/host_window_win32.h"
 
-#include "host/skip_on_error.h"
+#include "common/skip_on_error.h"
 
 namespace host {
 
@@ -71,7 +71,7 @@ LRESULT CALLBACK HostWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     // A message whose handling failed gets the system's default.
-    const LRESULT result = HandleSkippingOnError([&] { return self->HandleMessage(message, wParam, lParam); },
+    const LRESULT result = common::HandleSkippingOnError([&] { return self->HandleMessage(message, wParam, lParam); },
                                                  [&] { return DefWindowProcA(window, message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);

@@ -37,8 +37,8 @@ HFONT Label::Font() const {
 }
 
 int Label::LineHeightPx() const {
-    ScreenDc screen;
-    SelectedObject selected(screen.get(), Font());
+    common::ScreenDc screen;
+    common::SelectedObject selected(screen.get(), Font());
     TEXTMETRICW metrics{};
     return GetTextMetricsW(screen.get(), &metrics) ? metrics.tmHeight : 0;
 }
@@ -59,8 +59,8 @@ RECT Label::DrawnArea() const {
     if (!IsOneLine()) return area;
     // NOTE: a one-line caption is never cut short: where the font is a little wider than
     // the one the dialog was laid out for, the caption runs past its place's far edge.
-    ScreenDc screen;
-    SelectedObject selected(screen.get(), Font());
+    common::ScreenDc screen;
+    common::SelectedObject selected(screen.get(), Font());
     SIZE extent{};
     GetTextExtentPoint32W(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent);
     const int overflow = extent.cx + 1 - (area.right - area.left);
@@ -82,12 +82,12 @@ void Label::Draw(HDC dc) const {
     IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
     if (look_.border) {
         const RECT place = placePx();
-        GdiObject pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-        SelectedObject selectedPen(dc, pen.get());
-        SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
+        common::GdiObject pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        common::SelectedObject selectedPen(dc, pen.get());
+        common::SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, place.left, place.top, place.right, place.bottom);
     }
-    SelectedObject selectedFont(dc, Font());
+    common::SelectedObject selectedFont(dc, Font());
     SetBkMode(dc, TRANSPARENT);
     const UINT format = DT_NOPREFIX | DT_NOCLIP | (look_.centred ? DT_CENTER : DT_LEFT) |
                         (oneLine ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL);

@@ -7,9 +7,9 @@
 
 #include <string>
 
+#include "common/gdi_objects_win32.h"
 #include "host/control_win32.h"
 #include "host/font_info.h"
-#include "host/gdi_objects_win32.h"
 
 namespace host {
 
@@ -48,7 +48,7 @@ class Label : public WindowlessControl {
     std::wstring caption_;
     LabelLook look_;
     bool enabled_ = true;
-    mutable GdiObject font_;  // made when first drawn, again after a font change
+    mutable common::GdiObject font_;  // made when first drawn, again after a font change
 };
 
 }  // namespace host

@@ -34,9 +34,9 @@ std::shared_ptr<const Picture> Picture::FromEncodedResource(HINSTANCE module, co
 }
 
 bool Picture::CopyTo(HDC target, const RECT& destination, const RECT& source) const {
-    MemoryDc pictureDc(target);
+    common::MemoryDc pictureDc(target);
     if (!pictureDc.get()) return false;
-    SelectedObject selected(pictureDc.get(), bitmap_.get());
+    common::SelectedObject selected(pictureDc.get(), bitmap_.get());
     const int destWidth = destination.right - destination.left;
     const int destHeight = destination.bottom - destination.top;
     const int sourceWidth = source.right - source.left;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <utility>
 
-#include "host/gdi_objects_win32.h"
+#include "common/gdi_objects_win32.h"
 #include "host/stored_picture.h"
 
 namespace host {
@@ -33,8 +33,8 @@ class Picture {
     bool CopyTo(HDC target, const RECT& destination, const RECT& source) const;
 
   private:
-    Picture(GdiObject bitmap, int width, int height) : bitmap_(std::move(bitmap)), width_(width), height_(height) {}
-    GdiObject bitmap_;
+    Picture(common::GdiObject bitmap, int width, int height) : bitmap_(std::move(bitmap)), width_(width), height_(height) {}
+    common::GdiObject bitmap_;
     int width_;
     int height_;
 };

@@ -1,7 +1,7 @@
 // Windowless frames; see shape_win32.h.
 #include "host/shape_win32.h"
 
-#include "host/gdi_objects_win32.h"
+#include "common/gdi_objects_win32.h"
 
 namespace host {
 
@@ -10,9 +10,9 @@ Shape::Shape(ControlSite& site, const TwipsRect& place, COLORREF borderColour)
 
 void Shape::Draw(HDC dc) const {
     const RECT place = placePx();
-    GdiObject pen(CreatePen(PS_SOLID, 1, borderColour_));
-    SelectedObject selectedPen(dc, pen.get());
-    SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
+    common::GdiObject pen(CreatePen(PS_SOLID, 1, borderColour_));
+    common::SelectedObject selectedPen(dc, pen.get());
+    common::SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, place.left, place.top, place.right, place.bottom);
 }
 

@@ -18,21 +18,21 @@ uint32_t Le32(std::string_view bytes, size_t at) {
 }  // namespace
 
 std::optional<StoredPicture> PictureFromBitmapFile(std::string_view fileBytes,
-                                                   bitmap_file::PixelBufferSizer sizePixels) {
-    if (fileBytes.size() < bitmap_file::kHeadersBytes || fileBytes.substr(0, 2) != "BM") return std::nullopt;
-    const auto* info = reinterpret_cast<const uint8_t*>(fileBytes.data()) + bitmap_file::kFileHeaderBytes;
-    const bitmap_file::InfoHeader header = bitmap_file::ReadInfoHeader(info);
-    if (bitmap_file::FaultOf(header) != bitmap_file::HeaderFault::None) return std::nullopt;
+                                                   common::bitmap_file::PixelBufferSizer sizePixels) {
+    if (fileBytes.size() < common::bitmap_file::kHeadersBytes || fileBytes.substr(0, 2) != "BM") return std::nullopt;
+    const auto* info = reinterpret_cast<const uint8_t*>(fileBytes.data()) + common::bitmap_file::kFileHeaderBytes;
+    const common::bitmap_file::InfoHeader header = common::bitmap_file::ReadInfoHeader(info);
+    if (common::bitmap_file::FaultOf(header) != common::bitmap_file::HeaderFault::None) return std::nullopt;
     const uint32_t pixelOffset = Le32(fileBytes, 10);
-    const uint64_t pixelBytes = bitmap_file::PaddedRowsBytes(header.width, header.height);
-    if (pixelOffset < bitmap_file::kHeadersBytes || pixelOffset > fileBytes.size() ||
+    const uint64_t pixelBytes = common::bitmap_file::PaddedRowsBytes(header.width, header.height);
+    if (pixelOffset < common::bitmap_file::kHeadersBytes || pixelOffset > fileBytes.size() ||
         fileBytes.size() - pixelOffset < pixelBytes) {
         return std::nullopt;
     }
     StoredPicture picture;
     picture.width = header.width;
     picture.height = header.height;
-    if (!bitmap_file::MakePixelBuffer(picture.bgrRowsBottomUp, pixelBytes, sizePixels)) return std::nullopt;
+    if (!common::bitmap_file::MakePixelBuffer(picture.bgrRowsBottomUp, pixelBytes, sizePixels)) return std::nullopt;
     const char* first = fileBytes.data() + pixelOffset;
     std::copy(first, first + pixelBytes, picture.bgrRowsBottomUp.begin());
     return picture;
@@ -40,7 +40,7 @@ std::optional<StoredPicture> PictureFromBitmapFile(std::string_view fileBytes,
 
 std::string BitmapFileOf(const StoredPicture& picture) {
     const std::vector<uint8_t> file =
-        bitmap_file::BitmapFileOf(picture.width, picture.height, picture.bgrRowsBottomUp);
+        common::bitmap_file::BitmapFileOf(picture.width, picture.height, picture.bgrRowsBottomUp);
     return std::string(file.begin(), file.end());
 }
 

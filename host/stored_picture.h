@@ -1,5 +1,5 @@
 // A picture stored with a form (the cloud texture of the saver form), read from and written
-// out as the bitmap file of host/bitmap_file.h. Portable: no platform headers.
+// out as the bitmap file of common/bitmap_file.h. Portable: no platform headers.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/bitmap_file.h"
+#include "common/bitmap_file.h"
 
 namespace host {
 
@@ -21,7 +21,7 @@ struct StoredPicture {
 // resources); nothing for a file any reader refuses, a damaged one, or when its pixels do
 // not fit in memory.
 std::optional<StoredPicture> PictureFromBitmapFile(
-    std::string_view fileBytes, bitmap_file::PixelBufferSizer sizePixels = &bitmap_file::ZeroFilledPixels);
+    std::string_view fileBytes, common::bitmap_file::PixelBufferSizer sizePixels = &common::bitmap_file::ZeroFilledPixels);
 
 // The bitmap file of a picture; empty for a picture that has none (sides not positive or
 // too large, rows that do not match them).

@@ -1,18 +1,18 @@
 // Reading the texture bitmap (24-bit, uncompressed, bottom-up BMP) from a byte stream into
 // RGB pixels ready for a GL upload, in the order the BMP module reads a file. The layout and
-// the rules for what is read are host/bitmap_file's. Portable: the caller supplies the bytes
+// the rules for what is read are common/bitmap_file's. Portable: the caller supplies the bytes
 // and shows the messages; nothing here knows about files, windows or GL.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "host/bitmap_file.h"
+#include "common/bitmap_file.h"
 
 namespace bmp {
 
-// The bitmap file's layout and the readers' rules, as host/ keeps them.
-namespace bitmap_file = host::bitmap_file;
+// The bitmap file's layout and the readers' rules, as common/ keeps them.
+namespace bitmap_file = common::bitmap_file;
 
 // Sequential reads from wherever the bitmap lives; returns how many bytes arrived.
 class ByteSource {

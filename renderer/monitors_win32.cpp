@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "host/skip_on_error.h"
+#include "common/skip_on_error.h"
 
 namespace tunnel {
 namespace {
@@ -19,7 +19,7 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
     const RECT& r = info.rcMonitor;
     auto* rects = reinterpret_cast<std::vector<ScreenRect>*>(found);
     // No exception reaches the system: a monitor that could not be kept ends the enumeration.
-    return host::HandleSkippingOnError(
+    return common::HandleSkippingOnError(
         [&] {
             rects->push_back({r.left, r.top, r.right, r.bottom});
             return TRUE;

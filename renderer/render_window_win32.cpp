@@ -1,7 +1,7 @@
 // Opening and closing the renderer's window and its message handling (RendererWindowProc).
 #include "render_window_win32.h"
 
-#include "host/skip_on_error.h"
+#include "common/skip_on_error.h"
 
 namespace tunnel {
 namespace {
@@ -29,7 +29,7 @@ bool RenderWindow::Open() {
     // NOTE: over several monitors the window stays above all others: the system takes a window
     // as full screen on one monitor only, and the taskbars of the rest would stay above it.
     window_.Adopt(CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE | (layout.SpansMonitors() ? WS_EX_TOPMOST : 0),
-                                  kRendererWindowClass, host::kRendererWindowTitle,
+                                  kRendererWindowClass, common::kRendererWindowTitle,
                                   WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top, width, height,
                                   nullptr, nullptr, module, this));
     bool ready = window_.get() != nullptr;
@@ -105,7 +105,7 @@ LRESULT CALLBACK RenderWindow::WindowProc(HWND window, UINT message, WPARAM wPar
     const auto byDefault = [&] { return DefWindowProcA(window, message, wParam, lParam); };
     if (!self) return byDefault();
     // No exception reaches the system: a message whose handling failed gets the default.
-    return host::HandleSkippingOnError([&] { return self->HandleMessage(window, message, wParam, lParam); }, byDefault);
+    return common::HandleSkippingOnError([&] { return self->HandleMessage(window, message, wParam, lParam); }, byDefault);
 }
 
 LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,7 +138,7 @@ LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
             return DefWindowProcA(window, message, wParam, lParam);
         case WM_TIMER:
             // Keeps the title the front end looks for, whatever else renamed the window.
-            if (wParam == kTitleTimerId) SetWindowTextA(window, host::kRendererWindowTitle);
+            if (wParam == kTitleTimerId) SetWindowTextA(window, common::kRendererWindowTitle);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);

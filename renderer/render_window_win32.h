@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "common/exchange_names.h"
+#include "common/gdi_objects_win32.h"
 #include "display_power_win32.h"
 #include "gl_context_win32.h"
-#include "host/exchange_names.h"
-#include "host/gdi_objects_win32.h"
 #include "monitors_win32.h"
 #include "run_rules.h"
 #include "tunnel_scene_win32.h"
@@ -20,7 +20,7 @@ constexpr const char* kRendererWindowClass = "OpenGL";
 
 class RenderWindow {
   public:
-    explicit RenderWindow(TunnelScene& scene, std::string texturePath = host::kRendererTexturePath.data())
+    explicit RenderWindow(TunnelScene& scene, std::string texturePath = common::kRendererTexturePath.data())
         : scene_(scene), texturePath_(std::move(texturePath)) {}
     ~RenderWindow() { Close(); }
     RenderWindow(const RenderWindow&) = delete;
@@ -65,7 +65,7 @@ class RenderWindow {
     RegisteredClass class_;
     OwnedWindow window_;
     DisplayPowerNotice displayNotice_;  // gone before the window it names
-    host::WindowDc dc_;
+    common::WindowDc dc_;
     CurrentGlContext context_;
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/exchange_names.h"
 #include "controls/command_button_win32.h"
 #include "host/ansi_text_win32.h"
 #include "host/combo_box_win32.h"
@@ -24,7 +25,7 @@
 #include "settings/dialog_background.h"
 #include "settings/save_failure_message.h"
 #include "settings/settings_dialog.h"
-#include "settings/settings_dialog_title.h"
+
 #include "settings/settings_file_win32.h"
 
 namespace settings {
@@ -184,7 +185,7 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
 
     host::FormHost& host_;
     SettingsDialog dialog_;
-    host::Form form_{host_, kSettingsDialogTitle, host::FormLook{true, kStoredGrey, kClientWidthPx, kClientHeightPx},
+    host::Form form_{host_, common::kSettingsDialogTitle, host::FormLook{true, kStoredGrey, kClientWidthPx, kClientHeightPx},
                host::FormHandlers{[this] { dialog_.Load(); }, [this] { DrawBackground(); }, nullptr,
                             [this] { dialog_.OnUnload(); }}};
     // The panel and what it holds, in their places relative to it.

@@ -1,7 +1,7 @@
 // The form host's portable rules: handler order on load and unload, timers that re-arm
 // only when they should, and ticks that never interrupt a handler.
+#include "common/skip_on_error.h"
 #include "host/form_life.h"
-#include "host/skip_on_error.h"
 #include "host/timer_switch.h"
 #include "host/twips.h"
 
@@ -191,7 +191,7 @@ class WindowProcedureEdge : public testing::TestWithParam<EdgeCase> {};
 
 TEST_P(WindowProcedureEdge, AnswersWithTheDefaultWhenTheHandlingFails) {
     Log log;
-    const long answer = host::HandleSkippingOnError(
+    const long answer = common::HandleSkippingOnError(
         [&] {
             log.push_back("handled");
             if (GetParam().fail) GetParam().fail();

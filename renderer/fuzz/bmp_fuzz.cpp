@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!read.pixels.empty()) std::abort();
         return 0;
     }
-    const uint64_t upload = host::bitmap_file::PaddedRowsBytes(read.width, read.height);
+    const uint64_t upload = common::bitmap_file::PaddedRowsBytes(read.width, read.height);
     if (upload == 0 || read.pixels.size() < upload) std::abort();
     volatile uint8_t sink = 0;
     const uint8_t* pixels = read.pixels.data();

@@ -135,7 +135,7 @@ TEST_P(BitmapPadding, BufferCoversTheUpload) {
     f.sizeImage = c.sizeImage;
     const auto read = Read(FileOf(f, Counting(c.bytesInFile)));
     ASSERT_EQ(read.outcome, c.outcome);
-    EXPECT_EQ(host::bitmap_file::PaddedRowsBytes(c.width, c.height), c.uploadBytes);
+    EXPECT_EQ(common::bitmap_file::PaddedRowsBytes(c.width, c.height), c.uploadBytes);
     ASSERT_GE(read.pixels.size(), c.uploadBytes);
     const size_t fromFile = std::min<size_t>(c.bytesInFile, c.sizeImage ? c.sizeImage : size_t(c.width) * c.height * 3);
     for (size_t i = fromFile; i < read.pixels.size(); ++i) ASSERT_EQ(read.pixels[i], 0) << "byte " << i;
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Headers, BitmapRejects, testing::Values(
 // it cannot read (the user sees "Unable to load"), and no exception leaves the reader.
 void AtMostOneMiB(std::vector<uint8_t>& pixels, size_t bytes) {
     if (bytes > (size_t{1} << 20)) throw std::bad_alloc();
-    host::bitmap_file::ZeroFilledPixels(pixels, bytes);
+    common::bitmap_file::ZeroFilledPixels(pixels, bytes);
 }
 
 TEST(BitmapRead, BufferThatCannotBeHadIsRefused) {
@@ -252,7 +252,7 @@ TEST(BitmapRead, HostileHeadersStayInsideTheBuffer) {
             continue;
         }
         ++roundsWithData;
-        const size_t upload = host::bitmap_file::PaddedRowsBytes(read.width, read.height);
+        const size_t upload = common::bitmap_file::PaddedRowsBytes(read.width, read.height);
         ASSERT_GE(read.pixels.size(), upload) << "round " << round;
 
         const size_t tableBytes = size_t{f.coloursUsed} * 4;

@@ -4,7 +4,7 @@
 // system never sees the exception. Portable; the renderer uses it too.
 #pragma once
 
-namespace host {
+namespace common {
 
 // The result of `handling`, or of `whenSkipped` when handling throws anything at all.
 template <typename Handling, typename Skipped>
@@ -17,4 +17,4 @@ auto HandleSkippingOnError(const Handling& handling, const Skipped& whenSkipped)
     }
 }
 
-}  // namespace host
+}  // namespace common

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace host {
+namespace common {
 
 namespace bitmap_file {
 
@@ -62,4 +62,4 @@ std::vector<uint8_t> BitmapFileOf(int32_t width, int32_t height, const std::vect
 
 }  // namespace bitmap_file
 
-}  // namespace host
+}  // namespace common

@@ -1,12 +1,13 @@
-// What crosses between the two programs, spelled once: the screen saver writes the texture
-// file into the exchange folder and starts the renderer by its file name; the renderer reads
-// the file and the screen saver watches for its window by title. Both programs include this
-// header; neither links against or calls the other. Portable.
+// What crosses between the programs, spelled once: the screen saver writes the texture file
+// into the exchange folder and starts the renderer by its file name; the renderer reads the
+// file and the screen saver watches for its window by title; the screen saver's own windows
+// tell a second start (and setup) that a session or a dialog is open. Every program includes
+// this header; none links against or calls another. Portable.
 #pragma once
 #include <array>
 #include <cstddef>
 
-namespace host {
+namespace common {
 
 // The folder the screen saver makes for the texture file.
 inline constexpr char kExchangeFolder[] = "C:\\q_vosk";
@@ -16,6 +17,10 @@ inline constexpr char kTextureFilePath[] = "C:\\q_vosk\\Cirrovance.bmp";
 inline constexpr char kRendererFileName[] = "\\Vaporquill.dll";
 // The renderer's top-level window, which the screen saver finds by this title alone.
 inline constexpr char kRendererWindowTitle[] = "Cirrovance_Tunnel";
+// A running saver session: the screen saver's hidden form.
+inline constexpr char kSaverFormTitle[] = "Cirrovance_Main";
+// An open settings dialog.
+inline constexpr char kSettingsDialogTitle[] = "<Vaporquill>";
 
 namespace exchange_detail {
 
@@ -46,4 +51,4 @@ static_assert(exchange_detail::StartsWith(kTextureFilePath, kExchangeFolder),
 inline constexpr std::array<char, sizeof(kTextureFilePath)> kRendererTexturePath =
     exchange_detail::WithLowerCaseDrive(kTextureFilePath);
 
-}  // namespace host
+}  // namespace common

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-namespace host {
+namespace common {
 
 class MemoryDc {  // CreateCompatibleDC, then DeleteDC
   public:
@@ -89,4 +89,4 @@ class ScreenDc : public WindowDc {
     ScreenDc() : WindowDc(nullptr) {}
 };
 
-}  // namespace host
+}  // namespace common

@@ -1,9 +1,9 @@
 // The bitmap file's layout and the readers' rules; see bitmap_file.h.
-#include "host/bitmap_file.h"
+#include "common/bitmap_file.h"
 
 #include <new>
 
-namespace host {
+namespace common {
 
 namespace bitmap_file {
 namespace {
@@ -96,4 +96,4 @@ std::vector<uint8_t> BitmapFileOf(int32_t width, int32_t height, const std::vect
 
 }  // namespace bitmap_file
 
-}  // namespace host
+}  // namespace common
