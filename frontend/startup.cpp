@@ -1,10 +1,8 @@
-// The start routine; see startup.h. Each step that fails is passed over; only the steps
-// that say so end the program.
+// The start routine's decision; see startup.h.
 #include "frontend/startup.h"
 
 #include "common/exchange_names.h"
 #include "frontend/argument_text.h"
-
 
 namespace frontend {
 
@@ -16,42 +14,22 @@ std::wstring RendererMissingMessage() {
     return std::wstring(fileName.begin(), fileName.end()) + L" が同じﾌｫﾙﾀﾞに見つかりません！";
 }
 
-void Main(StartupPlatform& platform) {
-    // Both titles are asked for before deciding, the preview included.
-    const bool sessionRunning = platform.WindowExists(common::kSaverFormTitle);
-    const bool dialogOpen = platform.WindowExists(common::kSettingsDialogTitle);
-    if (sessionRunning || dialogOpen) {
-        platform.EndProgram();
-        return;
-    }
+StartChoice ChooseStart(const StartFacts& facts) {
+    if (facts.sessionRunning || facts.dialogOpen) return StartChoice{};
 
-    const std::wstring arguments = platform.ArgumentText();
-    const std::wstring switchLetter = SwitchLetterOf(arguments);
-    if (switchLetter == L"P") {
-        platform.ShowPreview(PreviewHostOf(arguments));
-        return;
-    }
+    const std::wstring switchLetter = SwitchLetterOf(facts.arguments);
+    if (switchLetter == L"P") return StartChoice{StartMode::Preview, false, false, PreviewHostOf(facts.arguments)};
 
-    platform.CreateFolder(common::kExchangeFolder);
-    platform.LoadSettings();
-    if (!platform.FileExists(platform.ProgramFolder() + common::kRendererFileName)) {
-        platform.ShowMessage(RendererMissingMessage());
-        platform.EndProgram();
-        return;
+    StartChoice choice{StartMode::EndAtOnce, /*preparesExchange*/ true};
+    if (!facts.rendererPresent) {
+        choice.mode = StartMode::RendererMissing;
+    } else if (switchLetter == L"C") {
+        choice.mode = StartMode::SettingsDialog;
+    } else if (switchLetter == L"S" || facts.arguments.empty()) {
+        choice.mode = StartMode::SaverSession;
+        choice.hidesCursor = switchLetter == L"S";
     }
-
-    if (switchLetter == L"C") {
-        platform.ShowSettingsDialog();
-        platform.EndProgram();
-        return;
-    }
-    if (switchLetter != L"S" && !arguments.empty()) {
-        platform.EndProgram();
-        return;
-    }
-    // Only "/s" hides the cursor; the session shows it again for "/s" alone.
-    if (switchLetter == L"S") platform.HideCursor();
-    platform.LoadSaverForm();
+    return choice;
 }
 
 }  // namespace frontend

@@ -1,15 +1,12 @@
-// Main, step by step, for every kind of command line, with a fake platform that records
-// what Main asks for, in order.
+// The start routine's choice for every kind of command line and every open window: which
+// outcome, whether the exchange folder and the settings come first, whether the cursor hides.
 #include "frontend/startup.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <vector>
-
 namespace {
 
-using Steps = std::vector<std::string>;
+using frontend::StartMode;
 
 std::string Ascii(const std::wstring& text) {
     std::string out;
@@ -17,118 +14,77 @@ std::string Ascii(const std::wstring& text) {
     return out;
 }
 
-class RecordingPlatform : public frontend::StartupPlatform {
-  public:
-    bool WindowExists(const char* title) override {
-        steps.push_back(std::string("FindWindow ") + title);
-        return openWindows.count(title) > 0;
-    }
-    std::wstring ArgumentText() override { return arguments; }
-    void CreateFolder(const std::string& path) override { steps.push_back("CreateFolder " + path); }
-    void LoadSettings() override { steps.push_back("LoadSettings"); }
-    std::string ProgramFolder() override { return "C:\\Saver"; }
-    bool FileExists(const std::string& path) override {
-        steps.push_back("FileExists " + path);
-        return rendererPresent;
-    }
-    void ShowMessage(const std::wstring& text) override {
-        steps.push_back("Message");
-        messages.push_back(text);
-    }
-    void HideCursor() override { steps.push_back("HideCursor"); }
-    void ShowPreview(int32_t host) override { steps.push_back("ShowPreview " + std::to_string(host)); }
-    void ShowSettingsDialog() override { steps.push_back("ShowSettingsDialog"); }
-    void LoadSaverForm() override { steps.push_back("LoadSaverForm"); }
-    void EndProgram() override { steps.push_back("End"); }
-
-    std::wstring arguments;
-    std::set<std::string> openWindows;
-    bool rendererPresent = true;
-    Steps steps;
-    std::vector<std::wstring> messages;
+struct StartCase {
+    const wchar_t* arguments;
+    bool rendererPresent;
+    StartMode mode;
+    bool preparesExchange;
+    bool hidesCursor;
+    int32_t previewHost;
 };
 
-const Steps kInstanceCheck{"FindWindow Cirrovance_Main", "FindWindow <Vaporquill>"};
-const Steps kCommonSteps{"CreateFolder C:\\q_vosk", "LoadSettings",
-                         "FileExists C:\\Saver\\Vaporquill.dll"};
+class CommandLines : public testing::TestWithParam<StartCase> {};
 
-Steps Concat(std::initializer_list<Steps> parts) {
-    Steps all;
-    for (const Steps& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
+TEST_P(CommandLines, ChooseTheirOutcome) {
+    const StartCase& c = GetParam();
+    const frontend::StartChoice choice = frontend::ChooseStart({false, false, c.arguments, c.rendererPresent});
+    EXPECT_EQ(choice.mode, c.mode) << Ascii(c.arguments);
+    EXPECT_EQ(choice.preparesExchange, c.preparesExchange) << Ascii(c.arguments);
+    EXPECT_EQ(choice.hidesCursor, c.hidesCursor) << Ascii(c.arguments);
+    EXPECT_EQ(choice.previewHost, c.previewHost) << Ascii(c.arguments);
 }
 
-struct ModeCase { const wchar_t* arguments; Steps afterCommonSteps; };
-class CommandLineRows : public testing::TestWithParam<ModeCase> {};
+INSTANTIATE_TEST_SUITE_P(Switches, CommandLines, testing::Values(
+    // Only the second character counts, in either case.
+    StartCase{L"/s", true, StartMode::SaverSession, true, true, 0},
+    StartCase{L"/S", true, StartMode::SaverSession, true, true, 0},
+    StartCase{L"-s", true, StartMode::SaverSession, true, true, 0},
+    StartCase{L"zs", true, StartMode::SaverSession, true, true, 0},
+    // An empty command line runs the saver without hiding the cursor.
+    StartCase{L"", true, StartMode::SaverSession, true, false, 0},
+    StartCase{L"/c", true, StartMode::SettingsDialog, true, false, 0},
+    StartCase{L"/C", true, StartMode::SettingsDialog, true, false, 0},
+    StartCase{L"/c:1234", true, StartMode::SettingsDialog, true, false, 0},
+    // Unknown switches end, after the folder and the settings, as every non-preview start.
+    StartCase{L"/a", true, StartMode::EndAtOnce, true, false, 0},
+    StartCase{L"x", true, StartMode::EndAtOnce, true, false, 0},
+    StartCase{L"s", true, StartMode::EndAtOnce, true, false, 0},
+    StartCase{L" /s", true, StartMode::EndAtOnce, true, false, 0}));
 
-TEST_P(CommandLineRows, LeadToTheirOutcome) {
-    RecordingPlatform platform;
-    platform.arguments = GetParam().arguments;
-    frontend::Main(platform);
-    EXPECT_EQ(platform.steps, Concat({kInstanceCheck, kCommonSteps, GetParam().afterCommonSteps}))
-        << Ascii(GetParam().arguments);
-}
+INSTANTIATE_TEST_SUITE_P(RendererMissing, CommandLines, testing::Values(
+    // The message comes before any mode, an unknown switch included.
+    StartCase{L"/s", false, StartMode::RendererMissing, true, false, 0},
+    StartCase{L"", false, StartMode::RendererMissing, true, false, 0},
+    StartCase{L"/c:1234", false, StartMode::RendererMissing, true, false, 0},
+    StartCase{L"/a", false, StartMode::RendererMissing, true, false, 0}));
 
-INSTANTIATE_TEST_SUITE_P(Modes, CommandLineRows, testing::Values(
-    ModeCase{L"/s", {"HideCursor", "LoadSaverForm"}},
-    ModeCase{L"/S", {"HideCursor", "LoadSaverForm"}},
-    ModeCase{L"-s", {"HideCursor", "LoadSaverForm"}},
-    ModeCase{L"zs", {"HideCursor", "LoadSaverForm"}},
-    ModeCase{L"", {"LoadSaverForm"}},
-    ModeCase{L"/c", {"ShowSettingsDialog", "End"}},
-    ModeCase{L"/C", {"ShowSettingsDialog", "End"}},
-    ModeCase{L"/c:1234", {"ShowSettingsDialog", "End"}},
-    ModeCase{L"/a", {"End"}},
-    ModeCase{L"x", {"End"}},
-    ModeCase{L"s", {"End"}},
-    ModeCase{L" /s", {"End"}}));
+INSTANTIATE_TEST_SUITE_P(Preview, CommandLines, testing::Values(
+    // The preview needs neither the folder, the settings nor the renderer.
+    StartCase{L"/p 1234", false, StartMode::Preview, false, false, 1234},
+    StartCase{L"/p:1234", true, StartMode::Preview, false, false, 1234},
+    StartCase{L"/P 1234", true, StartMode::Preview, false, false, 1234},
+    StartCase{L"/p  -5x", true, StartMode::Preview, false, false, -5},
+    StartCase{L"/p", true, StartMode::Preview, false, false, 0},
+    StartCase{L"/p 99999999999", true, StartMode::Preview, false, false, 0}));
 
-struct PreviewCase { const wchar_t* arguments; const char* showPreview; };
-class PreviewRows : public testing::TestWithParam<PreviewCase> {};
+struct OpenCase { bool sessionRunning; bool dialogOpen; const wchar_t* arguments; };
+class AnotherInstance : public testing::TestWithParam<OpenCase> {};
 
-TEST_P(PreviewRows, GoStraightToThePreviewWithoutFolderSettingsOrRendererCheck) {
-    RecordingPlatform platform;
-    platform.arguments = GetParam().arguments;
-    platform.rendererPresent = false;
-    frontend::Main(platform);
-    EXPECT_EQ(platform.steps, Concat({kInstanceCheck, {GetParam().showPreview}}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Modes, PreviewRows, testing::Values(
-    PreviewCase{L"/p 1234", "ShowPreview 1234"}, PreviewCase{L"/p:1234", "ShowPreview 1234"},
-    PreviewCase{L"/P 1234", "ShowPreview 1234"}, PreviewCase{L"/p  -5x", "ShowPreview -5"},
-    PreviewCase{L"/p", "ShowPreview 0"}, PreviewCase{L"/p 99999999999", "ShowPreview 0"}));
-
-struct RunningCase { const char* openTitle; const wchar_t* arguments; };
-class AnotherInstance : public testing::TestWithParam<RunningCase> {};
-
-TEST_P(AnotherInstance, EndsEveryStartAtOnce) {
-    RecordingPlatform platform;
-    platform.openWindows.insert(GetParam().openTitle);
-    platform.arguments = GetParam().arguments;
-    frontend::Main(platform);
-    EXPECT_EQ(platform.steps, Concat({kInstanceCheck, {"End"}}));
+TEST_P(AnotherInstance, EndsEveryStartAtOnceWithoutPreparingAnything) {
+    const OpenCase& c = GetParam();
+    const frontend::StartChoice choice = frontend::ChooseStart({c.sessionRunning, c.dialogOpen, c.arguments, true});
+    EXPECT_EQ(choice.mode, StartMode::EndAtOnce);
+    EXPECT_FALSE(choice.preparesExchange);
+    EXPECT_FALSE(choice.hidesCursor);
 }
 
 INSTANTIATE_TEST_SUITE_P(Titles, AnotherInstance, testing::Values(
-    RunningCase{"Cirrovance_Main", L"/s"}, RunningCase{"Cirrovance_Main", L"/p 1234"},
-    RunningCase{"Cirrovance_Main", L"/c"}, RunningCase{"Cirrovance_Main", L""},
-    RunningCase{"<Vaporquill>", L"/s"}, RunningCase{"<Vaporquill>", L"/p 1234"},
-    RunningCase{"<Vaporquill>", L"/c:1234"}, RunningCase{"<Vaporquill>", L"/a"}));
+    OpenCase{true, false, L"/s"}, OpenCase{true, false, L"/p 1234"}, OpenCase{true, false, L"/c"},
+    OpenCase{true, false, L""}, OpenCase{false, true, L"/s"}, OpenCase{false, true, L"/p 1234"},
+    OpenCase{false, true, L"/c:1234"}, OpenCase{true, true, L"/a"}));
 
-class RendererMissing : public testing::TestWithParam<const wchar_t*> {};
-
-TEST_P(RendererMissing, ShowsTheMessageAndEndsBeforeAnyMode) {
-    RecordingPlatform platform;
-    platform.arguments = GetParam();
-    platform.rendererPresent = false;
-    frontend::Main(platform);
-    EXPECT_EQ(platform.steps, Concat({kInstanceCheck, kCommonSteps, {"Message", "End"}}));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0], L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！");
+TEST(RendererMissingMessage, NamesTheFileAsTheProgramLooksForIt) {
+    EXPECT_EQ(frontend::RendererMissingMessage(), L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！");
 }
-
-INSTANTIATE_TEST_SUITE_P(Modes, RendererMissing,
-                         testing::Values(L"/s", L"", L"/c", L"/c:1234", L"/a", L"x"));
 
 }  // namespace
