@@ -1,8 +1,8 @@
 // The hidden saver form "Cirrovance_Main" (Cirrovance_S): the Win32 side of a saver
-// session. saver_session decides the order of work and when the session ends, the music
-// player which music plays; this file gathers what they need (the cloud picture, the
-// renderer's process and window, winmm) and hands the form's load, timer and query-unload
-// events to the session.
+// session. It writes the texture file and starts the renderer, then hands the form's load,
+// timer and query-unload events to saver_session, which decides which timers run and when
+// the session ends; the music player decides which music plays. This file gathers what they
+// need (the cloud picture, the renderer's process and window, winmm) and carries it out.
 #include "frontend/saver_form_win32.h"
 
 #include <optional>
@@ -25,87 +25,76 @@ namespace {
 // Pic_1: the cloud picture stored with the form, kept as the program's resource.
 constexpr const char* kCloudPictureResource = "CLOUD_PICTURE";
 
-class SessionPlatformWin32 : public SessionPlatform {
-  public:
-    explicit SessionPlatformWin32(HINSTANCE instance) : instance_(instance) {}
-
-    void WriteTextureFile(const std::string& path) override {
-        // Skipped by design: a picture that cannot be written leaves the renderer to say
-        // that it cannot load the texture.
-        if (const auto picture = host::StoredPictureResource(instance_, kCloudPictureResource)) {
-            host::WritePictureFile(*picture, path);
-        }
-    }
-    bool StartRenderer(const std::string& path) override {
-        renderer_ = host::StartProgram(path);
-        return renderer_.has_value();
-    }
-    bool RendererWindowExists() override {
-        return FindWindowA(nullptr, common::kRendererWindowTitle) != nullptr;
-    }
-    bool RendererProcessAlive() override { return renderer_ && renderer_->IsRunning(); }
-    std::string SwitchLetter() override { return SwitchLetterOf(host::ArgumentText()) == L"S" ? "S" : ""; }
-    void ShowCursorAgain() override { ::ShowCursor(TRUE); }
-    void EndProgram() override { host::EndProgram(); }
-
-  private:
-    HINSTANCE instance_;
-    std::optional<host::StartedProgram> renderer_;
-};
-
 }  // namespace
 
 struct SaverForm::Parts {
     Parts(host::FormHost& host, FrontendState& state)
-        : platform(host.instance()),
+        : instance(host.instance()),
           player(musicPort, state.settings, state.LastResult),
-          session(platform, player),
+          session(player),
           form(host, common::kSaverFormTitle, host::FormLook{false, RGB(0, 0, 0), 0, 0},
                host::FormHandlers{[this] { OnLoad(); }, nullptr,
-                            [this](host::UnloadReason) {
-                                // Whoever asks (the watch, log-off, shut-down), the session
-                                // ends here and the program with it: nothing is cancelled.
-                                session.QueryUnload();
-                                return false;
-                            },
-                            nullptr}),
-          timer1(form.AddTimer(SaverSession::kTimer1IntervalMs, false, [this] { session.OnTimer1(); })),
-          timer2(form.AddTimer(SaverSession::kTimer2IntervalMs, false, [this] {
-              session.OnTimer2();
+                                  [this](host::UnloadReason) {
+                                      // Whoever asks (the watch, log-off, shut-down), the session
+                                      // ends here and the program with it: nothing is cancelled.
+                                      OnQueryUnload();
+                                      return false;
+                                  },
+                                  nullptr}),
+          timer1(form.AddTimer(SaverSession::kMusicFileRepeatIntervalMs, false,
+                               [this] { session.OnMusicFileRepeatTick(); })),
+          timer2(form.AddTimer(SaverSession::kCdPollIntervalMs, false, [this] {
+              session.OnCdPollTick();
               if (SyncTimers()) form.Unload();
           })),
-          timer3(form.AddTimer(SaverSession::kTimer3IntervalMs, true, [this] { OnWatch(); })) {}
+          timer3(form.AddTimer(SaverSession::kRendererWatchIntervalMs, true, [this] { OnRendererWatch(); })) {}
 
     void OnLoad() {
-        session.Load(host::ProgramFolder(), GetTickCount());
+        // The texture file is complete before the renderer starts, and the renderer starts
+        // before the music. Skipped by design: a picture that cannot be written leaves the
+        // renderer to say that it cannot load the texture.
+        if (const auto picture = host::StoredPictureResource(instance, kCloudPictureResource)) {
+            host::WritePictureFile(*picture, common::kTextureFilePath);
+        }
+        renderer = host::StartProgram(host::ProgramFolder() + common::kRendererFileName);
+        session.Load(renderer.has_value(), GetTickCount());
         if (SyncTimers()) form.Unload();
     }
 
-    void OnWatch() {
-        const bool rendererGone = session.OnTimer3(GetTickCount());
+    void OnRendererWatch() {
+        const RendererSighting seen{FindWindowA(nullptr, common::kRendererWindowTitle) != nullptr,
+                                    renderer && renderer->IsRunning()};
+        const bool rendererGone = session.OnRendererWatchTick(seen, GetTickCount());
         if (SyncTimers() || rendererGone) form.Unload();
+    }
+
+    void OnQueryUnload() {
+        const SessionEnding ending = session.QueryUnload(SwitchLetterOf(host::ArgumentText()));
+        if (ending.showsCursorAgain) ShowCursor(TRUE);
+        host::EndProgram();
     }
 
     // The session decides which timers run; the form's timers carry that out and the session
     // hears which ones the system refused (the watch is armed with the window, before the load
     // handler). True when the session then asks for the form to be unloaded.
     bool SyncTimers() {
-        const SaverTimers& wanted = session.timers();
-        timer1.SetEnabled(wanted.timer1Enabled);
-        timer2.SetEnabled(wanted.timer2Enabled);
-        timer3.SetEnabled(wanted.timer3Enabled);
+        const SessionTimers& wanted = session.timers();
+        timer1.SetEnabled(wanted.musicFileRepeat);
+        timer2.SetEnabled(wanted.cdPoll);
+        timer3.SetEnabled(wanted.rendererWatch);
         return session.OnTimersSet(
             RefusedTimers{timer1.refusedBySystem(), timer2.refusedBySystem(), timer3.refusedBySystem()});
     }
 
-    SessionPlatformWin32 platform;
+    HINSTANCE instance;
+    std::optional<host::StartedProgram> renderer;
     music::MusicPlatformWin32 musicPort;
     music::MusicPlayer player;
     SaverSession session;
     host::Form form;
-    host::HostTimer& timer1;
-    host::HostTimer& timer2;
-    host::HostTimer& timer3;
+    host::HostTimer& timer1;  // the music-file repeat check
+    host::HostTimer& timer2;  // the CD poll
+    host::HostTimer& timer3;  // the renderer watch
 };
 
 SaverForm::SaverForm(host::FormHost& host, FrontendState& state)

@@ -1,5 +1,6 @@
 // Saver session decisions; see saver_session.h.
-//   load:    texture file, then the renderer, then the music (CD: Timer2, MP3: Timer1)
+//   load:    (the form wrote the texture file, then started the renderer) the music starts:
+//            a CD is polled, an MP3 repeated
 //   Timer1:  every 1000 ms, restart a finished MP3
 //   Timer2:  every 200 ms, poll the CD; the poll's verdict keeps the timer going or stops it
 //   Timer3:  every 500 ms, look for the renderer's window; gone means the session ends, and
@@ -7,42 +8,32 @@
 //   end:     stop CD (only while polled) and music file, show the cursor for "/s", terminate
 #include "frontend/saver_session.h"
 
-#include "common/exchange_names.h"
-
 namespace frontend {
 
-SaverSession::SaverSession(SessionPlatform& platform, music::SessionMusic& music)
-    : platform_(platform), music_(music) {}
-
-void SaverSession::Load(const std::string& programFolder, uint32_t nowMs) {
+void SaverSession::Load(bool rendererStarted, uint32_t nowMs) {
     loadedAtMs_ = nowMs;
-    // The texture file must be complete before the renderer starts, and the renderer
-    // starts before the music.
-    platform_.WriteTextureFile(common::kTextureFilePath);
-    rendererPath_ = programFolder + common::kRendererFileName;
-    rendererStarted_ = platform_.StartRenderer(rendererPath_);
-    const music::MusicTimers musicTimers = music_.StartMusic();
-    timers_.timer1Enabled = musicTimers.timer1;
-    timers_.timer2Enabled = musicTimers.timer2;
+    rendererStarted_ = rendererStarted;
+    const music::MusicTimers music = music_.StartMusic();
+    timers_.musicFileRepeat = music.repeatsMusicFile;
+    timers_.cdPoll = music.pollsCd;
 }
 
-void SaverSession::OnTimer1() { music_.OnTimer1(); }
+void SaverSession::OnMusicFileRepeatTick() { music_.OnMusicFileRepeatTick(); }
 
-void SaverSession::OnTimer2() { timers_.timer2Enabled = music_.OnTimer2(); }
+void SaverSession::OnCdPollTick() { timers_.cdPoll = music_.OnCdPollTick(); }
 
-bool SaverSession::OnTimer3(uint32_t nowMs) {
-    if (platform_.RendererWindowExists()) {
+bool SaverSession::OnRendererWatchTick(const RendererSighting& seen, uint32_t nowMs) {
+    if (seen.windowExists) {
         rendererWindowSeen_ = true;
         return false;
     }
     // NOTE: a renderer that is still starting (a loaded machine, a slow disk) has not
     // opened its window yet; ending now would leave it flying alone with nobody to end
     // the session. Wait for a live renderer's first window, within a bound.
-    const bool stillStarting = !rendererWindowSeen_ && rendererStarted_ &&
-                               platform_.RendererProcessAlive() &&
-                               nowMs - loadedAtMs_ < kFirstWindowGraceMs;
+    const bool stillStarting =
+        !rendererWindowSeen_ && rendererStarted_ && seen.processAlive && nowMs - loadedAtMs_ < kFirstWindowGraceMs;
     if (stillStarting) return false;
-    timers_.timer3Enabled = false;
+    timers_.rendererWatch = false;
     return true;
 }
 
@@ -50,19 +41,18 @@ bool SaverSession::OnTimersSet(const RefusedTimers& refused) {
     // Skipped by design: a refused music timer only leaves the music unrepeated or unpolled.
     // A refused watch would leave the hidden session waiting for ever behind a renderer that
     // may already have gone, so the session ends now, as when the renderer cannot start.
-    if (!refused.timer3 || !timers_.timer3Enabled) return false;
-    timers_.timer3Enabled = false;
+    if (!refused.rendererWatch || !timers_.rendererWatch) return false;
+    timers_.rendererWatch = false;
     return true;
 }
 
-void SaverSession::QueryUnload() {
+SessionEnding SaverSession::QueryUnload(const std::wstring& switchLetter) {
     // The music timers go off first: nothing may tick into music that is being stopped.
-    const bool timer2StillPolls = timers_.timer2Enabled;
-    timers_.timer1Enabled = false;
-    timers_.timer2Enabled = false;
-    music_.StopMusic(timer2StillPolls);
-    if (platform_.SwitchLetter() == "S") platform_.ShowCursorAgain();
-    platform_.EndProgram();
+    const bool cdStillPolled = timers_.cdPoll;
+    timers_.musicFileRepeat = false;
+    timers_.cdPoll = false;
+    music_.StopMusic(cdStillPolled);
+    return SessionEnding{switchLetter == L"S"};
 }
 
 }  // namespace frontend

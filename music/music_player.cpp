@@ -38,12 +38,11 @@ MusicPlayer::MusicPlayer(MusicPlatform& platform, const settings::SettingsRecord
                          int32_t& lastResult)
     : platform_(platform), settings_(settings), lastResult_(lastResult) {}
 
-MusicToPlay MusicPlayer::Chosen() {
-    return ChooseMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); });
-}
-
 MusicTimers MusicPlayer::StartMusic() {
-    switch (Chosen()) {
+    if (!chosen_) {
+        chosen_ = ChooseMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); });
+    }
+    switch (*chosen_) {
         case MusicToPlay::AudioCd:
             OpenCd();
             return MusicTimers{false, true};
@@ -59,18 +58,18 @@ MusicTimers MusicPlayer::StartMusic() {
     return MusicTimers{};
 }
 
-bool MusicPlayer::OnTimer2() {
+bool MusicPlayer::OnCdPollTick() {
     PollCd();
     return CdOk();
 }
 
-void MusicPlayer::StopMusic(bool timer2StillPolls) {
-    if (timer2StillPolls) StopCd();
-    // The file is asked about afresh, as at the start; a CD or no music has nothing more to stop.
-    const MusicToPlay chosen = Chosen();
-    if (chosen == MusicToPlay::WavFile) {
+void MusicPlayer::StopMusic(bool cdStillPolled) {
+    if (cdStillPolled) StopCd();
+    // The music file stops as the start chose it; a CD, no music or a session whose music
+    // never started has nothing more to stop.
+    if (chosen_ == MusicToPlay::WavFile) {
         StopWav();
-    } else if (chosen == MusicToPlay::Mp3File) {
+    } else if (chosen_ == MusicToPlay::Mp3File) {
         StopMp3();
     }
 }

@@ -5,6 +5,7 @@
 // raises or reports anything but the shared LastResult value.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "music/fixed_text.h"
@@ -26,12 +27,13 @@ class MusicPlayer : public SessionMusic {
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
 
-    // The session's events: the music for the settings record by ChooseMusic. A CD is
-    // opened and polled on Timer2, an MP3 played and repeated on Timer1, a WAV loops alone.
+    // The session's events: the music for the settings record by ChooseMusic, chosen at the
+    // first start and remembered to the end (the settings do not change while a session
+    // runs). A CD is opened and polled, an MP3 played and repeated, a WAV loops alone.
     MusicTimers StartMusic() override;
-    void OnTimer1() override { Mp3Repeat(); }
-    bool OnTimer2() override;
-    void StopMusic(bool timer2StillPolls) override;
+    void OnMusicFileRepeatTick() override { Mp3Repeat(); }
+    bool OnCdPollTick() override;
+    void StopMusic(bool cdStillPolled) override;
 
     // Audio CD: open at start, poll every 200 ms while CdOk(), stop at the end.
     void OpenCd();
@@ -59,12 +61,12 @@ class MusicPlayer : public SessionMusic {
   private:
     // Commands that expect no reply go out with no buffer and size 0.
     int32_t SendWithoutReply(const char* command);
-    MusicToPlay Chosen();
 
     MusicPlatform& platform_;
     const settings::SettingsRecord& settings_;
     int32_t& lastResult_;
 
+    std::optional<MusicToPlay> chosen_;
     bool cdOk_ = false;
     std::string mciReply_;
     FixedText<512> replyBuffer_;

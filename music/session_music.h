@@ -1,15 +1,16 @@
 // The music of a saver session as the session drives it from its events: started at load,
-// kept going by the session's Timer1 (the music-file repeat check, 1000 ms) and Timer2 (the
-// CD poll, 200 ms), stopped at the end. Which music, and which timer it needs, is the music
-// module's decision (MusicPlayer); the session only says when. Portable.
+// kept going by the session's music-file repeat check (every 1000 ms) and CD poll (every
+// 200 ms), stopped at the end. Which music, and which of the two it needs, is the music
+// module's decision (MusicPlayer), made once per session; the session only says when.
+// Portable.
 #pragma once
 
 namespace music {
 
-// The session's music timers that the music started at load needs running.
+// What the music started at load needs kept going by the session's timers.
 struct MusicTimers {
-    bool timer1 = false;  // an MP3 file: restarted once it has ended
-    bool timer2 = false;  // an audio CD: polled
+    bool repeatsMusicFile = false;  // an MP3 file: restarted once it has ended
+    bool pollsCd = false;           // an audio CD: polled
 };
 
 class SessionMusic {
@@ -17,13 +18,13 @@ class SessionMusic {
     virtual ~SessionMusic() = default;
     // The load handler: starts the music the settings ask for, after the renderer.
     virtual MusicTimers StartMusic() = 0;
-    // A Timer1 tick.
-    virtual void OnTimer1() = 0;
-    // A Timer2 tick; true while the CD poll should go on (its verdict CdOk).
-    virtual bool OnTimer2() = 0;
-    // The end of the session: the CD is stopped only while Timer2 still polls it (a poll
-    // that gave up leaves it alone), a music file always.
-    virtual void StopMusic(bool timer2StillPolls) = 0;
+    // A tick of the music-file repeat check.
+    virtual void OnMusicFileRepeatTick() = 0;
+    // A tick of the CD poll; true while the poll should go on (its verdict CdOk).
+    virtual bool OnCdPollTick() = 0;
+    // The end of the session: the CD is stopped only while its poll still runs (a poll that
+    // gave up leaves it alone), a music file always.
+    virtual void StopMusic(bool cdStillPolled) = 0;
 };
 
 }  // namespace music

@@ -1,5 +1,6 @@
-// The saver session's order of work and its timers, driven through recording fakes. Which
-// music plays for which settings is the music module's (music/tests/session_music_test.cpp).
+// The saver session's decisions: the timers its music asks for, the renderer watch, the
+// refused timers and what the end restores. Which music plays for which settings is the
+// music module's (music/tests/session_music_test.cpp).
 #include "frontend/saver_session.h"
 
 #include <gtest/gtest.h>
@@ -14,174 +15,130 @@ using Log = std::vector<std::string>;
 // The music module as the session sees it: it answers with the timers its music needs.
 class FakeMusic : public music::SessionMusic {
   public:
-    explicit FakeMusic(Log& log) : log_(log) {}
     music::MusicTimers StartMusic() override {
-        log_.push_back("StartMusic");
+        log.push_back("StartMusic");
         return timers;
     }
-    void OnTimer1() override { log_.push_back("Timer1"); }
-    bool OnTimer2() override {
-        log_.push_back("Timer2");
+    void OnMusicFileRepeatTick() override { log.push_back("Repeat"); }
+    bool OnCdPollTick() override {
+        log.push_back("Poll");
         return cdOk;
     }
-    void StopMusic(bool timer2StillPolls) override {
-        log_.push_back(timer2StillPolls ? "StopMusic with CD" : "StopMusic");
-    }
+    void StopMusic(bool cdStillPolled) override { log.push_back(cdStillPolled ? "StopMusic with CD" : "StopMusic"); }
+
     music::MusicTimers timers;
     bool cdOk = true;
-
-  private:
-    Log& log_;
+    Log log;
 };
 
-class FakePlatform : public frontend::SessionPlatform {
-  public:
-    explicit FakePlatform(Log& log) : log_(log) {}
-    void WriteTextureFile(const std::string& path) override { log_.push_back("Write " + path); }
-    bool StartRenderer(const std::string& path) override {
-        log_.push_back("Start " + path);
-        return rendererStarts;
-    }
-    bool RendererWindowExists() override { return windowExists; }
-    bool RendererProcessAlive() override { return processAlive; }
-    std::string SwitchLetter() override { return switchLetter; }
-    void ShowCursorAgain() override { log_.push_back("ShowCursorAgain"); }
-    void EndProgram() override { log_.push_back("End"); }
-
-    bool rendererStarts = true;
-    bool windowExists = false;
-    bool processAlive = true;
-    std::string switchLetter = "S";
-
-  private:
-    Log& log_;
-};
-
-// The timers the music asks for: none (no music, a WAV), Timer1 (an MP3), Timer2 (a CD).
+// The timers the music asks for: none (no music, a WAV), the repeat (an MP3), the poll (a CD).
 constexpr music::MusicTimers kNoMusicTimer{false, false};
 constexpr music::MusicTimers kMp3Timer{true, false};
 constexpr music::MusicTimers kCdTimer{false, true};
 
+constexpr frontend::RendererSighting kWindowShown{true, true};
+constexpr frontend::RendererSighting kStarting{false, true};
+constexpr frontend::RendererSighting kGone{false, false};
+
 struct Session {
-    explicit Session(music::MusicTimers musicTimers = kNoMusicTimer) : platform(log), music(log), session(platform, music) {
+    explicit Session(music::MusicTimers musicTimers = kNoMusicTimer, bool rendererStarted = true,
+                     uint32_t loadedAtMs = 0) {
         music.timers = musicTimers;
+        session.Load(rendererStarted, loadedAtMs);
     }
-    Log log;
-    FakePlatform platform;
     FakeMusic music;
-    frontend::SaverSession session;
+    frontend::SaverSession session{music};
 };
 
 class SessionStart : public testing::TestWithParam<music::MusicTimers> {};
 
-TEST_P(SessionStart, WritesTextureThenStartsRendererThenMusicWithTheTimersItAsksFor) {
+TEST_P(SessionStart, RunsTheTimersItsMusicAsksForAndTheWatch) {
     Session s(GetParam());
-    s.session.Load("C:\\Saver", 0);
-    EXPECT_EQ(s.log, (Log{"Write C:\\q_vosk\\Cirrovance.bmp", "Start C:\\Saver\\Vaporquill.dll", "StartMusic"}));
-    EXPECT_EQ(s.session.timers().timer1Enabled, GetParam().timer1);
-    EXPECT_EQ(s.session.timers().timer2Enabled, GetParam().timer2);
-    EXPECT_TRUE(s.session.timers().timer3Enabled);
+    EXPECT_EQ(s.music.log, Log{"StartMusic"});
+    EXPECT_EQ(s.session.timers().musicFileRepeat, GetParam().repeatsMusicFile);
+    EXPECT_EQ(s.session.timers().cdPoll, GetParam().pollsCd);
+    EXPECT_TRUE(s.session.timers().rendererWatch);
 }
 
 INSTANTIATE_TEST_SUITE_P(ByMusic, SessionStart, testing::Values(kNoMusicTimer, kMp3Timer, kCdTimer));
 
-TEST(SessionTimers, FailedCdPollStopsPollingAndTheEndSendsNoCdStop) {
+TEST(SessionTimers, AFailedCdPollStopsPollingAndTheEndSendsNoCdStop) {
     Session s(kCdTimer);
-    s.session.Load("C:\\Saver", 0);
-    s.session.OnTimer2();
-    EXPECT_TRUE(s.session.timers().timer2Enabled);
+    s.session.OnCdPollTick();
+    EXPECT_TRUE(s.session.timers().cdPoll);
     s.music.cdOk = false;
-    s.session.OnTimer2();
-    EXPECT_FALSE(s.session.timers().timer2Enabled);
-    s.log.clear();
-    s.session.QueryUnload();
-    EXPECT_EQ(s.log, (Log{"StopMusic", "ShowCursorAgain", "End"}));
-}
-
-TEST(SessionTimers, Timer1KeepsTheMp3Going) {
-    Session s(kMp3Timer);
-    s.session.Load("C:\\Saver", 0);
-    s.log.clear();
-    s.session.OnTimer1();
-    EXPECT_EQ(s.log, Log{"Timer1"});
+    s.session.OnCdPollTick();
+    EXPECT_FALSE(s.session.timers().cdPoll);
+    s.music.log.clear();
+    s.session.QueryUnload(L"S");
+    EXPECT_EQ(s.music.log, Log{"StopMusic"});
 }
 
 struct EndCase {
     music::MusicTimers music;
-    const char* switchLetter;
-    Log expected;
+    const wchar_t* switchLetter;
+    const char* stop;
+    bool showsCursor;
 };
 
 class SessionEnd : public testing::TestWithParam<EndCase> {};
 
-TEST_P(SessionEnd, StopsMusicRestoresCursorOnlyForSaverSwitchThenEnds) {
+TEST_P(SessionEnd, StopsTheMusicAndRestoresTheCursorOnlyForTheSaverSwitch) {
     const EndCase& c = GetParam();
     Session s(c.music);
-    s.platform.switchLetter = c.switchLetter;
-    s.session.Load("C:\\Saver", 0);
-    s.log.clear();
-    s.session.QueryUnload();
-    EXPECT_EQ(s.log, c.expected);
-    EXPECT_FALSE(s.session.timers().timer1Enabled);
-    EXPECT_FALSE(s.session.timers().timer2Enabled);
+    s.music.log.clear();
+    EXPECT_EQ(s.session.QueryUnload(c.switchLetter).showsCursorAgain, c.showsCursor);
+    EXPECT_EQ(s.music.log, Log{c.stop});
+    EXPECT_FALSE(s.session.timers().musicFileRepeat);
+    EXPECT_FALSE(s.session.timers().cdPoll);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ByMusicAndCommandLine, SessionEnd,
-    testing::Values(EndCase{kCdTimer, "S", {"StopMusic with CD", "ShowCursorAgain", "End"}},
-                    EndCase{kMp3Timer, "S", {"StopMusic", "ShowCursorAgain", "End"}},
-                    EndCase{kMp3Timer, "", {"StopMusic", "End"}},  // empty command line
-                    EndCase{kNoMusicTimer, "", {"StopMusic", "End"}}));
+INSTANTIATE_TEST_SUITE_P(ByMusicAndCommandLine, SessionEnd, testing::Values(
+    EndCase{kCdTimer, L"S", "StopMusic with CD", true},
+    EndCase{kMp3Timer, L"S", "StopMusic", true},
+    EndCase{kMp3Timer, L"", "StopMusic", false},  // an empty command line
+    EndCase{kNoMusicTimer, L"C", "StopMusic", false}));
 
-TEST(RendererWatch, EndsOnceTheSeenWindowHasGone) {
-    Session s;
-    s.session.Load("C:\\Saver", 0);
-    s.platform.windowExists = true;
-    EXPECT_FALSE(s.session.OnTimer3(500));
-    EXPECT_TRUE(s.session.timers().timer3Enabled);
-    s.platform.windowExists = false;
-    EXPECT_TRUE(s.session.OnTimer3(1000));
-    EXPECT_FALSE(s.session.timers().timer3Enabled);
+// The watch over time: each row is the renderer as seen at successive ticks, 500 ms apart
+// from the load, and the tick at which the session ends (0: it does not within the rows).
+struct WatchCase {
+    const char* name;
+    bool rendererStarted;
+    std::vector<frontend::RendererSighting> ticks;
+    size_t endsAtTick;
+};
+
+class RendererWatch : public testing::TestWithParam<WatchCase> {};
+
+TEST_P(RendererWatch, EndsTheSessionOnlyOnceTheRendererHasGone) {
+    const WatchCase& c = GetParam();
+    Session s(kNoMusicTimer, c.rendererStarted, 1000);
+    size_t endedAt = 0;
+    for (size_t tick = 1; tick <= c.ticks.size() && endedAt == 0; ++tick) {
+        if (s.session.OnRendererWatchTick(c.ticks[tick - 1], 1000 + 500 * static_cast<uint32_t>(tick))) endedAt = tick;
+    }
+    EXPECT_EQ(endedAt, c.endsAtTick);
+    EXPECT_EQ(s.session.timers().rendererWatch, endedAt == 0);
 }
 
-TEST(RendererWatch, WaitsForASlowRendererThatIsStillAlive) {
-    Session s;
-    s.session.Load("C:\\Saver", 1000);
-    for (uint32_t t = 1500; t < 4000; t += 500) EXPECT_FALSE(s.session.OnTimer3(t)) << t;
-    s.platform.windowExists = true;  // the window appears after 3 s
-    EXPECT_FALSE(s.session.OnTimer3(4000));
-    // From now on the watch is strict: the window gone means the end, process or not.
-    s.platform.windowExists = false;
-    EXPECT_TRUE(s.session.OnTimer3(4500));
-}
+INSTANTIATE_TEST_SUITE_P(Renderers, RendererWatch, testing::Values(
+    WatchCase{"SeenThenGone", true, {kWindowShown, kGone}, 2},
+    // A slow renderer that is still alive is waited for; once seen, the watch is strict.
+    WatchCase{"SlowButAlive", true, {kStarting, kStarting, kStarting, kStarting, kWindowShown, kStarting}, 6},
+    WatchCase{"DiesWithoutAWindow", true, {kStarting, kGone}, 2},
+    WatchCase{"NeverStarted", false, {kStarting}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RendererWatch, EndsWhenTheRendererDiesWithoutAWindow) {
-    Session s;
-    s.session.Load("C:\\Saver", 0);
-    EXPECT_FALSE(s.session.OnTimer3(500));
-    s.platform.processAlive = false;
-    EXPECT_TRUE(s.session.OnTimer3(1000));
-}
-
-TEST(RendererWatch, EndsAtTheFirstTickWhenTheRendererNeverStarted) {
-    Session s;
-    s.platform.rendererStarts = false;
-    s.session.Load("C:\\Saver", 0);
-    EXPECT_TRUE(s.session.OnTimer3(500));
-}
-
-TEST(RendererWatch, GivesUpOnAWindowThatNeverComesAfterTheBound) {
-    Session s;
+TEST(RendererWatch, GivesUpOnAWindowThatNeverComesAfterTheBoundAcrossATickWrap) {
     const uint32_t loadedAt = 0xFFFFF000u;  // the tick count wraps during the wait
-    s.session.Load("C:\\Saver", loadedAt);
-    uint32_t waitedMs = 0;
-    while (waitedMs < 60000 && !s.session.OnTimer3(loadedAt + waitedMs + 500)) waitedMs += 500;
-    EXPECT_EQ(waitedMs + 500, frontend::SaverSession::kFirstWindowGraceMs);
+    Session s(kNoMusicTimer, true, loadedAt);
+    uint32_t waitedMs = 500;
+    while (waitedMs < 60000 && !s.session.OnRendererWatchTick(kStarting, loadedAt + waitedMs)) waitedMs += 500;
+    EXPECT_EQ(waitedMs, frontend::SaverSession::kFirstWindowGraceMs);
 }
 
-// A watch the system refuses to set ends the session the way a renderer that cannot be
-// started does: the music stops, the cursor returns, the program ends. A refused music timer
-// leaves the session running.
+// A watch the system refuses to set ends the session as a renderer that cannot be started
+// does; a refused music timer leaves the session running.
 struct RefusedCase {
     const char* name;
     frontend::RefusedTimers refused;
@@ -191,27 +148,14 @@ struct RefusedCase {
 class RefusedTimer : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedTimer, EndsTheSessionOnlyForTheWatch) {
-    Session refused(kMp3Timer);
-    refused.session.Load("C:\\Saver", 0);
-    refused.log.clear();
-    EXPECT_EQ(refused.session.OnTimersSet(GetParam().refused), GetParam().ends);
-    EXPECT_EQ(refused.session.timers().timer3Enabled, !GetParam().ends);
-    if (!GetParam().ends) return;
-    refused.session.QueryUnload();
-
-    Session failedStart(kMp3Timer);
-    failedStart.platform.rendererStarts = false;
-    failedStart.session.Load("C:\\Saver", 0);
-    failedStart.log.clear();
-    ASSERT_TRUE(failedStart.session.OnTimer3(500));
-    failedStart.session.QueryUnload();
-    EXPECT_EQ(refused.log, failedStart.log);
-    EXPECT_EQ(refused.log, (Log{"StopMusic", "ShowCursorAgain", "End"}));
+    Session s(kMp3Timer);
+    EXPECT_EQ(s.session.OnTimersSet(GetParam().refused), GetParam().ends);
+    EXPECT_EQ(s.session.timers().rendererWatch, !GetParam().ends);
 }
 
 INSTANTIATE_TEST_SUITE_P(Timers, RefusedTimer, testing::Values(
     RefusedCase{"Watch", {false, false, true}, true},
-    RefusedCase{"Mp3Repeat", {true, false, false}, false},
+    RefusedCase{"MusicFileRepeat", {true, false, false}, false},
     RefusedCase{"CdPoll", {false, true, false}, false},
     RefusedCase{"None", {}, false}),
     [](const auto& info) { return std::string(info.param.name); });

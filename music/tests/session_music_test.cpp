@@ -49,8 +49,8 @@ struct StartCase {
     int16_t kind;
     const char* file;
     const char* operation;  // nullptr: no music
-    bool timer1;
-    bool timer2;
+    bool repeatsMusicFile;
+    bool pollsCd;
 };
 
 class MusicStart : public testing::TestWithParam<StartCase> {};
@@ -60,8 +60,8 @@ TEST_P(MusicStart, ByKindAndEndingAsksForItsTimer) {
     Player p(c.kind, c.file);
     const music::MusicTimers timers = p.player.StartMusic();
     EXPECT_EQ(p.Take(), SentBy(c.operation ? c.operation : "", c.file));
-    EXPECT_EQ(timers.timer1, c.timer1);
-    EXPECT_EQ(timers.timer2, c.timer2);
+    EXPECT_EQ(timers.repeatsMusicFile, c.repeatsMusicFile);
+    EXPECT_EQ(timers.pollsCd, c.pollsCd);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct EndCase {
     int16_t kind;
     const char* file;
-    bool timer2StillPolls;
+    bool cdStillPolled;
     const char* operation;  // nullptr: nothing to stop
 };
 
@@ -96,7 +96,7 @@ TEST_P(MusicEnd, StopsWhatPlaysAndACdOnlyWhileItIsPolled) {
     Player p(c.kind, c.file);
     p.player.StartMusic();
     p.Take();
-    p.player.StopMusic(c.timer2StillPolls);
+    p.player.StopMusic(c.cdStillPolled);
     EXPECT_EQ(p.Take(), SentBy(c.operation ? c.operation : "", c.file));
 }
 
