@@ -20,74 +20,41 @@ int32_t DialogTopTwips(const SizeTwips& screen, const SizeTwips& dialog) {
     return (screen.height - dialog.height) / 3;
 }
 
-SettingsDialog::SettingsDialog(SettingsDialogPlatform& platform, SettingsRecord& settings, int32_t& lastResult)
-    : platform_(platform), settings_(settings), lastResult_(lastResult) {}
-
-void SettingsDialog::Load() {
-    const SizeTwips screen = platform_.ScreenSize();
-    const SizeTwips dialog = platform_.DialogOuterSize();
-    platform_.MoveDialog(DialogLeftTwips(screen, dialog), DialogTopTwips(screen, dialog));
-    platform_.InitButtons();
-    lastResult_ = platform_.TilePanel();
-    ShowMarkers();
-    platform_.SetTrackBox(TrackTextOf(settings_.BgmRepeat), TrackListEntries());
-    platform_.ShowFile(settings_.BgmFile);
-
-    int32_t x = 0;
-    int32_t y = 0;
-    lastResult_ = platform_.PointerPosition(x, y);
-    zoomOrigin_ = ScreenPoint{};
-    // A coordinate that does not fit 16 bits is a failed step: that one stays 0.
-    if (lastResult_ != 0) {
-        if (FitsInt16(x)) zoomOrigin_.x = static_cast<int16_t>(x);
-        if (FitsInt16(y)) zoomOrigin_.y = static_cast<int16_t>(y);
+DialogOpening SettingsDialog::Load(const SizeTwips& screen, const SizeTwips& dialogOuter,
+                                   const PointerReading& pointer) {
+    DialogOpening opening;
+    opening.leftTwips = DialogLeftTwips(screen, dialogOuter);
+    opening.topTwips = DialogTopTwips(screen, dialogOuter);
+    if (settings_.BgmKind >= 0 && settings_.BgmKind < kMarkerCount) opening.selectedMarker = settings_.BgmKind;
+    opening.trackText = TrackTextOf(settings_.BgmRepeat);
+    opening.trackEntries = TrackListEntries();
+    opening.ansiFile = settings_.BgmFile;
+    // The origin is a point; a coordinate that does not fit 16 bits is a failed step and
+    // stays 0, as both do when the pointer could not be read.
+    zoomOrigin_ = ScreenRect{};
+    if (pointer.result != 0) {
+        if (FitsInt16(pointer.x)) zoomOrigin_.left = zoomOrigin_.right = pointer.x;
+        if (FitsInt16(pointer.y)) zoomOrigin_.top = zoomOrigin_.bottom = pointer.y;
     }
-    platform_.AnimateCaption(OriginRect(), platform_.DialogFrame());
-    platform_.SetHourglass(false);
+    opening.zoomOrigin = zoomOrigin_;
+    return opening;
 }
 
-void SettingsDialog::ShowMarkers() {
-    for (int index = 0; index < kMarkerCount; ++index) platform_.ShowMarker(index, false);
-    // A kind outside 0..2 (a hand-edited file) marks nothing.
-    if (settings_.BgmKind >= 0 && settings_.BgmKind < kMarkerCount) platform_.ShowMarker(settings_.BgmKind, true);
-}
-
-void SettingsDialog::OnKindClicked(int index) {
-    if (index < 0 || index >= kMarkerCount) return;
-    for (int marker = 0; marker < kMarkerCount; ++marker) platform_.ShowMarker(marker, false);
-    platform_.ShowMarker(index, true);
+std::optional<int> SettingsDialog::OnKindClicked(int index) {
+    if (index < 0 || index >= kMarkerCount) return std::nullopt;
     settings_.BgmKind = static_cast<int16_t>(index);
+    return index;
 }
 
-void SettingsDialog::OnChooseFileClicked() {
-    std::string chosen;
-    lastResult_ = platform_.ChooseFile(chosen);
-    if (lastResult_ <= 0) return;  // cancelled or failed: nothing changes
-    settings_.BgmFile = chosen;
-    platform_.ShowFile(settings_.BgmFile);
+std::optional<std::string> SettingsDialog::OnFileChosen(int32_t result, const std::string& ansiPath) {
+    if (result <= 0) return std::nullopt;  // cancelled or failed: nothing changes
+    settings_.BgmFile = ansiPath;
+    return settings_.BgmFile;
 }
 
-void SettingsDialog::OnSetClicked() {
-    settings_.BgmRepeat = RepeatFromTrackText(platform_.TrackBoxText(), settings_.BgmRepeat);
-    const SaveOutcome outcome = platform_.SaveSettings(settings_, lastResult_);
-    // NOTE: a folder the program may not write to (a 64-bit program under Program Files gets
-    // no redirection) would otherwise lose the choice in silence.
-    if (!outcome.saved) platform_.ReportSaveFailure(outcome);
-    platform_.Unload();
-}
-
-void SettingsDialog::OnCancelClicked() { platform_.Unload(); }
-
-ScreenRect SettingsDialog::OriginRect() const {
-    return ScreenRect{zoomOrigin_.x, zoomOrigin_.y, zoomOrigin_.x, zoomOrigin_.y};
-}
-
-void SettingsDialog::OnUnload() { platform_.AnimateCaption(platform_.DialogFrame(), OriginRect()); }
-
-void SettingsDialog::OnLinkClicked() {
-    platform_.SetHourglass(true);
-    platform_.OpenAddress(platform_.LinkText());
-    platform_.SetHourglass(false);
+const SettingsRecord& SettingsDialog::OnSetClicked(const std::wstring& trackText) {
+    settings_.BgmRepeat = RepeatFromTrackText(trackText, settings_.BgmRepeat);
+    return settings_;
 }
 
 }  // namespace settings

@@ -1,20 +1,17 @@
-// The settings dialog's decisions: what its load does and in which order, what each click
-// changes in the settings record, when the record is saved, and the caption zoom between
-// the pointer and the dialog. Portable: the dialog's window, controls and the system are
-// reached through SettingsDialogPlatform; settings_dialog_win32 is the real one.
+// The settings dialog's decisions: where it opens and what it first shows, what a click on a
+// kind or a chosen file changes in the settings record, what "設定" saves, and where the
+// caption zoom starts and ends. Portable: settings_dialog_win32 lays the dialog out, gathers
+// what these need and carries them out.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 namespace settings {
 
-struct ScreenPoint {
-    int16_t x = 0, y = 0;
-};
 struct ScreenRect {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const ScreenRect& o) const {
@@ -25,65 +22,48 @@ struct SizeTwips {
     int32_t width = 0, height = 0;
 };
 
-class SettingsDialogPlatform {
-  public:
-    virtual ~SettingsDialogPlatform() = default;
-    virtual SizeTwips ScreenSize() = 0;
-    virtual SizeTwips DialogOuterSize() = 0;
-    virtual void MoveDialog(int32_t leftTwips, int32_t topTwips) = 0;
-    // Initialize of every push button on the dialog.
-    virtual void InitButtons() = 0;
-    // Covers the panel with the tile; gives the last copy's result.
-    virtual int32_t TilePanel() = 0;
-    virtual void ShowMarker(int index, bool selected) = 0;
-    virtual void SetTrackBox(const std::wstring& text, const std::vector<std::wstring>& entries) = 0;
-    virtual std::wstring TrackBoxText() = 0;
-    // The file label shows a path held in the ANSI code page.
-    virtual void ShowFile(const std::string& ansiPath) = 0;
-    // The pointer's screen position; the result is the platform's (0 when it failed).
-    virtual int32_t PointerPosition(int32_t& x, int32_t& y) = 0;
-    virtual ScreenRect DialogFrame() = 0;
-    virtual void AnimateCaption(const ScreenRect& from, const ScreenRect& to) = 0;
-    virtual void SetHourglass(bool hourglass) = 0;
-    // The open-file dialog; its result, and the chosen path (ANSI) when it is above 0.
-    virtual int32_t ChooseFile(std::string& ansiPath) = 0;
-    virtual SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) = 0;
-    // Tells the user, over the dialog, that the save failed and why; returns once they read it.
-    virtual void ReportSaveFailure(const SaveOutcome& outcome) = 0;
-    virtual void Unload() = 0;
-    virtual std::wstring LinkText() = 0;
-    virtual void OpenAddress(const std::wstring& address) = 0;
+// The pointer's screen position as the platform read it; a result of 0 means it failed.
+struct PointerReading {
+    int32_t result = 0;
+    int32_t x = 0, y = 0;
 };
 
 // Marker index for each music kind: 0 none, 1 audio CD, 2 music file.
 inline constexpr int kMarkerCount = 3;
 
+// What the load handler shows before the dialog is first seen.
+struct DialogOpening {
+    int32_t leftTwips = 0, topTwips = 0;  // where the dialog sits
+    // The chosen kind's marker, selected; every other one unselected. None for a kind outside
+    // 0..2 (a hand-edited file).
+    std::optional<int> selectedMarker;
+    std::wstring trackText;
+    std::vector<std::wstring> trackEntries;
+    std::string ansiFile;   // the music file's label, in the ANSI code page
+    ScreenRect zoomOrigin;  // the caption zoom grows from here, and shrinks back at the end
+};
+
 class SettingsDialog {
   public:
-    SettingsDialog(SettingsDialogPlatform& platform, SettingsRecord& settings, int32_t& lastResult);
+    // Only the dialog changes the record.
+    explicit SettingsDialog(SettingsRecord& settings) : settings_(settings) {}
 
-    // The load handler, before the dialog is first shown.
-    void Load();
-    // A click on a marker or on its kind label.
-    void OnKindClicked(int index);
-    // "..." (Cmd_BGM): ChooseBgmFile.
-    void OnChooseFileClicked();
-    // "設定" (Cmd_Set): the track, then SaveSettings (a failure told to the user), then unload.
-    void OnSetClicked();
-    // "ｷｬﾝｾﾙ" (Cmd_Can): unload, nothing written.
-    void OnCancelClicked();
-    // The unload handler, whoever closes the dialog.
-    void OnUnload();
-    void OnLinkClicked();
+    DialogOpening Load(const SizeTwips& screen, const SizeTwips& dialogOuter, const PointerReading& pointer);
+    // A click on a marker or on its kind label: the marker to select (every other one
+    // unselected), nothing for an index that names no kind.
+    std::optional<int> OnKindClicked(int index);
+    // "...": the file chooser's result and path. The file label's new text, or nothing when the
+    // choice was cancelled or failed (a result not above 0).
+    std::optional<std::string> OnFileChosen(int32_t result, const std::string& ansiPath);
+    // "設定": the record to save, with the track typed in the box taken in. After the save (a
+    // failure told to the user) the dialog unloads.
+    const SettingsRecord& OnSetClicked(const std::wstring& trackText);
+    // Where the caption zoom ends when the dialog unloads: where the pointer was when it opened.
+    ScreenRect ZoomOrigin() const { return zoomOrigin_; }
 
   private:
-    void ShowMarkers();
-    ScreenRect OriginRect() const;
-
-    SettingsDialogPlatform& platform_;
     SettingsRecord& settings_;
-    int32_t& lastResult_;
-    ScreenPoint zoomOrigin_;
+    ScreenRect zoomOrigin_;
 };
 
 // Where the dialog sits: centred across, a third of the free height from the top, in

@@ -69,12 +69,12 @@ std::wstring SystemErrorText(uint32_t errorCode) {
     return result;
 }
 
-class SettingsDialogWindow : public SettingsDialogPlatform {
+class SettingsDialogWindow {
   public:
     SettingsDialogWindow(host::FormHost& host, SettingsRecord& settings, int32_t& lastResult)
-        : host_(host), dialog_(*this, settings, lastResult) {
-        markers_.click = [this](int index) { dialog_.OnKindClicked(index); };
-        kindLabels_.click = [this](int index) { dialog_.OnKindClicked(index); };
+        : host_(host), dialog_(settings), lastResult_(lastResult) {
+        markers_.click = [this](int index) { OnKindClicked(index); };
+        kindLabels_.click = [this](int index) { OnKindClicked(index); };
         // Top to bottom: audio CD, none, music file.
         const int markerIndexes[] = {1, 0, 2};
         const wchar_t* kindTexts[] = {L"音楽CD", L"無し", L"MP3、WAV"};
@@ -85,32 +85,71 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
             kindLabels_.Add(markerIndexes[row], panel_, host::TwipsRectOfPixels(52, top, kindWidthsPx[row], 13),
                             kindTexts[row], Look(kBlack));
         }
-        chooseFile_.Click = [this] { dialog_.OnChooseFileClicked(); };
-        set_.Click = [this] { dialog_.OnSetClicked(); };
-        cancel_.Click = [this] { dialog_.OnCancelClicked(); };
+        chooseFile_.Click = [this] { OnChooseFileClicked(); };
+        set_.Click = [this] { OnSetClicked(); };
+        cancel_.Click = [this] { form_.Unload(); };  // nothing written
         link_.pointer = LoadCursor(nullptr, IDC_HAND);
-        link_.events.click = [this] { dialog_.OnLinkClicked(); };
+        link_.events.click = [this] { OnLinkClicked(); };
         form_.SetFocusOrder({&panel_, &track_, &set_, &cancel_, &chooseFile_, &tile_});
     }
 
     void ShowModal() { form_.ShowModal(); }
 
-    SizeTwips ScreenSize() override {
+  private:
+    // The load handler, before the dialog is first shown.
+    void OnLoad() {
+        POINT pointer{};
+        lastResult_ = GetCursorPos(&pointer);
         const SIZE screen = host::ScreenSizeTwips();
-        return SizeTwips{screen.cx, screen.cy};
-    }
-    SizeTwips DialogOuterSize() override {
         const SIZE outer = form_.OuterSizeTwips();
-        return SizeTwips{outer.cx, outer.cy};
-    }
-    void MoveDialog(int32_t leftTwips, int32_t topTwips) override {
-        const SizeTwips outer = DialogOuterSize();
-        form_.MoveTwips(leftTwips, topTwips, outer.width, outer.height);
-    }
-    void InitButtons() override {
+        const DialogOpening opening =
+            dialog_.Load({screen.cx, screen.cy}, {outer.cx, outer.cy}, {lastResult_, pointer.x, pointer.y});
+        form_.MoveTwips(opening.leftTwips, opening.topTwips, outer.cx, outer.cy);
         for (controls::CommandButton* button : {&chooseFile_, &set_, &cancel_}) button->Initialize();
+        lastResult_ = TilePanel();
+        ShowMarkers(opening.selectedMarker);
+        track_.SetText(opening.trackText);
+        track_.ClearItems();
+        for (const std::wstring& entry : opening.trackEntries) track_.AddItem(entry);
+        track_.SetText(opening.trackText);
+        fileLabel_.SetCaption(host::FromAnsi(opening.ansiFile));
+        AnimateCaption(opening.zoomOrigin, DialogFrame());
+        host_.SetScreenPointer(host::ScreenPointer::Default);
     }
-    int32_t TilePanel() override {
+
+    // The unload handler, whoever closes the dialog: the caption shrinks back to where the
+    // pointer was when it opened.
+    void OnUnload() { AnimateCaption(DialogFrame(), dialog_.ZoomOrigin()); }
+
+    void OnKindClicked(int index) {
+        if (const std::optional<int> selected = dialog_.OnKindClicked(index)) ShowMarkers(selected);
+    }
+
+    void OnChooseFileClicked() {
+        std::string chosen;
+        lastResult_ = ChooseBgmFile(form_.window(), host_.instance(), chosen);
+        if (const std::optional<std::string> shown = dialog_.OnFileChosen(lastResult_, chosen)) {
+            fileLabel_.SetCaption(host::FromAnsi(*shown));
+        }
+    }
+
+    void OnSetClicked() {
+        const SaveOutcome outcome = SaveSettings(dialog_.OnSetClicked(track_.text()), lastResult_);
+        // NOTE: a folder the program may not write to (a 64-bit program under Program Files gets
+        // no redirection) would otherwise lose the choice in silence.
+        if (!outcome.saved) ReportSaveFailure(outcome);
+        form_.Unload();
+    }
+
+    void OnLinkClicked() {
+        host_.SetScreenPointer(host::ScreenPointer::Hourglass);
+        // Skipped by design: an address the system cannot open is not reported.
+        ShellExecuteA(form_.window(), "open", host::ToAnsi(link_.caption()).c_str(), "", "", SW_SHOWNORMAL);
+        host_.SetScreenPointer(host::ScreenPointer::Default);
+    }
+
+    // Covers the panel with the tile; gives the last copy's result.
+    int32_t TilePanel() {
         const std::shared_ptr<const host::Picture>& tile = tile_.picture();
         const int tileWidth = tile ? tile->widthPx() : 0;
         const int tileHeight = tile ? tile->heightPx() : 0;
@@ -122,59 +161,35 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
         panel_.Refresh();
         return result;
     }
-    void ShowMarker(int index, bool selected) override {
-        if (markers_.Has(index)) markers_[index].SetPicture(markerPictures_[selected ? 1 : 0].picture());
+
+    void ShowMarkers(std::optional<int> selected) {
+        for (int index = 0; index < kMarkerCount; ++index) {
+            if (markers_.Has(index)) markers_[index].SetPicture(markerPictures_[index == selected ? 1 : 0].picture());
+        }
     }
-    void SetTrackBox(const std::wstring& text, const std::vector<std::wstring>& entries) override {
-        track_.SetText(text);
-        track_.ClearItems();
-        for (const std::wstring& entry : entries) track_.AddItem(entry);
-        track_.SetText(text);
-    }
-    std::wstring TrackBoxText() override { return track_.text(); }
-    void ShowFile(const std::string& ansiPath) override { fileLabel_.SetCaption(host::FromAnsi(ansiPath)); }
-    int32_t PointerPosition(int32_t& x, int32_t& y) override {
-        POINT pointer{};
-        const int32_t result = GetCursorPos(&pointer);
-        x = pointer.x;
-        y = pointer.y;
-        return result;
-    }
-    ScreenRect DialogFrame() override {
+
+    ScreenRect DialogFrame() {
         RECT frame{};
         GetWindowRect(form_.window(), &frame);
         return ScreenRect{frame.left, frame.top, frame.right, frame.bottom};
     }
-    void AnimateCaption(const ScreenRect& from, const ScreenRect& to) override {
+
+    void AnimateCaption(const ScreenRect& from, const ScreenRect& to) {
         const RECT fromRect{from.left, from.top, from.right, from.bottom};
         const RECT toRect{to.left, to.top, to.right, to.bottom};
         // Skipped by design: the animation's result is not used.
         DrawAnimatedRects(form_.window(), IDANI_CAPTION, &fromRect, &toRect);
     }
-    void SetHourglass(bool hourglass) override {
-        host_.SetScreenPointer(hourglass ? host::ScreenPointer::Hourglass : host::ScreenPointer::Default);
-    }
-    int32_t ChooseFile(std::string& ansiPath) override {
-        return ChooseBgmFile(form_.window(), host_.instance(), ansiPath);
-    }
-    SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) override {
-        return settings::SaveSettings(settings, lastResult);
-    }
-    void ReportSaveFailure(const SaveOutcome& outcome) override {
+
+    // Tells the user, over the dialog, that the save failed and why; returns once they read it.
+    void ReportSaveFailure(const SaveOutcome& outcome) {
         const std::wstring text = SaveFailureMessage(host::FromAnsi(outcome.path), SystemErrorText(outcome.errorCode),
                                                      outcome.errorCode);
         // NOTE: the wide box keeps the Japanese text whatever the code page; owned by the
         // dialog so it stays in front of it.
         MessageBoxW(form_.window(), text.c_str(), kSaveFailureCaption, MB_OK | MB_ICONEXCLAMATION);
     }
-    void Unload() override { form_.Unload(); }
-    std::wstring LinkText() override { return link_.caption(); }
-    void OpenAddress(const std::wstring& address) override {
-        // Skipped by design: an address the system cannot open is not reported.
-        ShellExecuteA(form_.window(), "open", host::ToAnsi(address).c_str(), "", "", SW_SHOWNORMAL);
-    }
 
-  private:
     void DrawBackground() {
         const int width = form_.scaleWidthPx();
         for (const GradientRow& row : GradientRows(form_.scaleHeightPx())) {
@@ -185,9 +200,10 @@ class SettingsDialogWindow : public SettingsDialogPlatform {
 
     host::FormHost& host_;
     SettingsDialog dialog_;
+    int32_t& lastResult_;
     host::Form form_{host_, common::kSettingsDialogTitle, host::FormLook{true, kStoredGrey, kClientWidthPx, kClientHeightPx},
-               host::FormHandlers{[this] { dialog_.Load(); }, [this] { DrawBackground(); }, nullptr,
-                            [this] { dialog_.OnUnload(); }}};
+               host::FormHandlers{[this] { OnLoad(); }, [this] { DrawBackground(); }, nullptr,
+                            [this] { OnUnload(); }}};
     // The panel and what it holds, in their places relative to it.
     host::PictureBox panel_{form_, host::TwipsRectOfPixels(16, 16, 421, 125), kSilver};  // Pic_1
     host::Shape headingFrame_{panel_, host::TwipsRectOfPixels(8, 8, 101, 21)};
