@@ -37,9 +37,9 @@ void ReadSmallWholeNumber(const std::string& value, int16_t& field) {
 
 }  // namespace
 
-std::string SettingsPath(SettingsFilePlatform& platform) {
-    return platform.ProgramFolder() + kSettingsFileName;
-}
+std::string SettingsPath(const std::string& programFolder) { return programFolder + kSettingsFileName; }
+
+std::string SettingsCopyPath(const std::string& settingsPath) { return settingsPath + ".new"; }
 
 std::string ReadIniValue(SettingsFilePlatform& platform, const std::string& section,
                          const std::string& key, const std::string& path) {
@@ -49,11 +49,13 @@ std::string ReadIniValue(SettingsFilePlatform& platform, const std::string& sect
     return std::string(buffer.data());
 }
 
-void WriteIniValue(SettingsFilePlatform& platform, int32_t& lastResult,
-                   const std::string& section, const std::string& key,
-                   const std::string& value, const std::string& path) {
-    // The result goes to lastResult; what a failed write means is the caller's to decide.
-    lastResult = platform.WriteProfileValue(AsNameBuffer(section), AsNameBuffer(key), value, path);
+FileStep WriteIniValue(SettingsFilePlatform& platform, int32_t& lastResult,
+                       const std::string& section, const std::string& key,
+                       const std::string& value, const std::string& path) {
+    // What a failed write means is the caller's to decide.
+    const FileStep step = platform.WriteProfileValue(AsNameBuffer(section), AsNameBuffer(key), value, path);
+    lastResult = step.result;
+    return step;
 }
 
 std::string SignPositionText(int16_t value) {
@@ -61,31 +63,41 @@ std::string SignPositionText(int16_t value) {
     return value < 0 ? digits : " " + digits;
 }
 
-void LoadSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+void LoadSettings(SettingsFilePlatform& platform, const std::string& path, const SettingsNames& names,
                   SettingsRecord& settings) {
-    ReadSmallWholeNumber(ReadIniValue(platform, names.section, names.kindKey, SettingsPath(platform)),
-                         settings.BgmKind);
-    ReadSmallWholeNumber(ReadIniValue(platform, names.section, names.repeatKey, SettingsPath(platform)),
-                         settings.BgmRepeat);
+    ReadSmallWholeNumber(ReadIniValue(platform, names.section, names.kindKey, path), settings.BgmKind);
+    ReadSmallWholeNumber(ReadIniValue(platform, names.section, names.repeatKey, path), settings.BgmRepeat);
 
-    settings.BgmFile = ReadIniValue(platform, names.section, names.fileKey, SettingsPath(platform));
+    settings.BgmFile = ReadIniValue(platform, names.section, names.fileKey, path);
     if (!settings.BgmFile.empty() && !platform.FileExists(settings.BgmFile)) settings.BgmFile.clear();
     // Only a music-file choice depends on the file; an audio-CD choice stands without one.
     if (settings.BgmFile.empty() && settings.BgmKind == kBgmMusicFile) settings.BgmKind = kBgmNone;
 }
 
-SaveOutcome SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+SaveOutcome SaveSettings(SettingsFilePlatform& platform, const std::string& path, const SettingsNames& names,
                          const SettingsRecord& settings, int32_t& lastResult) {
+    const std::string copy = SettingsCopyPath(path);
+    const auto failed = [&](const FileStep& step) {
+        platform.Remove(copy);
+        return SaveOutcome{false, path, step.errorCode};
+    };
+    // NOTE: a copy left by a save that was cut off must not stand in for the file: the copy
+    // is made afresh, or, when there is no file yet, begun from nothing.
+    platform.Remove(copy);
+    const FileStep copied = platform.CopyOver(path, copy);
+    if (!copied.done() && !copied.sourceMissing) return failed(copied);
+
     const std::pair<const std::string*, std::string> writes[] = {
         {&names.kindKey, SignPositionText(settings.BgmKind)},
         {&names.repeatKey, SignPositionText(settings.BgmRepeat)},
         {&names.fileKey, settings.BgmFile},
     };
     for (const auto& [key, value] : writes) {
-        const std::string path = SettingsPath(platform);
-        WriteIniValue(platform, lastResult, names.section, *key, value, path);
-        if (lastResult == 0) return SaveOutcome{false, path, platform.LastWriteError()};
+        const FileStep written = WriteIniValue(platform, lastResult, names.section, *key, value, copy);
+        if (!written.done()) return failed(written);
     }
+    const FileStep replaced = platform.MoveOver(copy, path);
+    if (!replaced.done()) return failed(replaced);
     return SaveOutcome{};
 }
 

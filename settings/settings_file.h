@@ -1,6 +1,6 @@
 // The settings file "Vaporquill.ini" beside the program: its names, the value forms, and how
-// the settings record is read from it and written back. Portable: the profile calls, the
-// program's folder and the file test come through SettingsFilePlatform.
+// the settings record is read from it and written back. Portable: the profile and file calls
+// come through SettingsFilePlatform; the caller names the file.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -9,24 +9,36 @@
 
 namespace settings {
 
+// What one step of writing came to: the platform's result (non-zero when it was done) and,
+// when it was not, the system's code for why (0 when it gives none).
+struct FileStep {
+    int32_t result = 1;
+    uint32_t errorCode = 0;
+    // A copy that found no file to copy: nothing to keep, not a failure.
+    bool sourceMissing = false;
+    bool done() const { return result != 0; }
+};
+
 // What the settings file needs of the platform. All texts are in the ANSI code page.
 class SettingsFilePlatform {
   public:
     virtual ~SettingsFilePlatform() = default;
-    // The folder that holds the program file, without a trailing "\".
-    virtual std::string ProgramFolder() = 0;
     // The profile read: copies the value (defaultValue when the file, section or key is
     // missing) into buffer, cut to bufferSize - 1 bytes and NUL-terminated.
     virtual void ReadProfileValue(const std::string& section, const std::string& key,
                                   const std::string& defaultValue, char* buffer,
                                   uint32_t bufferSize, const std::string& path) = 0;
-    // The profile write; gives the platform's result (non-zero when it succeeded).
-    virtual int32_t WriteProfileValue(const std::string& section, const std::string& key,
-                                       const std::string& value, const std::string& path) = 0;
-    // The system's code for why the latest failed write failed (0 when it gives none).
-    virtual uint32_t LastWriteError() { return 0; }
     // True when the file can be opened for reading.
     virtual bool FileExists(const std::string& path) = 0;
+    // The profile write.
+    virtual FileStep WriteProfileValue(const std::string& section, const std::string& key,
+                                       const std::string& value, const std::string& path) = 0;
+    // Copies a file over any file at `to`; sourceMissing when `from` does not exist.
+    virtual FileStep CopyOver(const std::string& from, const std::string& to) = 0;
+    // Puts `from` in the place of `to` in one step: a reader sees the old file or the new one.
+    virtual FileStep MoveOver(const std::string& from, const std::string& to) = 0;
+    // Deletes a file; a failure is skipped by design (only the save's own copy goes this way).
+    virtual void Remove(const std::string& path) = 0;
 };
 
 // The section and key names as the program holds them. The platform converts them to the
@@ -44,17 +56,19 @@ struct SettingsNames {
     std::string fileKey;
 };
 
-// The program's folder followed by "\Vaporquill.ini", asked afresh each time.
-std::string SettingsPath(SettingsFilePlatform& platform);
+// The program's folder followed by "\Vaporquill.ini".
+std::string SettingsPath(const std::string& programFolder);
+// Where a save writes the new choice before it replaces the file: beside it.
+std::string SettingsCopyPath(const std::string& settingsPath);
 
 // The value of a key, or "" when the file, section or key is missing; at most 255 bytes.
 std::string ReadIniValue(SettingsFilePlatform& platform, const std::string& section,
                          const std::string& key, const std::string& path);
 
-// Writes the value; the platform's result goes to lastResult and nothing else.
-void WriteIniValue(SettingsFilePlatform& platform, int32_t& lastResult,
-                   const std::string& section, const std::string& key,
-                   const std::string& value, const std::string& path);
+// Writes the value; the platform's result goes to lastResult.
+FileStep WriteIniValue(SettingsFilePlatform& platform, int32_t& lastResult,
+                       const std::string& section, const std::string& key,
+                       const std::string& value, const std::string& path);
 
 // A number with its sign position: a blank before zero and positive values (" 2"), a minus
 // sign before negative ones ("-3").
@@ -63,7 +77,7 @@ std::string SignPositionText(int16_t value);
 // Fills the record from the file. Each field is read on its own; a value that is no
 // number or whose whole part does not fit 16 bits leaves its field as it was. A music
 // file that is missing or cannot be opened clears BgmFile and turns kind 2 into 0.
-void LoadSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+void LoadSettings(SettingsFilePlatform& platform, const std::string& path, const SettingsNames& names,
                   SettingsRecord& settings);
 
 // What a save came to. A failed write is told, never lost in silence: it names the file and
@@ -74,10 +88,11 @@ struct SaveOutcome {
     uint32_t errorCode = 0;  // the system's reason, when a write failed
 };
 
-// Writes kind, repeat and file, in this order; lastResult holds the last write's result. The
-// first write that fails ends the save, so the writes after it cannot leave a file that holds
-// part of the new choice.
-SaveOutcome SaveSettings(SettingsFilePlatform& platform, const SettingsNames& names,
+// All or nothing: kind, repeat and file are written, in this order and with the same profile
+// writes, to a copy of the file beside it (its other sections and keys kept), which then
+// replaces the file in one step. Any failure leaves the file byte for byte as it was, drops
+// the copy and is told. lastResult holds the last write's result.
+SaveOutcome SaveSettings(SettingsFilePlatform& platform, const std::string& path, const SettingsNames& names,
                          const SettingsRecord& settings, int32_t& lastResult);
 
 }  // namespace settings

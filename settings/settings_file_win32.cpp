@@ -8,7 +8,13 @@
 
 namespace settings {
 
-std::string ProfileFilePlatform::ProgramFolder() { return host::ProgramFolder(); }
+namespace {
+
+FileStep StepOf(BOOL result) {
+    return result ? FileStep{} : FileStep{0, GetLastError()};
+}
+
+}  // namespace
 
 void ProfileFilePlatform::ReadProfileValue(const std::string& section, const std::string& key,
                                            const std::string& defaultValue, char* buffer,
@@ -18,14 +24,25 @@ void ProfileFilePlatform::ReadProfileValue(const std::string& section, const std
                              bufferSize, path.c_str());
 }
 
-int32_t ProfileFilePlatform::WriteProfileValue(const std::string& section, const std::string& key,
+bool ProfileFilePlatform::FileExists(const std::string& path) { return host::FileExists(path); }
+
+FileStep ProfileFilePlatform::WriteProfileValue(const std::string& section, const std::string& key,
                                                 const std::string& value, const std::string& path) {
-    const int32_t result = WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
-    if (result == 0) lastWriteError_ = GetLastError();
-    return result;
+    return StepOf(WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()));
 }
 
-bool ProfileFilePlatform::FileExists(const std::string& path) { return host::FileExists(path); }
+FileStep ProfileFilePlatform::CopyOver(const std::string& from, const std::string& to) {
+    FileStep step = StepOf(CopyFileA(from.c_str(), to.c_str(), /*failIfExists*/ FALSE));
+    step.sourceMissing = step.errorCode == ERROR_FILE_NOT_FOUND;
+    return step;
+}
+
+FileStep ProfileFilePlatform::MoveOver(const std::string& from, const std::string& to) {
+    // A rename within the folder: the file is the old one or the new one, never a mixture.
+    return StepOf(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+}
+
+void ProfileFilePlatform::Remove(const std::string& path) { ::DeleteFileA(path.c_str()); }
 
 SettingsNames AnsiSettingsNames() {
     return SettingsNames{host::ToAnsi(kSettingsSection), host::ToAnsi(kBgmKindKey), host::ToAnsi(kBgmRepeatKey),
@@ -34,12 +51,12 @@ SettingsNames AnsiSettingsNames() {
 
 void LoadSettings(SettingsRecord& settings) {
     ProfileFilePlatform platform;
-    LoadSettings(platform, AnsiSettingsNames(), settings);
+    LoadSettings(platform, SettingsPath(host::ProgramFolder()), AnsiSettingsNames(), settings);
 }
 
 SaveOutcome SaveSettings(const SettingsRecord& settings, int32_t& lastResult) {
     ProfileFilePlatform platform;
-    return SaveSettings(platform, AnsiSettingsNames(), settings, lastResult);
+    return SaveSettings(platform, SettingsPath(host::ProgramFolder()), AnsiSettingsNames(), settings, lastResult);
 }
 
 }  // namespace settings

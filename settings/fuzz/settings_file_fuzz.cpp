@@ -16,15 +16,16 @@
 namespace {
 
 const settings::SettingsNames kNames{"Section", "Kind", "Repeat", "File"};
+const std::string kIniPath = "C:\\Saver\\Vaporquill.ini";
 
-// A profile whose values come from the fuzzer (or, for the round trip, from what was saved).
+// A profile whose values come from the fuzzer (or, for the round trip, from what was saved);
+// one file, whatever its name, so the save's copy and move change nothing of it.
 class FuzzedProfile : public settings::SettingsFilePlatform {
   public:
     std::map<std::string, std::string> values;
     bool fillsWholeBuffer = false;  // a platform that leaves no room for the NUL
     bool musicFileExists = false;
 
-    std::string ProgramFolder() override { return "C:\\Saver"; }
     void ReadProfileValue(const std::string&, const std::string& key, const std::string& defaultValue,
                           char* buffer, uint32_t bufferSize, const std::string&) override {
         const auto found = values.find(key);
@@ -38,12 +39,15 @@ class FuzzedProfile : public settings::SettingsFilePlatform {
         std::memcpy(buffer, value.data(), length);
         buffer[length] = '\0';
     }
-    int32_t WriteProfileValue(const std::string&, const std::string& key, const std::string& value,
-                              const std::string&) override {
+    settings::FileStep WriteProfileValue(const std::string&, const std::string& key, const std::string& value,
+                                         const std::string&) override {
         values[key] = value;
-        return 1;
+        return {};
     }
     bool FileExists(const std::string&) override { return musicFileExists; }
+    settings::FileStep CopyOver(const std::string&, const std::string&) override { return {}; }
+    settings::FileStep MoveOver(const std::string&, const std::string&) override { return {}; }
+    void Remove(const std::string&) override {}
 };
 
 void Require(bool fact) {
@@ -76,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CheckNumberRules(profile.values[*key]);
     }
 
-    settings::LoadSettings(profile, kNames, settings);
+    settings::LoadSettings(profile, kIniPath, kNames, settings);
     Require(settings.BgmFile.size() <= 255);
     Require(settings.BgmFile.find('\0') == std::string::npos);
     Require(profile.musicFileExists || settings.BgmFile.empty());
@@ -86,11 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedProfile saved;
     saved.musicFileExists = profile.musicFileExists;
     int32_t lastResult = 0;
-    settings::SaveSettings(saved, kNames, settings, lastResult);
+    Require(settings::SaveSettings(saved, kIniPath, kNames, settings, lastResult).saved);
     settings::SettingsRecord reread;
     reread.BgmKind = static_cast<int16_t>(settings.BgmKind + 1);
     reread.BgmRepeat = static_cast<int16_t>(settings.BgmRepeat + 1);
-    settings::LoadSettings(saved, kNames, reread);
+    settings::LoadSettings(saved, kIniPath, kNames, reread);
     Require(reread.BgmKind == settings.BgmKind);
     Require(reread.BgmRepeat == settings.BgmRepeat);
     Require(reread.BgmFile == settings.BgmFile);

@@ -152,6 +152,24 @@ class SettingsDialogE2e : public testing::Test {
     }
     std::string IniPath() const { return folder_ + "\\Vaporquill.ini"; }
 
+    // Chooses "MP3、WAV", clicks "設定", reads the message that tells of the failed save, and
+    // sees the program end once it is dismissed.
+    void ChooseKindAndSetExpectingAFailureTold() {
+        Click(KindText(2));
+        ASSERT_TRUE(wintest::PumpUntil([&] { return MarkerSelected(2); }, kGenerousMs));
+        Click(kSetButton);
+        const std::optional<wintest::MessageBoxSeen> box = wintest::WaitForMessageBox(dialog_->id(), kGenerousMs);
+        ASSERT_TRUE(box.has_value()) << "the failed save is told";
+        EXPECT_EQ(box->caption, L"Vaporquill (Screen Saver)");
+        EXPECT_EQ(box->text.rfind(L"設定を保存できませんでした。", 0), 0u);
+        EXPECT_NE(box->text.find(L"ファイル: " + wintest::Widen(IniPath()) + L"\r\n"), std::wstring::npos)
+            << "the file is named";
+        EXPECT_NE(box->text.find(L"理由: "), std::wstring::npos);
+        EXPECT_EQ(box->text.find(L"エラー 0)"), std::wstring::npos) << "the system's reason, not none";
+        ASSERT_TRUE(wintest::DismissMessageBox(*box));
+        ExpectEnds();
+    }
+
     std::string name_;
     std::string folder_;
     std::optional<wintest::ChildProcess> dialog_;
@@ -264,26 +282,29 @@ TEST_F(SettingsDialogE2e, AFileChosenInTheOpenFileDialogIsShownAndSavedInShiftJi
 
 TEST_F(SettingsDialogE2e, ASaveThatCannotWriteTheFileIsToldAndLeavesWhatStoodThere) {
     // WINE: tests run as root, who writes even a read-only file; a folder where the file
-    // would go makes the profile write fail, as a protected program folder does on Windows.
+    // would go makes the save fail, as a protected program folder does on Windows.
     ASSERT_TRUE(CreateDirectoryA(IniPath().c_str(), nullptr));
     Open();
-    Click(KindText(2));
-    ASSERT_TRUE(wintest::PumpUntil([&] { return MarkerSelected(2); }, kGenerousMs));
-    Click(kSetButton);
-    const std::optional<wintest::MessageBoxSeen> box = wintest::WaitForMessageBox(dialog_->id(), kGenerousMs);
-    ASSERT_TRUE(box.has_value()) << "the failed save is told";
-    EXPECT_EQ(box->caption, L"Vaporquill (Screen Saver)");
-    EXPECT_EQ(box->text.rfind(L"設定を保存できませんでした。", 0), 0u);
-    EXPECT_NE(box->text.find(L"ファイル: " + wintest::Widen(IniPath()) + L"\r\n"), std::wstring::npos)
-        << "the file is named";
-    EXPECT_NE(box->text.find(L"理由: "), std::wstring::npos);
-    EXPECT_EQ(box->text.find(L"エラー 0)"), std::wstring::npos) << "the system's reason, not none";
+    ChooseKindAndSetExpectingAFailureTold();
     SaveScreenshot("save_failed");
-    ASSERT_TRUE(wintest::DismissMessageBox(*box));
-    ExpectEnds();
     const DWORD attributes = GetFileAttributesA(IniPath().c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         << "what stood in the file's place is left as it was";
+}
+
+TEST_F(SettingsDialogE2e, ASaveThatCannotReplaceTheFileLeavesItByteForByte) {
+    // Another program holds the file open for reading and lets others only read it: the new
+    // choice is written whole to a copy beside it, which then cannot take the file's place.
+    const std::string before = std::string("[Other]\r\nkept=yes\r\n[Section]\r\n") +
+                               "BGM\x8B\xE6\x95\xAA= 1\r\nBGM\xD8\xCB\xDF\xB0\xC4= 3\r\n";
+    ASSERT_TRUE(wintest::WriteFileBytes(IniPath(), before));
+    const HANDLE held = CreateFileA(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Open();
+    ChooseKindAndSetExpectingAFailureTold();
+    CloseHandle(held);
+    EXPECT_EQ(wintest::ReadFileBytes(IniPath()), before) << "not a byte of the new choice";
+    EXPECT_FALSE(wintest::FileExists(IniPath() + ".new")) << "the copy goes with the failure";
 }
 
 TEST_F(SettingsDialogE2e, EnterAndEscapePressNoButton) {
