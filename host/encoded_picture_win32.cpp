@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "host/dib_section_win32.h"
+#include "host/handle_widening.h"
 
 namespace host {
 
@@ -83,7 +84,7 @@ DecodedBitmap DecodeWithSystemLoader(const void* bytes, size_t size) {
     // The natural size in pixels is the loader's own bitmap's; its size in HIMETRIC depends on
     // the screen's resolution and is used only to address the whole picture when rendering.
     BITMAP loaded{};
-    if (!GetObjectA(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), sizeof(loaded), &loaded) ||
+    if (!GetObjectA(reinterpret_cast<HBITMAP>(WidenedHandle(handle)), sizeof(loaded), &loaded) ||
         loaded.bmWidth <= 0 || loaded.bmHeight <= 0) {
         return {};
     }
