@@ -208,20 +208,14 @@ bool WaitForEndPumping(const wintest::ChildProcess& program, DWORD timeoutMs) {
     }
 }
 
-struct PreviewCase {
-    const char* switchText;  // the host's number follows
-    int width;
-    int height;
-};
-
-class PreviewMode : public FrontEnd, public testing::WithParamInterface<PreviewCase> {};
-
-TEST_P(PreviewMode, PutsTheFormIntoTheHostAndEndsWhenTheHostGoes) {
-    const int width = GetParam().width;
-    const int height = GetParam().height;
+// Across processes, as the display settings run it; the host sizes and the form's steps are
+// preview_form_e2e_test's, in the test's own process.
+TEST_F(FrontEnd, PreviewModePutsTheFormIntoTheHostAndEndsWhenTheHostGoes) {
+    const int width = 300;
+    const int height = 200;
     const std::string folder = InstallWithRendererFile("preview_mode");
     TestWindow host("Display settings preview", /*visible*/ true, width, height);
-    auto program = StartSaver(folder, std::string(GetParam().switchText) + host.NumberText());
+    auto program = StartSaver(folder, "/p " + host.NumberText());
     ASSERT_TRUE(program.has_value());
     HWND preview = nullptr;
     ASSERT_TRUE(WaitPumping([&] { return (preview = FindWindowExA(host.get(), nullptr, nullptr, "Preview Window")) != nullptr; },
@@ -255,9 +249,6 @@ TEST_P(PreviewMode, PutsTheFormIntoTheHostAndEndsWhenTheHostGoes) {
     RecordProperty("ended_after_host_ms", std::to_string(endedAfterMs));
     std::printf("the program ended %.1f ms after its host window was destroyed\n", endedAfterMs);
 }
-
-// The usual preview monitor, and another size the form must take from its host.
-INSTANTIATE_TEST_SUITE_P(Forms, PreviewMode, testing::Values(PreviewCase{"/p ", 152, 112}, PreviewCase{"/p:", 300, 200}));
 
 TEST_F(FrontEnd, APreviewWithoutAHostEndsInsteadOfLingeringUnseen) {
     const std::string folder = InstallWithRendererFile("preview_no_host");
