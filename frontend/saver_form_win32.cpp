@@ -9,6 +9,8 @@
 #include <string>
 
 #include "common/exchange_names.h"
+#include "common/power_notice_win32.h"
+#include "common/power_state.h"
 #include "frontend/argument_text.h"
 #include "frontend/saver_session.h"
 #include "host/form_win32.h"
@@ -47,7 +49,9 @@ struct SaverForm::Parts {
               session.OnCdPollTick();
               if (SyncTimers()) form.Unload();
           })),
-          timer3(form.AddTimer(SaverSession::kRendererWatchIntervalMs, true, [this] { OnRendererWatch(); })) {}
+          timer3(form.AddTimer(SaverSession::kRendererWatchIntervalMs, true, [this] { OnRendererWatch(); })) {
+        form.OnPowerSettingChange([this](const common::PowerSettingChange& change) { OnPowerSetting(change); });
+    }
 
     void OnLoad() {
         // The texture file is complete before the renderer starts, and the renderer starts
@@ -58,6 +62,15 @@ struct SaverForm::Parts {
         }
         renderer = host::StartProgram(host::ProgramFolder() + common::kRendererFileName);
         session.Load(renderer.has_value(), GetTickCount());
+        // Skipped by design: without the notification the music plays on while the display
+        // is off, as it always did.
+        displayNotice.RegisterForDisplayState(form.window());
+        if (SyncTimers()) form.Unload();
+    }
+
+    void OnPowerSetting(const common::PowerSettingChange& change) {
+        power = common::AfterPowerSetting(power, change.setting, change.data, change.dataLength);
+        session.OnDisplayShows(common::DisplayShows(power));
         if (SyncTimers()) form.Unload();
     }
 
@@ -95,6 +108,9 @@ struct SaverForm::Parts {
     host::HostTimer& timer1;  // the music-file repeat check
     host::HostTimer& timer2;  // the CD poll
     host::HostTimer& timer3;  // the renderer watch
+    common::PowerState power;
+    // Declared after the form: unregistered before its window goes.
+    common::PowerSettingRegistration displayNotice;
 };
 
 SaverForm::SaverForm(host::FormHost& host, FrontendState& state)

@@ -5,6 +5,7 @@
 //   Timer2:  every 200 ms, poll the CD; the poll's verdict keeps the timer going or stops it
 //   Timer3:  every 500 ms, look for the renderer's window; gone means the session ends, and
 //            so does a watch the system refuses to set
+//   display: off ends the music as the end does, on starts it again as the load does
 //   end:     stop CD (only while polled) and music file, show the cursor for "/s", terminate
 #include "frontend/saver_session.h"
 
@@ -13,9 +14,31 @@ namespace frontend {
 void SaverSession::Load(bool rendererStarted, uint32_t nowMs) {
     loadedAtMs_ = nowMs;
     rendererStarted_ = rendererStarted;
+    StartMusic();
+}
+
+void SaverSession::StartMusic() {
     const music::MusicTimers music = music_.StartMusic();
     timers_.musicFileRepeat = music.repeatsMusicFile;
     timers_.cdPoll = music.pollsCd;
+}
+
+void SaverSession::StopMusic() {
+    // The music timers go off first: nothing may tick into music that is being stopped.
+    const bool cdStillPolled = timers_.cdPoll;
+    timers_.musicFileRepeat = false;
+    timers_.cdPoll = false;
+    music_.StopMusic(cdStillPolled);
+}
+
+void SaverSession::OnDisplayShows(bool shows) {
+    if (shows == !musicAsleep_) return;  // no change: nothing stops twice or starts twice
+    musicAsleep_ = !shows;
+    if (shows) {
+        StartMusic();
+    } else {
+        StopMusic();
+    }
 }
 
 void SaverSession::OnMusicFileRepeatTick() { music_.OnMusicFileRepeatTick(); }
@@ -47,11 +70,8 @@ bool SaverSession::OnTimersSet(const RefusedTimers& refused) {
 }
 
 SessionEnding SaverSession::QueryUnload(const std::wstring& switchLetter) {
-    // The music timers go off first: nothing may tick into music that is being stopped.
-    const bool cdStillPolled = timers_.cdPoll;
-    timers_.musicFileRepeat = false;
-    timers_.cdPoll = false;
-    music_.StopMusic(cdStillPolled);
+    // Music that went to sleep with the display has nothing left open to stop.
+    if (!musicAsleep_) StopMusic();
     return SessionEnding{switchLetter == L"S"};
 }
 

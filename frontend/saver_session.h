@@ -1,5 +1,5 @@
 // The saver session's decisions: which of the hidden saver form's three timers run, when the
-// session ends, and what its end restores. Portable: the saver form (saver_form_win32) writes
+// music sleeps with the display, when the session ends, and what its end restores. Portable: the saver form (saver_form_win32) writes
 // the texture file, starts the renderer, reports what it observed and carries the decisions
 // out. Which music plays is the music module's (music/session_music.h): the session only
 // says when.
@@ -53,6 +53,10 @@ class SaverSession {
     void OnCdPollTick();
     // True when the session asks for the form to be unloaded: the renderer's window has gone.
     bool OnRendererWatchTick(const RendererSighting& seen, uint32_t nowMs);
+    // The display went off or came back (a dimmed display shows). An open audio stream keeps
+    // the system from sleeping, so while the display is off the music ends as at the
+    // session's end, and when it shows again the music starts again as at the load.
+    void OnDisplayShows(bool shows);
     // After the form has set its timers as timers() says; true when the session asks for the
     // form to be unloaded.
     bool OnTimersSet(const RefusedTimers& refused);
@@ -63,8 +67,12 @@ class SaverSession {
     const SessionTimers& timers() const { return timers_; }
 
   private:
+    void StartMusic();
+    void StopMusic();
+
     music::SessionMusic& music_;
     SessionTimers timers_;
+    bool musicAsleep_ = false;  // ended with the display, to start again with it
     bool rendererStarted_ = false;
     bool rendererWindowSeen_ = false;
     uint32_t loadedAtMs_ = 0;

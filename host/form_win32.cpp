@@ -192,6 +192,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             if (wParam && life_.CompleteUnload()) DestroyWindowOnPurpose();
             return 0;
+        case WM_POWERBROADCAST:
+            if (const auto change = common::ReadPowerBroadcast(wParam, lParam); change && powerSettingChange_) {
+                RunHandler([&] { powerSettingChange_(*change); });
+            }
+            return TRUE;
         case WM_DESTROY:
             // Destroyed from outside, with a parent window of another program: the form
             // unloads without being asked.

@@ -4,9 +4,11 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "common/power_notice_win32.h"
 #include "host/container_win32.h"
 #include "host/form_host_win32.h"
 #include "host/form_life.h"
@@ -54,6 +56,12 @@ class Form : public Container {
     // form has no such control.
     bool MoveFocusOnTab(bool forward) override;
 
+    // A handler for the power settings the form's window is registered for (a handler like
+    // the others: one at a time, skip-on-error).
+    void OnPowerSettingChange(std::function<void(const common::PowerSettingChange&)> handler) {
+        powerSettingChange_ = std::move(handler);
+    }
+
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool AcceptsTicks() const override { return IsLoaded(); }
@@ -71,6 +79,7 @@ class Form : public Container {
     FormLook look_;
     FormLife life_;
     std::vector<WindowedControl*> focusOrder_;
+    std::function<void(const common::PowerSettingChange&)> powerSettingChange_;
     bool countedAsLoaded_ = false;
     bool resizedSinceLoad_ = false;
     bool destroyingOnPurpose_ = false;

@@ -42,6 +42,11 @@ MusicTimers MusicPlayer::StartMusic() {
     if (!chosen_) {
         chosen_ = ChooseMusic(settings_, [this](unsigned char byte) { return platform_.IsLeadByte(byte); });
     }
+    // A start after a stop (the display came back) is as the first: no answer of the music
+    // before it stands in for the device's.
+    cdOk_ = false;
+    modeBuffer_ = {};
+    mp3ModeBuffer_ = {};
     switch (*chosen_) {
         case MusicToPlay::AudioCd:
             OpenCd();

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/power_notice_win32.h"
 #include "music/tests/mci_trace.h"
 #include "testing/wintest/relay_trace.h"
 #include "testing/wintest/wintest.h"
@@ -294,6 +295,61 @@ TEST_F(SaverSession, Mp3MusicIsOpenedAndPlayedAndAtTheEndStoppedAndClosed) {
               (Commands{MciTrace::Shown("open \"" + song + "\" type MPEGVideo Alias MP3Play"),
                         "play MP3Play"}));
     EXPECT_EQ(Commands(sent.end() - 2, sent.end()), (Commands{"stop MP3Play", "close MP3Play"}));
+}
+
+// The music sleeps with the display: the notification that it went off ends the music as the
+// session's end does, the one that it came back starts it again as the load does, and however
+// often it goes off and on, at most one device is open, and none after the end.
+TEST_F(SaverSession, Mp3MusicEndsWhileTheDisplayIsOffAndStartsAgainWhenItShows) {
+    MciTrace trace;
+    if (!trace.available()) GTEST_SKIP() << "run through wine_exec_traced.sh";
+    // WINE: the do-nothing MPEGVideo driver, as above. Wine sends no power notifications of its
+    // own, so the test sends the saver's form the one the system would send.
+    const std::string driverPath = folder_ + "\\null_mci_driver.dll";
+    ASSERT_TRUE(CopyFileA(NULL_MCI_DRIVER_PATH, driverPath.c_str(), FALSE));
+    mcitest::NullMpegVideoDriver driver(driverPath);
+    ASSERT_TRUE(driver.registered());
+    const std::string open = MciTrace::Shown("open \"" + ChooseSongInFolder() + "\" type MPEGVideo Alias MP3Play");
+
+    auto saver = StartSaver("/s");
+    ASSERT_TRUE(saver.has_value());
+    const HWND renderer = wintest::WaitForWindow(kRendererTitle, kWindowAppearsMs);
+    ASSERT_NE(renderer, nullptr);
+    FoundProcess rendererProcess(renderer);
+    const HWND session = wintest::WaitForWindow(kSaverTitle, kWindowAppearsMs);
+    ASSERT_NE(session, nullptr);
+    Commands sent = CommandsUntil(trace, [](const Commands& sent) { return sent.size() >= 2; });
+    ASSERT_EQ(sent, (Commands{open, "play MP3Play"}));
+
+    const auto display = [&](DWORD state) {
+        return wintest::SendPowerSetting(saver->handle(), session, common::kConsoleDisplayStateGuid, state);
+    };
+    ASSERT_TRUE(display(0));
+    // Three renderer watches after it (1.5 s): time for repeat ticks, had the timer run on.
+    const size_t watches = Watches(*saver).size();
+    ASSERT_TRUE(WaitForWatches(*saver, watches + 3));
+    EXPECT_EQ(trace.Take(), (Commands{"stop MP3Play", "close MP3Play"})) << "the dark ends the music, and its timer";
+    ASSERT_TRUE(display(2)) << "dimmed";
+    ASSERT_TRUE(display(1));
+    EXPECT_EQ(CommandsUntil(trace, [](const Commands& sent) { return sent.size() >= 2; }),
+              (Commands{open, "play MP3Play"}))
+        << "a dimmed display still slept; the one that shows starts the music from its beginning";
+
+    for (int time = 0; time < 10; ++time) {
+        ASSERT_TRUE(display(0));
+        ASSERT_TRUE(display(1));
+    }
+    PostMessageA(renderer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(saver->WaitExit(kProgramEndsMs).has_value());
+    int openDevices = 1;  // the music the display's return started
+    int mostOpen = 1;
+    for (const std::string& command : trace.Take()) {
+        if (command == open) ++openDevices;
+        if (command == "close MP3Play") --openDevices;
+        mostOpen = std::max(mostOpen, openDevices);
+    }
+    EXPECT_LE(mostOpen, 1);
+    EXPECT_EQ(openDevices, 0) << "every open closed, the last by the end";
 }
 
 // The pair installed in a folder whose name ends in 表, whose second byte in code page 932 is

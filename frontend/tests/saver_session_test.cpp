@@ -99,6 +99,50 @@ INSTANTIATE_TEST_SUITE_P(ByMusicAndCommandLine, SessionEnd, testing::Values(
     EndCase{kMp3Timer, L"", "StopMusic", false},  // an empty command line
     EndCase{kNoMusicTimer, L"C", "StopMusic", false}));
 
+// The music with the display: each row is a run of events after the load and what the music
+// heard, with the timers running at the end of the run.
+struct DisplayCase {
+    const char* name;
+    music::MusicTimers music;
+    std::vector<std::string> events;  // "off", "on", "poll fails", "end"
+    Log heard;
+    bool repeatRuns;
+    bool pollRuns;
+};
+
+class MusicWithTheDisplay : public testing::TestWithParam<DisplayCase> {};
+
+TEST_P(MusicWithTheDisplay, SleepsAsTheEndDoesAndWakesAsTheLoadDoes) {
+    const DisplayCase& c = GetParam();
+    Session s(c.music);
+    s.music.log.clear();
+    for (const std::string& event : c.events) {
+        if (event == "off") s.session.OnDisplayShows(false);
+        if (event == "on") s.session.OnDisplayShows(true);
+        if (event == "end") s.session.QueryUnload(L"S");
+        if (event == "poll fails") {
+            s.music.cdOk = false;
+            s.session.OnCdPollTick();
+            s.music.cdOk = true;
+            s.music.log.pop_back();
+        }
+    }
+    EXPECT_EQ(s.music.log, c.heard);
+    EXPECT_EQ(s.session.timers().musicFileRepeat, c.repeatRuns);
+    EXPECT_EQ(s.session.timers().cdPoll, c.pollRuns);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, MusicWithTheDisplay, testing::Values(
+    DisplayCase{"Mp3OffAndOn", kMp3Timer, {"off", "on"}, {"StopMusic", "StartMusic"}, true, false},
+    DisplayCase{"CdOffAndOn", kCdTimer, {"off", "on"}, {"StopMusic with CD", "StartMusic"}, false, true},
+    DisplayCase{"AGivenUpPollIsNotStopped", kCdTimer, {"poll fails", "off", "on"}, {"StopMusic", "StartMusic"}, false, true},
+    DisplayCase{"OffTwiceStopsOnce", kMp3Timer, {"off", "off"}, {"StopMusic"}, false, false},
+    DisplayCase{"OnWhileShowingChangesNothing", kMp3Timer, {"on"}, {}, true, false},
+    DisplayCase{"AnEndInTheDarkHasNothingToStop", kCdTimer, {"off", "end"}, {"StopMusic with CD"}, false, false},
+    DisplayCase{"AnEndAfterWakingStopsAsEver", kMp3Timer, {"off", "on", "end"}, {"StopMusic", "StartMusic", "StopMusic"},
+                false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The watch over time: each row is the renderer as seen at successive ticks, 500 ms apart
 // from the load, and the tick at which the session ends (0: it does not within the rows).
 struct WatchCase {

@@ -109,4 +109,24 @@ INSTANTIATE_TEST_SUITE_P(
                     EndCase{2, "C:\\a.ogg", false, nullptr},
                     EndCase{0, "", false, nullptr}));
 
+class MusicAgain : public testing::TestWithParam<StartCase> {};
+
+// The display came back after the music slept with it: the music starts as it first did.
+TEST_P(MusicAgain, StartsAfterAStopAsItFirstStarted) {
+    const StartCase& c = GetParam();
+    Player p(c.kind, c.file);
+    p.player.StartMusic();
+    const Sent first = p.Take();
+    p.player.StopMusic(c.pollsCd);
+    p.Take();
+    const music::MusicTimers timers = p.player.StartMusic();
+    EXPECT_EQ(p.Take(), first);
+    EXPECT_EQ(timers.repeatsMusicFile, c.repeatsMusicFile);
+    EXPECT_EQ(timers.pollsCd, c.pollsCd);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByMusic, MusicAgain, testing::Values(
+    StartCase{1, "", "OpenCd", false, true}, StartCase{2, "C:\\m\\a.mp3", "PlayMp3", true, false},
+    StartCase{2, "C:\\m\\a.wav", "PlayWav", false, false}));
+
 }  // namespace
