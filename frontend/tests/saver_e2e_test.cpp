@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/power_notice_win32.h"
+#include "frontend/tests/test_window.h"
 #include "music/tests/mci_trace.h"
 #include "testing/wintest/relay_trace.h"
 #include "testing/wintest/wintest.h"
@@ -28,6 +29,14 @@ constexpr DWORD kProgramEndsMs = 30000;
 const char* const kTextureFile = "C:\\q_vosk\\Cirrovance.bmp";
 const char* const kRendererTitle = "Cirrovance_Tunnel";
 const char* const kSaverTitle = "Cirrovance_Main";
+// What a program could ask the system with to stay awake, or to keep the display on (input
+// made up to look like a user's): none of the programs ever calls it.
+const char* const kStayAwakeCalls[] = {"SetThreadExecutionState", "PowerCreateRequest", "PowerSetRequest",
+                                       "SendInput", "keybd_event", "mouse_event"};
+// Traced in every session: the saver's watches, the renderer's frames, and the calls above.
+const char* const kTracedCalls =
+    "user32.FindWindowA;gdi32.SwapBuffers;SetThreadExecutionState;PowerCreateRequest;PowerSetRequest;"
+    "SendInput;keybd_event;mouse_event";
 
 // A process the saver started, ended by the test if it still runs.
 class FoundProcess {
@@ -137,7 +146,7 @@ class SaverSession : public testing::Test {
                                    path.c_str());
     }
 
-    wintest::RelayTrace relay_{"user32.FindWindowA"};
+    wintest::RelayTrace relay_{kTracedCalls};
     std::string folder_;
 };
 
@@ -350,6 +359,70 @@ TEST_F(SaverSession, Mp3MusicEndsWhileTheDisplayIsOffAndStartsAgainWhenItShows) 
     }
     EXPECT_LE(mostOpen, 1);
     EXPECT_EQ(openDevices, 0) << "every open closed, the last by the end";
+}
+
+// A computer whose plan says "sleep after 30 minutes" sleeps while the saver runs: over a whole
+// session with music, the settings dialog and the preview, neither program asks the system to
+// stay awake or to keep the display on.
+TEST_F(SaverSession, NeitherProgramAsksTheSystemToStayAwake) {
+    MciTrace trace;
+    if (!trace.available()) GTEST_SKIP() << "run through wine_exec_traced.sh";
+    const std::string driverPath = folder_ + "\\null_mci_driver.dll";
+    ASSERT_TRUE(CopyFileA(NULL_MCI_DRIVER_PATH, driverPath.c_str(), FALSE));
+    mcitest::NullMpegVideoDriver driver(driverPath);
+    ASSERT_TRUE(driver.registered());
+    ChooseSongInFolder();
+    std::vector<DWORD> traced;
+
+    auto saver = StartSaver("/s");
+    ASSERT_TRUE(saver.has_value());
+    traced.push_back(saver->id());
+    const HWND renderer = wintest::WaitForWindow(kRendererTitle, kWindowAppearsMs);
+    ASSERT_NE(renderer, nullptr);
+    FoundProcess rendererProcess(renderer);
+    const DWORD rendererId = wintest::WindowProcessId(renderer);
+    traced.push_back(rendererId);
+    // The music played, and kept being repeated, and the flight was drawn.
+    CommandsUntil(trace, [](const Commands& sent) {
+        return std::count(sent.begin(), sent.end(), "status MP3Play mode") >= 2;
+    });
+    ASSERT_TRUE(wintest::PumpUntil([&] { return relay_.Calls(rendererId, "gdi32.SwapBuffers").size() >= 30; },
+                                   kProgramEndsMs))
+        << "the renderer's frames are not in the trace: it would not show its calls either";
+    PostMessageA(renderer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(saver->WaitExit(kProgramEndsMs).has_value());
+
+    auto dialog = StartSaver("/c");
+    ASSERT_TRUE(dialog.has_value());
+    traced.push_back(dialog->id());
+    const HWND dialogWindow = wintest::WaitForWindow("<Vaporquill>", kWindowAppearsMs);
+    ASSERT_NE(dialogWindow, nullptr);
+    ASSERT_TRUE(wintest::PumpUntil([&] { return IsWindowVisible(dialogWindow) != FALSE; }, kWindowAppearsMs));
+    PostMessageA(dialogWindow, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(dialog->WaitExit(kProgramEndsMs).has_value());
+
+    TestWindow host("Display settings preview", /*visible*/ true);
+    auto preview = StartSaver("/p " + host.NumberText());
+    ASSERT_TRUE(preview.has_value());
+    traced.push_back(preview->id());
+    ASSERT_TRUE(wintest::PumpUntil([&] { return FindWindowExA(host.get(), nullptr, nullptr, "Preview Window") != nullptr; },
+                                   kWindowAppearsMs));
+    host.Destroy();
+    ASSERT_TRUE(preview->WaitExit(kProgramEndsMs).has_value());
+
+    for (const DWORD process : traced) {
+        if (process != rendererId) {
+            EXPECT_FALSE(relay_.Calls(process, "user32.FindWindowA").empty())
+                << "process " << process << " is not in the trace: its calls would not show either";
+        }
+        for (const char* call : kStayAwakeCalls) {
+            // WINE: the trace names a module as its export table does, in either case.
+            for (const char* module : {"KERNEL32.", "kernel32.", "KERNELBASE.", "kernelbase.", "USER32.", "user32."}) {
+                EXPECT_TRUE(relay_.Calls(process, module + std::string(call)).empty())
+                    << "process " << process << " called " << module << call;
+            }
+        }
+    }
 }
 
 // The pair installed in a folder whose name ends in 表, whose second byte in code page 932 is
