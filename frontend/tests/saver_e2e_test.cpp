@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -273,62 +275,79 @@ TEST_F(SaverWithStandInRenderer, SessionEndsWhenTheRendererDiesWithoutAWindow) {
     EXPECT_LE(Watches(*saver).size() - watchesAtDeath, 1u);
 }
 
-TEST_F(SaverSession, Mp3MusicIsOpenedAndPlayedAndAtTheEndStoppedAndClosed) {
-    MciTrace trace;
-    if (!trace.available()) GTEST_SKIP() << "run through wine_exec_traced.sh";
-    // WINE: MPEGVideo cannot open MP3 files here (no GStreamer decoders installed), so a do-nothing
-    // driver stands in for it. Its path must hold no blank: MCI cuts driver names there.
-    const std::string driverPath = folder_ + "\\null_mci_driver.dll";
-    ASSERT_TRUE(CopyFileA(NULL_MCI_DRIVER_PATH, driverPath.c_str(), FALSE));
-    mcitest::NullMpegVideoDriver driver(driverPath);
-    ASSERT_TRUE(driver.registered());
-    const std::string song = ChooseSongInFolder();
+// A session whose settings choose an MP3 file in the pair's folder, with the MCI trace read
+// from the test's start.
+class Mp3Session : public SaverSession {
+  protected:
+    void SetUp() override {
+        SaverSession::SetUp();
+        if (!trace_.available()) GTEST_SKIP() << "run through wine_exec_traced.sh";
+        // WINE: MPEGVideo cannot open MP3 files here (no GStreamer decoders installed), so a
+        // do-nothing driver stands in for it. Its path must hold no blank: MCI cuts driver names
+        // there.
+        const std::string driverPath = folder_ + "\\null_mci_driver.dll";
+        ASSERT_TRUE(CopyFileA(NULL_MCI_DRIVER_PATH, driverPath.c_str(), FALSE));
+        driver_.emplace(driverPath);
+        ASSERT_TRUE(driver_->registered());
+        open_ = MciTrace::Shown("open \"" + ChooseSongInFolder() + "\" type MPEGVideo Alias MP3Play");
+    }
+    void TearDown() override {
+        driver_.reset();
+        SaverSession::TearDown();
+    }
 
-    auto saver = StartSaver("/s");
-    ASSERT_TRUE(saver.has_value());
-    const HWND renderer = wintest::WaitForWindow(kRendererTitle, kWindowAppearsMs);
-    ASSERT_NE(renderer, nullptr);
-    FoundProcess rendererProcess(renderer);
+    // The saver with its renderer flying; the renderer is ended with the test if still there.
+    struct Running {
+        std::optional<wintest::ChildProcess> saver;
+        HWND renderer = nullptr;
+        std::unique_ptr<FoundProcess> rendererProcess;
+    };
+    void StartFlying(Running& run) {
+        run.saver = StartSaver("/s");
+        ASSERT_TRUE(run.saver.has_value());
+        run.renderer = wintest::WaitForWindow(kRendererTitle, kWindowAppearsMs);
+        ASSERT_NE(run.renderer, nullptr);
+        run.rendererProcess = std::make_unique<FoundProcess>(run.renderer);
+    }
+
+    MciTrace trace_;
+    std::optional<mcitest::NullMpegVideoDriver> driver_;
+    std::string open_;  // the music's open command, as the trace shows it
+};
+
+TEST_F(Mp3Session, Mp3MusicIsOpenedAndPlayedAndAtTheEndStoppedAndClosed) {
+    Running run;
+    StartFlying(run);
+    if (HasFatalFailure()) return;
     // A couple of repeat ticks, each of which asks for the music's mode.
-    Commands sent = CommandsUntil(trace, [](const Commands& sent) {
+    Commands sent = CommandsUntil(trace_, [](const Commands& sent) {
         return std::count(sent.begin(), sent.end(), "status MP3Play mode") >= 2;
     });
     EXPECT_GE(std::count(sent.begin(), sent.end(), "status MP3Play mode"), 2) << "the repeat timer did not look at the music";
-    PostMessageA(renderer, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(saver->WaitExit(kProgramEndsMs).has_value());
+    PostMessageA(run.renderer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(run.saver->WaitExit(kProgramEndsMs).has_value());
 
-    const Commands rest = trace.Take();
+    const Commands rest = trace_.Take();
     sent.insert(sent.end(), rest.begin(), rest.end());
     ASSERT_GE(sent.size(), 4u);
-    EXPECT_EQ(Commands(sent.begin(), sent.begin() + 2),
-              (Commands{MciTrace::Shown("open \"" + song + "\" type MPEGVideo Alias MP3Play"),
-                        "play MP3Play"}));
+    EXPECT_EQ(Commands(sent.begin(), sent.begin() + 2), (Commands{open_, "play MP3Play"}));
     EXPECT_EQ(Commands(sent.end() - 2, sent.end()), (Commands{"stop MP3Play", "close MP3Play"}));
 }
 
 // The music sleeps with the display: the notification that it went off ends the music as the
 // session's end does, the one that it came back starts it again as the load does, and however
 // often it goes off and on, at most one device is open, and none after the end.
-TEST_F(SaverSession, Mp3MusicEndsWhileTheDisplayIsOffAndStartsAgainWhenItShows) {
-    MciTrace trace;
-    if (!trace.available()) GTEST_SKIP() << "run through wine_exec_traced.sh";
-    // WINE: the do-nothing MPEGVideo driver, as above. Wine sends no power notifications of its
-    // own, so the test sends the saver's form the one the system would send.
-    const std::string driverPath = folder_ + "\\null_mci_driver.dll";
-    ASSERT_TRUE(CopyFileA(NULL_MCI_DRIVER_PATH, driverPath.c_str(), FALSE));
-    mcitest::NullMpegVideoDriver driver(driverPath);
-    ASSERT_TRUE(driver.registered());
-    const std::string open = MciTrace::Shown("open \"" + ChooseSongInFolder() + "\" type MPEGVideo Alias MP3Play");
-
-    auto saver = StartSaver("/s");
-    ASSERT_TRUE(saver.has_value());
-    const HWND renderer = wintest::WaitForWindow(kRendererTitle, kWindowAppearsMs);
-    ASSERT_NE(renderer, nullptr);
-    FoundProcess rendererProcess(renderer);
+TEST_F(Mp3Session, Mp3MusicEndsWhileTheDisplayIsOffAndStartsAgainWhenItShows) {
+    // WINE: Wine sends no power notifications of its own, so the test sends the saver's form
+    // the one the system would send.
+    Running run;
+    StartFlying(run);
+    if (HasFatalFailure()) return;
+    auto& saver = run.saver;
     const HWND session = wintest::WaitForWindow(kSaverTitle, kWindowAppearsMs);
     ASSERT_NE(session, nullptr);
-    Commands sent = CommandsUntil(trace, [](const Commands& sent) { return sent.size() >= 2; });
-    ASSERT_EQ(sent, (Commands{open, "play MP3Play"}));
+    Commands sent = CommandsUntil(trace_, [](const Commands& sent) { return sent.size() >= 2; });
+    ASSERT_EQ(sent, (Commands{open_, "play MP3Play"}));
 
     const auto display = [&](DWORD state) {
         return wintest::SendPowerSetting(saver->handle(), session, common::kConsoleDisplayStateGuid, state);
@@ -337,23 +356,23 @@ TEST_F(SaverSession, Mp3MusicEndsWhileTheDisplayIsOffAndStartsAgainWhenItShows) 
     // Three renderer watches after it (1.5 s): time for repeat ticks, had the timer run on.
     const size_t watches = Watches(*saver).size();
     ASSERT_TRUE(WaitForWatches(*saver, watches + 3));
-    EXPECT_EQ(trace.Take(), (Commands{"stop MP3Play", "close MP3Play"})) << "the dark ends the music, and its timer";
+    EXPECT_EQ(trace_.Take(), (Commands{"stop MP3Play", "close MP3Play"})) << "the dark ends the music, and its timer";
     ASSERT_TRUE(display(2)) << "dimmed";
     ASSERT_TRUE(display(1));
-    EXPECT_EQ(CommandsUntil(trace, [](const Commands& sent) { return sent.size() >= 2; }),
-              (Commands{open, "play MP3Play"}))
+    EXPECT_EQ(CommandsUntil(trace_, [](const Commands& sent) { return sent.size() >= 2; }),
+              (Commands{open_, "play MP3Play"}))
         << "a dimmed display still slept; the one that shows starts the music from its beginning";
 
     for (int time = 0; time < 10; ++time) {
         ASSERT_TRUE(display(0));
         ASSERT_TRUE(display(1));
     }
-    PostMessageA(renderer, WM_CLOSE, 0, 0);
+    PostMessageA(run.renderer, WM_CLOSE, 0, 0);
     ASSERT_TRUE(saver->WaitExit(kProgramEndsMs).has_value());
     int openDevices = 1;  // the music the display's return started
     int mostOpen = 1;
-    for (const std::string& command : trace.Take()) {
-        if (command == open) ++openDevices;
+    for (const std::string& command : trace_.Take()) {
+        if (command == open_) ++openDevices;
         if (command == "close MP3Play") --openDevices;
         mostOpen = std::max(mostOpen, openDevices);
     }
@@ -364,33 +383,23 @@ TEST_F(SaverSession, Mp3MusicEndsWhileTheDisplayIsOffAndStartsAgainWhenItShows) 
 // A computer whose plan says "sleep after 30 minutes" sleeps while the saver runs: over a whole
 // session with music, the settings dialog and the preview, neither program asks the system to
 // stay awake or to keep the display on.
-TEST_F(SaverSession, NeitherProgramAsksTheSystemToStayAwake) {
-    MciTrace trace;
-    if (!trace.available()) GTEST_SKIP() << "run through wine_exec_traced.sh";
-    const std::string driverPath = folder_ + "\\null_mci_driver.dll";
-    ASSERT_TRUE(CopyFileA(NULL_MCI_DRIVER_PATH, driverPath.c_str(), FALSE));
-    mcitest::NullMpegVideoDriver driver(driverPath);
-    ASSERT_TRUE(driver.registered());
-    ChooseSongInFolder();
+TEST_F(Mp3Session, NeitherProgramAsksTheSystemToStayAwake) {
     std::vector<DWORD> traced;
-
-    auto saver = StartSaver("/s");
-    ASSERT_TRUE(saver.has_value());
-    traced.push_back(saver->id());
-    const HWND renderer = wintest::WaitForWindow(kRendererTitle, kWindowAppearsMs);
-    ASSERT_NE(renderer, nullptr);
-    FoundProcess rendererProcess(renderer);
-    const DWORD rendererId = wintest::WindowProcessId(renderer);
+    Running run;
+    StartFlying(run);
+    if (HasFatalFailure()) return;
+    traced.push_back(run.saver->id());
+    const DWORD rendererId = wintest::WindowProcessId(run.renderer);
     traced.push_back(rendererId);
     // The music played, and kept being repeated, and the flight was drawn.
-    CommandsUntil(trace, [](const Commands& sent) {
+    CommandsUntil(trace_, [](const Commands& sent) {
         return std::count(sent.begin(), sent.end(), "status MP3Play mode") >= 2;
     });
     ASSERT_TRUE(wintest::PumpUntil([&] { return relay_.Calls(rendererId, "gdi32.SwapBuffers").size() >= 30; },
                                    kProgramEndsMs))
         << "the renderer's frames are not in the trace: it would not show its calls either";
-    PostMessageA(renderer, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(saver->WaitExit(kProgramEndsMs).has_value());
+    PostMessageA(run.renderer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(run.saver->WaitExit(kProgramEndsMs).has_value());
 
     auto dialog = StartSaver("/c");
     ASSERT_TRUE(dialog.has_value());
