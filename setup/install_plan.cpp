@@ -117,7 +117,7 @@ std::vector<PlannedStep> InstallFileSteps(const ObservedState& state) {
     // Every new copy is complete before any previous one is touched.
     for (const InstalledFile& file : files) {
         const std::wstring fresh = file.path + kNewSuffix;
-        steps.push_back({WriteStep(fresh, file.payload), FileStep(StepKind::DeleteFile, fresh)});
+        steps.push_back({WriteStep(fresh, file.payload), FileStep(StepKind::RemoveFile, fresh)});
     }
     for (const InstalledFile& file : files) {
         const std::wstring fresh = file.path + kNewSuffix;
@@ -155,7 +155,7 @@ std::vector<PlannedStep> InstallTidySteps(const ObservedState& state) {
     std::vector<PlannedStep> steps;
     for (const InstalledFile& file : InstalledFiles(state)) {
         if (HasEntry(state, FileNameOf(file.path))) {
-            steps.push_back({FileStep(StepKind::DeleteFile, file.path + kOldSuffix), std::nullopt, true});
+            steps.push_back({FileStep(StepKind::RemoveFile, file.path + kOldSuffix), std::nullopt, true});
         }
     }
     return steps;
@@ -200,7 +200,7 @@ std::vector<PlannedStep> UninstallTidySteps(const ObservedState& state) {
         }
         if (RunsAsInstalledSetup(state) && EqualIgnoringAsciiCase(name, FileNameOf(state.layout.setup))) continue;
         const std::wstring path = state.layout.folder + L"\\" + name;
-        steps.push_back({FileStep(StepKind::DeleteFile, EndsWithGoingSuffix(name) ? path : path + kGoingSuffix),
+        steps.push_back({FileStep(StepKind::RemoveFile, EndsWithGoingSuffix(name) ? path : path + kGoingSuffix),
                          std::nullopt, true});
     }
     // Skipped by design: a folder that holds something setup did not put there (the user's

@@ -27,7 +27,7 @@ enum class StepKind {
     RemoveFolder,  // path, which must be empty
     WriteFile,     // payload into path (a new file; an old one there is replaced)
     Rename,        // path to `to`, replacing a file at `to`
-    DeleteFile,    // path
+    RemoveFile,    // path
     MakeKey,       // key
     DeleteKey,     // key with all its values
     SetValue,      // key, name, value (the key is made when missing)
@@ -43,7 +43,7 @@ struct Step {
     std::wstring name;
     RegistryValue value;
 
-    bool IsFileStep() const { return kind <= StepKind::DeleteFile; }
+    bool IsFileStep() const { return kind <= StepKind::RemoveFile; }
 };
 
 }  // namespace setup

@@ -55,7 +55,7 @@ bool DoFileStep(const Step& step, const Payloads& payloads, std::wstring& reason
         case StepKind::Rename:
             return MoveFileExW(step.path.c_str(), step.to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
                    Failed(GetLastError(), step.path + L" \u2192 " + step.to, reason);
-        case StepKind::DeleteFile:
+        case StepKind::RemoveFile:
             return DeleteFileW(step.path.c_str()) || IsGone(GetLastError()) || Failed(GetLastError(), step.path, reason);
         default: return false;
     }

@@ -120,7 +120,7 @@ class SimulatedSystem : public SetupPort {
                 if (runningImages.erase(path)) runningImages.insert(to);  // a running program may be renamed
                 return true;
             }
-            case StepKind::DeleteFile:
+            case StepKind::RemoveFile:
                 if (runningImages.count(path)) return false;
                 w.files.erase(path);
                 return true;
