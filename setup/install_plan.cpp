@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/exchange_names.h"
 #include "setup/saver_path.h"
 #include "setup/text_fold.h"
 
@@ -77,6 +78,12 @@ bool IsSetupsFileName(const std::wstring& name, const InstallLayout& layout) {
         }
     }
     return false;
+}
+
+std::wstring WidenAscii(const char* text) {
+    std::wstring wide;
+    for (; *text; ++text) wide += static_cast<wchar_t>(*text);
+    return wide;
 }
 
 bool EndsWithGoingSuffix(const std::wstring& name) {
@@ -207,6 +214,21 @@ std::vector<PlannedStep> UninstallTidySteps(const ObservedState& state) {
     // music, say) stays with it.
     if (!othersLeft && state.folderExists) {
         steps.push_back({FileStep(StepKind::RemoveFolder, state.layout.folder), std::nullopt, true});
+    }
+    // NOTE: the saver writes the texture anew at every start, so a copy installed elsewhere
+    // (from the archive) loses nothing when it goes.
+    const std::wstring exchange = WidenAscii(common::kExchangeFolder);
+    const std::wstring texture = WidenAscii(common::kTextureFilePath);
+    bool exchangeKeepsOthers = false;
+    for (const std::wstring& name : state.exchangeEntries) {
+        if (EqualIgnoringAsciiCase(exchange + L"\\" + name, texture)) {
+            steps.push_back({FileStep(StepKind::RemoveFile, texture), std::nullopt, true});
+        } else {
+            exchangeKeepsOthers = true;
+        }
+    }
+    if (state.exchangeFolderExists && !exchangeKeepsOthers) {
+        steps.push_back({FileStep(StepKind::RemoveFolder, exchange), std::nullopt, true});
     }
     return steps;
 }

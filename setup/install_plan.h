@@ -21,6 +21,9 @@ struct ObservedState {
     std::wstring saverShortPath;  // the installed saver's short path; empty when there is none
     EntryState entry;
     std::wstring selfPath;  // the running setup program's file
+    // The folder the saver makes at every start for the texture it hands to the renderer.
+    bool exchangeFolderExists = false;
+    std::vector<std::wstring> exchangeEntries;
 };
 
 bool HasEntry(const ObservedState& state, const std::wstring& fileName);
@@ -43,7 +46,8 @@ std::vector<PlannedStep> InstallTidySteps(const ObservedState& state);
 // deleted), the saver choice brought back while Vaporquill is still chosen, every file of
 // setup's renamed for deletion, the entry removed.
 std::vector<PlannedStep> UninstallSteps(const ObservedState& state, const std::wstring& parking);
-// Deleting the renamed files, then the folder when nothing of anyone else's is left in it.
+// Deleting the renamed files, then the folder when nothing of anyone else's is left in it;
+// likewise the texture the saver last handed to its renderer, and the folder it made for it.
 std::vector<PlannedStep> UninstallTidySteps(const ObservedState& state);
 
 }  // namespace setup

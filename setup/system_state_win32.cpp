@@ -98,6 +98,9 @@ ObservedState ObserveState(const InstallLayout& layout, const std::wstring& self
     state.programsFolderExists = Exists(layout.programsFolder);
     state.folderExists = Exists(layout.folder);
     if (state.folderExists) state.folderEntries = EntriesOf(layout.folder);
+    const std::wstring exchange(common::kExchangeFolder, common::kExchangeFolder + sizeof(common::kExchangeFolder) - 1);
+    state.exchangeFolderExists = Exists(exchange);
+    if (state.exchangeFolderExists) state.exchangeEntries = EntriesOf(exchange);
     if (auto desktop = RegistryKeyHandle::Open(kDesktopKey, KEY_QUERY_VALUE)) {
         const auto text = [&](const wchar_t* name) -> std::optional<std::wstring> {
             const auto value = ReadValue(desktop->get(), name);

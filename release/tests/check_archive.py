@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Checks a release as a Windows user would receive it, entry by entry.
+"""Checks a release as a Windows user would receive it, entry by entry, and the setup.
 
     check_archive.py DIST_DIR SOURCE_DIR COMMIT_EPOCH
 
-DIST_DIR holds Vaporquill-<version>-win64.zip and SHA256SUMS; the version is read from
-SOURCE_DIR/VERSION. Prints one line per check and exits 1 when any fails.
+DIST_DIR holds Vaporquill-<version>-win64.zip, Vaporquill-<version>-setup-win64.exe and
+SHA256SUMS; the version is read from SOURCE_DIR/VERSION. Prints one line per check and exits 1
+when any fails.
 """
 import hashlib
 import io
@@ -44,7 +45,16 @@ README_TOPICS = [
                                         "C:\\Program Files"]),
     ("exchange folder", ["C:\\q_vosk"]),
     ("uninstall", ["アンインストール", "Uninstall", "別のスクリーン セーバー", "another screen saver"]),
+    ("the setup, the other way", ["Vaporquill-@VERSION@-setup-win64.exe", "セットアップ", "管理者の権限はいりません",
+                                  "no administrator rights", "%LOCALAPPDATA%\\Programs\\Vaporquill",
+                                  "/quiet", "/uninstall /quiet", "インストールされているアプリ", "Installed apps"]),
 ]
+
+# Resource types and the setup's numbers for the pair it carries (setup/payload_win32.h).
+RT_ICON_GROUP = 14
+RT_MANIFEST = 24
+RT_RCDATA = 10
+CARRIED = {101: "Vaporquill.scr", 102: "Vaporquill.dll"}
 
 
 class Release:
@@ -52,6 +62,8 @@ class Release:
         self.version = (source / "VERSION").read_text().split()[0]
         self.name = f"Vaporquill-{self.version}-win64.zip"
         self.zip_bytes = (dist / self.name).read_bytes()
+        self.setup_name = f"Vaporquill-{self.version}-setup-win64.exe"
+        self.setup_bytes = (dist / self.setup_name).read_bytes()
         self.sums = (dist / "SHA256SUMS").read_text()
         self.archive = zipfile.ZipFile(io.BytesIO(self.zip_bytes))
         self.source = source
@@ -172,7 +184,7 @@ def check_readme(r):
     if f"Vaporquill {r.version}" not in text or "@VERSION@" in text:
         problems.append(f"README.txt: does not state version {r.version}")
     for topic, phrases in README_TOPICS:
-        missing = [p for p in phrases if p not in text]
+        missing = [p for p in phrases if p.replace("@VERSION@", r.version) not in text]
         if missing:
             problems.append(f"README.txt: {topic}: missing {missing}")
     return problems
@@ -188,15 +200,88 @@ def check_licence(r):
 
 
 def check_checksum(r):
-    expected = f"{hashlib.sha256(r.zip_bytes).hexdigest()}  {r.name}\n"
+    expected = (f"{hashlib.sha256(r.zip_bytes).hexdigest()}  {r.name}\n"
+                f"{hashlib.sha256(r.setup_bytes).hexdigest()}  {r.setup_name}\n")
     return [] if r.sums == expected else [f"SHA256SUMS is {r.sums!r}, expected {expected!r}"]
+
+
+def pe_resources(data):
+    """{(type, name): bytes} of a PE file's resources (numbered types and names, first language)."""
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    sections = struct.unpack_from("<H", data, pe + 6)[0]
+    optional_size = struct.unpack_from("<H", data, pe + 20)[0]
+    optional = pe + 24
+    magic = struct.unpack_from("<H", data, optional)[0]
+    directories = optional + (112 if magic == PE32_PLUS else 96)
+    rsrc_rva = struct.unpack_from("<I", data, directories + 2 * 8)[0]
+    table = optional + optional_size
+    spans = []
+    for i in range(sections):
+        virtual_size, rva, raw_size, raw_at = struct.unpack_from("<IIII", data, table + 40 * i + 8)
+        spans.append((rva, max(virtual_size, raw_size), raw_at))
+
+    def at(rva):
+        for start, size, raw in spans:
+            if start <= rva < start + size:
+                return raw + rva - start
+        raise ValueError(f"RVA {rva:#x} lies in no section")
+
+    base = at(rsrc_rva)
+
+    def entries(offset):
+        named, numbered = struct.unpack_from("<HH", data, base + offset + 12)
+        for i in range(named + numbered):
+            ident, target = struct.unpack_from("<II", data, base + offset + 16 + 8 * i)
+            yield ident, target
+
+    found = {}
+    for kind, kind_target in entries(0):
+        for name, name_target in entries(kind_target & 0x7FFFFFFF):
+            _, language_target = next(entries(name_target & 0x7FFFFFFF))
+            data_rva, size = struct.unpack_from("<II", data, base + language_target)
+            found[(kind, name)] = data[at(data_rva):at(data_rva) + size]
+    return found
+
+
+def check_setup(r):
+    problems = []
+    facts = pe_facts(r.setup_bytes)
+    if facts != (AMD64, PE32_PLUS, GUI, 0):
+        problems.append(f"{r.setup_name}: (machine, magic, subsystem, time stamp) = {facts}, "
+                        f"expected a 64-bit x86-64 (PE32+) GUI program without a link time")
+        return problems
+    with tempfile.TemporaryDirectory() as folder:
+        path = Path(folder) / r.setup_name
+        path.write_bytes(r.setup_bytes)
+        dlls = re.findall(r"DLL Name: (\S+)", binutil("objdump", "-p", str(path)) or "")
+        rc = binutil("windres", "-i", str(path), "-O", "rc") or ""
+    problems += [f"{r.setup_name}: needs {d}, which is not part of Windows"
+                 for d in sorted(dlls) if d.lower() not in SYSTEM_DLLS]
+    strings = dict(re.findall(r'VALUE "(\w+)", "([^"]*)"', rc))
+    for key, want in [("FileVersion", r.version), ("ProductVersion", r.version),
+                      ("OriginalFilename", "Vaporquill-Setup.exe")]:
+        if strings.get(key) != want:
+            problems.append(f"{r.setup_name}: {key} is {strings.get(key)!r}, not {want!r}")
+    resources = pe_resources(r.setup_bytes)
+    manifest = resources.get((RT_MANIFEST, 1), b"").decode("utf-8", "replace")
+    if 'requestedExecutionLevel level="asInvoker"' not in manifest:
+        problems.append(f"{r.setup_name}: its manifest does not ask for no elevation (asInvoker)")
+    if not any(kind == RT_ICON_GROUP for kind, _ in resources):
+        problems.append(f"{r.setup_name}: no icon")
+    for number, name in CARRIED.items():
+        if resources.get((RT_RCDATA, number)) != r.read(name):
+            problems.append(f"{r.setup_name}: resource {number} is not the archive's {name}")
+    carried = sorted(n for kind, n in resources if kind == RT_RCDATA)
+    if carried != sorted(CARRIED):
+        problems.append(f"{r.setup_name}: carries resources {carried}, expected exactly {sorted(CARRIED)}")
+    return problems
 
 
 def check_project_readme(r):
     text = (r.source / "README.md").read_text(encoding="utf-8")
-    wanted = [f"dist/{r.name}", "dist/SHA256SUMS", "tools/release.sh", "MIT"]
+    wanted = [f"dist/{r.name}", f"dist/{r.setup_name}", "dist/SHA256SUMS", "tools/release.sh", "MIT"]
     problems = [f"README.md: does not mention {w}" for w in wanted if w not in text]
-    stale = set(re.findall(r"Vaporquill-(\d+\.\d+\.\d+)-win64\.zip", text)) - {r.version}
+    stale = set(re.findall(r"Vaporquill-(\d+\.\d+\.\d+)-(?:win64\.zip|setup-win64\.exe)", text)) - {r.version}
     problems += [f"README.md: names the archive of version {v}, not {r.version}" for v in sorted(stale)]
     return problems
 
@@ -208,7 +293,8 @@ CHECKS = [
     ("both version resources read the one version", check_version_resources),
     ("README.txt: Notepad-readable, both languages, the install steps", check_readme),
     ("LICENSE.txt is the project's licence", check_licence),
-    ("SHA256SUMS holds the archive's digest", check_checksum),
+    ("SHA256SUMS holds the archive's and the setup's digests", check_checksum),
+    ("the setup: PE32+ GUI, no link time, no elevation, icon, version, exactly the archive's pair", check_setup),
     ("README.md points at the archive, its checksum and the licence", check_project_readme),
 ]
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The release is reproducible and complete. Two clones of the current commit, in two folders
 # of different names and depths, each run tools/release.sh one after the other, with
-# different time zones and umasks; their .scr, .dll, archive and SHA256SUMS must be the same
-# bytes. Then every entry of the archive is checked (check_archive.py).
+# different time zones and umasks; their .scr, .dll, setup, archive and SHA256SUMS must be the
+# same bytes. Then every entry of the archive, and the setup, is checked (check_archive.py).
 # Uncommitted changes are not part of a release: the commit is tested as committed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -45,7 +45,8 @@ release_in "$second" Asia/Tokyo 077
 
 version=$(head -n 1 "$first/VERSION")
 for file in build/release/pair/Vaporquill.scr build/release/pair/Vaporquill.dll \
-            "dist/Vaporquill-$version-win64.zip" dist/SHA256SUMS; do
+            build/release/pair/Vaporquill-Setup.exe "dist/Vaporquill-$version-win64.zip" \
+            "dist/Vaporquill-$version-setup-win64.exe" dist/SHA256SUMS; do
   if cmp -s "$first/$file" "$second/$file"; then
     echo "release test: same bytes: $file"
   else

@@ -333,6 +333,7 @@ TEST_F(SetupE2e, AUserFolderWithABlankAndJapaneseInstallsRunsAndUninstalls) {
 
     ASSERT_EQ(RunQuiet(L"\"" + installed(L"Vaporquill-Setup.exe") + L"\" /uninstall /quiet"), 0u);
     EXPECT_FALSE(ExistsWide(folder()));
+    EXPECT_FALSE(ExistsWide(L"C:\\q_vosk")) << "the texture the saver handed to its renderer is left";
     EXPECT_FALSE(KeyExists(kEntryKey));
     EXPECT_EQ(ReadText(kDesktopKey, L"SCRNSAVE.EXE"), savedSaver_);
 }

@@ -151,6 +151,11 @@ ObservedState Observe(const World& world, const std::wstring& selfPath, Simulate
     state.desktop = SaverChoice{world.Text(RegistryKey::Desktop, L"SCRNSAVE.EXE"),
                                 world.Text(RegistryKey::Desktop, L"ScreenSaveActive")};
     state.saverShortPath = system.ShortPathOf(kLayout.saver);
+    state.exchangeFolderExists = world.HasFolder(L"C:\\q_vosk");
+    const std::wstring exchange = L"c:\\q_vosk\\";
+    for (const auto& [path, _] : world.files) {
+        if (path.compare(0, exchange.size(), exchange) == 0) state.exchangeEntries.push_back(path.substr(exchange.size()));
+    }
     const auto entry = world.keys.find(RegistryKey::Entry);
     state.entry.exists = entry != world.keys.end();
     if (state.entry.exists) state.entry.values = entry->second;
@@ -254,10 +259,12 @@ TEST(SetupRun, UninstallBringsBackTheSaverBeforeAndLeavesNoFileFolderOrEntry) {
 
 TEST(SetupRun, UninstallOnAFreshProfileTakesAwayTheValuesItAdded) {
     World world = Installed(World());
+    world.Put(L"C:\\q_vosk\\Cirrovance.bmp", "BM");  // the saver ran
     ASSERT_EQ(Uninstall(world, -1, kDownloadedSetup).result, SetupResult::Done);
     EXPECT_FALSE(world.Value(RegistryKey::Desktop, L"SCRNSAVE.EXE").has_value());
     EXPECT_FALSE(world.Value(RegistryKey::Desktop, L"ScreenSaveActive").has_value());
     EXPECT_FALSE(world.HasFolder(kLayout.folder));
+    EXPECT_FALSE(world.HasFolder(L"C:\\q_vosk"));
     EXPECT_EQ(world.keys.count(RegistryKey::Entry), 0u);
 }
 
@@ -265,6 +272,8 @@ TEST(SetupRun, UninstallLeavesASaverChosenSinceAndTheUsersOwnFiles) {
     World world = Installed(World());
     world.keys[RegistryKey::Desktop][L"SCRNSAVE.EXE"] = RegistryValue::Text(kMystify);
     world.Put(kLayout.folder + L"\\my music.mp3", "ID3");
+    world.Put(L"C:\\q_vosk\\Cirrovance.bmp", "BM");
+    world.Put(L"C:\\q_vosk\\notes.txt", "the user's");
     const RunOutcome outcome = Uninstall(world);
     ASSERT_EQ(outcome.result, SetupResult::Done);
     EXPECT_FALSE(outcome.desktopAfter.has_value());
@@ -273,6 +282,8 @@ TEST(SetupRun, UninstallLeavesASaverChosenSinceAndTheUsersOwnFiles) {
     EXPECT_EQ(world.File(kLayout.folder + L"\\my music.mp3"), "ID3");
     EXPECT_FALSE(world.HasFile(kLayout.saver));
     EXPECT_FALSE(world.HasFile(kLayout.settings));
+    EXPECT_FALSE(world.HasFile(L"C:\\q_vosk\\Cirrovance.bmp"));
+    EXPECT_EQ(world.File(L"C:\\q_vosk\\notes.txt"), "the user's");
 }
 
 TEST(SetupRun, WithoutShortNamesABlankInThePathIsStoredLong) {
