@@ -68,14 +68,21 @@ std::vector<InstalledFile> InstalledFiles(const ObservedState& state) {
     return files;
 }
 
-// Setup's own file names in the folder: the four files, each also under its temporary names.
-bool IsSetupsFileName(const std::wstring& name, const InstallLayout& layout) {
-    for (const std::wstring& path : {layout.saver, layout.renderer, layout.setup, layout.settings}) {
-        const std::wstring own = FileNameOf(path);
-        if (EqualIgnoringAsciiCase(name, own)) return true;
+// Setup's own file names in the folder: the four files, each also under its temporary names,
+// however many a run that was cut short piled up (".old.del").
+bool IsSetupsFileName(std::wstring name, const InstallLayout& layout) {
+    for (bool stripped = true; stripped;) {
+        stripped = false;
         for (const wchar_t* suffix : kTemporarySuffixes) {
-            if (EqualIgnoringAsciiCase(name, own + suffix)) return true;
+            const std::wstring end = suffix;
+            if (name.size() > end.size() && EqualIgnoringAsciiCase(name.substr(name.size() - end.size()), end)) {
+                name.resize(name.size() - end.size());
+                stripped = true;
+            }
         }
+    }
+    for (const std::wstring& path : {layout.saver, layout.renderer, layout.setup, layout.settings}) {
+        if (EqualIgnoringAsciiCase(name, FileNameOf(path))) return true;
     }
     return false;
 }

@@ -2,8 +2,8 @@
 // install into the user's own folders (files, registry, the list entry) whose saver then runs
 // from there and keeps its settings there; an upgrade that keeps the settings file; a quiet
 // uninstall, by the entry's own command, that brings back the saver chosen before; a user
-// folder with a blank and Japanese; the message of a normal install; and an install refused
-// while the saver runs. Every test leaves the prefix as it found it.
+// folder with a blank and Japanese; the message of a normal install; a mistyped switch; and
+// an install refused while the saver runs. Every test leaves the prefix as it found it.
 #include <windows.h>
 #include <shlobj.h>
 #include <tlhelp32.h>
@@ -98,54 +98,43 @@ std::wstring LocalAppData() {
 
 std::wstring SetupPath() { return wintest::Widen(wintest::DistDir()) + L"\\Vaporquill-Setup.exe"; }
 
-// A program started by its wide command line; ended by its id when the test is done with it.
-class Program {
+// A program the test did not start itself (the renderer the saver starts, the panel setup
+// opens), ended by its id when the test is done with it.
+class OpenedProcess {
   public:
-    explicit Program(const std::wstring& commandLine) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring mutableLine = commandLine;
-        if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
-            info_ = PROCESS_INFORMATION{};
+    explicit OpenedProcess(DWORD processId)
+        : handle_(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)) {}
+    ~OpenedProcess() {
+        if (!handle_) return;
+        if (WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(handle_, 0xDEAD);
+            WaitForSingleObject(handle_, 10000);
         }
+        CloseHandle(handle_);
     }
-    explicit Program(DWORD processId) {
-        info_.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
-        info_.dwProcessId = processId;
-    }
-    ~Program() {
-        if (info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(info_.hProcess, 0xDEAD);
-            WaitForSingleObject(info_.hProcess, 10000);
-        }
-        if (info_.hProcess) CloseHandle(info_.hProcess);
-        if (info_.hThread) CloseHandle(info_.hThread);
-    }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-    bool started() const { return info_.hProcess != nullptr; }
-    DWORD id() const { return info_.dwProcessId; }
-    std::optional<DWORD> WaitExit(DWORD timeoutMs) const {
-        if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
-        DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
+    OpenedProcess(const OpenedProcess&) = delete;
+    OpenedProcess& operator=(const OpenedProcess&) = delete;
     std::wstring ImagePath() const {
         wchar_t path[MAX_PATH * 2] = {};
         DWORD size = MAX_PATH * 2;
-        return QueryFullProcessImageNameW(info_.hProcess, 0, path, &size) ? path : L"";
+        return handle_ && QueryFullProcessImageNameW(handle_, 0, path, &size) ? path : L"";
     }
 
   private:
-    PROCESS_INFORMATION info_{};
+    HANDLE handle_;
 };
+
+// Programs are started by their command line in the ANSI code page (932 holds every path here).
+std::optional<wintest::ChildProcess> Start(const std::wstring& commandLine) {
+    return wintest::ChildProcess::Start(wintest::Narrow(commandLine));
+}
 
 // The exit code of a quiet run, or 0xFFFF when it did not end.
 DWORD RunQuiet(const std::wstring& commandLine) {
-    Program setup(commandLine);
-    EXPECT_TRUE(setup.started());
-    const auto code = setup.WaitExit(kSetupEndsMs);
+    auto setup = Start(commandLine);
+    EXPECT_TRUE(setup.has_value());
+    if (!setup) return 0xFFFF;
+    const auto code = setup->WaitExit(kSetupEndsMs);
     EXPECT_TRUE(code.has_value()) << "setup did not end: " << wintest::Utf8(commandLine);
     return code.value_or(0xFFFF);
 }
@@ -182,6 +171,8 @@ class SetupE2e : public testing::Test {
         ASSERT_TRUE(ExistsWide(SetupPath())) << "no setup program in dist/";
         savedSaver_ = ReadText(kDesktopKey, L"SCRNSAVE.EXE");
         savedActive_ = ReadText(kDesktopKey, L"ScreenSaveActive");
+        savedTimeout_ = ReadText(kDesktopKey, L"ScreenSaveTimeOut");
+        programsExisted_ = ExistsWide(LocalAppData() + L"\\Programs");
         savedLocal_ = ReadText(kShellFoldersKey, L"Local AppData");
         ASSERT_FALSE(KeyExists(kEntryKey)) << "an earlier run left Vaporquill installed";
     }
@@ -189,7 +180,10 @@ class SetupE2e : public testing::Test {
         if (KeyExists(kEntryKey)) RunQuiet(L"\"" + folder() + L"\\Vaporquill-Setup.exe\" /uninstall /quiet");
         WriteText(kDesktopKey, L"SCRNSAVE.EXE", savedSaver_);
         WriteText(kDesktopKey, L"ScreenSaveActive", savedActive_);
+        WriteText(kDesktopKey, L"ScreenSaveTimeOut", savedTimeout_);
         WriteText(kShellFoldersKey, L"Local AppData", savedLocal_, REG_EXPAND_SZ);
+        // The users' shared program folder, when setup made it for this test (empty by now).
+        if (!programsExisted_) RemoveDirectoryW((LocalAppData() + L"\\Programs").c_str());
         // The last uninstaller's parked copy, which only a later run would delete.
         wchar_t temp[MAX_PATH + 1] = {};
         GetTempPathW(MAX_PATH + 1, temp);
@@ -200,13 +194,13 @@ class SetupE2e : public testing::Test {
             while (FindNextFileW(search, &found));
             FindClose(search);
         }
-        if (!userFolder_.empty()) wintest::DeleteTree(wintest::Narrow(userFolder_));
+        if (!userRoot_.empty()) wintest::DeleteTree(wintest::Narrow(userRoot_));
     }
 
-    // Gives the user a local application-data folder of the test's choosing.
-    void UseLocalAppData(const std::wstring& path) {
-        userFolder_ = path;
-        wintest::DeleteTree(wintest::Narrow(path));
+    // Gives the user a local application-data folder of the test's choosing, under `root`.
+    void UseLocalAppData(const std::wstring& root, const std::wstring& path) {
+        userRoot_ = root;
+        wintest::DeleteTree(wintest::Narrow(root));
         ASSERT_EQ(SHCreateDirectoryExW(nullptr, path.c_str(), nullptr), ERROR_SUCCESS);
         WriteText(kShellFoldersKey, L"Local AppData", path, REG_EXPAND_SZ);
         ASSERT_EQ(LocalAppData(), path) << "the known folder does not follow the shell folders";
@@ -226,25 +220,27 @@ class SetupE2e : public testing::Test {
         const auto chosen = ReadText(kDesktopKey, L"SCRNSAVE.EXE");
         ASSERT_TRUE(chosen.has_value());
         ASSERT_LT(BrightPixels(wintest::CaptureScreen()), 200) << "the screen is bright before the flight";
-        Program saver(L"\"" + *chosen + L"\" /s");
-        ASSERT_TRUE(saver.started()) << wintest::Utf8(*chosen);
+        auto saver = Start(L"\"" + *chosen + L"\" /s");
+        ASSERT_TRUE(saver.has_value()) << wintest::Utf8(*chosen);
         const HWND renderer = wintest::WaitForWindow("Cirrovance_Tunnel", kWindowAppearsMs);
         ASSERT_NE(renderer, nullptr) << "no flight from " << wintest::Utf8(*chosen);
-        Program rendererProcess(wintest::WindowProcessId(renderer));
+        OpenedProcess rendererProcess(wintest::WindowProcessId(renderer));
         EXPECT_EQ(_wcsicmp(rendererProcess.ImagePath().c_str(), installed(L"Vaporquill.dll").c_str()), 0)
             << wintest::Utf8(rendererProcess.ImagePath());
         // The clouds are bright; the screen before them was black.
         EXPECT_TRUE(wintest::PumpUntil([] { return BrightPixels(wintest::CaptureScreen()) > 200; }, kWindowAppearsMs))
             << "the flight did not appear";
         PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
-        EXPECT_TRUE(saver.WaitExit(kProgramEndsMs).has_value()) << "Escape did not end the saver";
+        EXPECT_TRUE(saver->WaitExit(kProgramEndsMs).has_value()) << "Escape did not end the saver";
         EXPECT_TRUE(wintest::WaitForWindowGone("Cirrovance_Tunnel", kProgramEndsMs));
     }
 
     std::optional<std::wstring> savedSaver_;
     std::optional<std::wstring> savedActive_;
     std::optional<std::wstring> savedLocal_;
-    std::wstring userFolder_;
+    std::optional<std::wstring> savedTimeout_;
+    bool programsExisted_ = true;
+    std::wstring userRoot_;
 };
 
 TEST_F(SetupE2e, AQuietInstallPutsThePairInTheUsersFolderChoosesItAndListsIt) {
@@ -279,7 +275,8 @@ TEST_F(SetupE2e, AQuietInstallPutsThePairInTheUsersFolderChoosesItAndListsIt) {
 
     // The dialog of the installed saver keeps its settings beside it.
     wintest::MovePointerTo(POINT{5, 5});
-    Program dialog(L"\"" + installed(L"Vaporquill.scr") + L"\" /c");
+    auto dialog = Start(L"\"" + installed(L"Vaporquill.scr") + L"\" /c");
+    ASSERT_TRUE(dialog.has_value());
     const HWND window = wintest::WaitForWindow("<Vaporquill>", kWindowAppearsMs);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(wintest::PumpUntil([&] { return IsWindowVisible(window) != FALSE; }, kWindowAppearsMs));
@@ -288,7 +285,7 @@ TEST_F(SetupE2e, AQuietInstallPutsThePairInTheUsersFolderChoosesItAndListsIt) {
     // The first click may land while the dialog still draws itself: click until it closes.
     EXPECT_TRUE(wintest::PumpUntil([&] {
         if (IsWindow(window)) wintest::ClickAt(setButton);
-        return dialog.WaitExit(500).has_value();
+        return dialog->WaitExit(500).has_value();
     }, kWindowAppearsMs)) << "設定 did not close the dialog";
     EXPECT_TRUE(ExistsWide(installed(L"Vaporquill.ini"))) << "the settings were not saved beside the installed saver";
 }
@@ -319,8 +316,7 @@ TEST_F(SetupE2e, AnUpgradeKeepsTheSettingsFileAndAQuietUninstallBringsBackTheSav
 }
 
 TEST_F(SetupE2e, AUserFolderWithABlankAndJapaneseInstallsRunsAndUninstalls) {
-    const std::wstring local = L"C:\\vqtest\\ユーザー データ\\Local";
-    UseLocalAppData(local);
+    UseLocalAppData(L"C:\\vqtest\\ユーザー データ", L"C:\\vqtest\\ユーザー データ\\Local");
     ASSERT_EQ(RunQuiet(L"\"" + SetupPath() + L"\" /quiet"), 0u);
     ExpectThePairFromDist();
     const auto chosen = ReadText(kDesktopKey, L"SCRNSAVE.EXE");
@@ -341,8 +337,7 @@ TEST_F(SetupE2e, AUserFolderWithABlankAndJapaneseInstallsRunsAndUninstalls) {
 TEST_F(SetupE2e, ANormalInstallTellsTheUserAndOpensTheScreenSaverSettings) {
     wintest::RelayTrace trace("shell32.ShellExecuteW");
     const std::wstring setupLine = L"\"" + SetupPath() + L"\"";
-    std::optional<wintest::ChildProcess> setup = trace.available() ? trace.Start(wintest::Narrow(setupLine))
-                                                                   : wintest::ChildProcess::Start(wintest::Narrow(setupLine));
+    auto setup = trace.available() ? trace.Start(wintest::Narrow(setupLine)) : Start(setupLine);
     ASSERT_TRUE(setup.has_value());
     const auto box = wintest::WaitForMessageBox(setup->id(), kWindowAppearsMs);
     ASSERT_TRUE(box.has_value()) << "no message";
@@ -360,7 +355,7 @@ TEST_F(SetupE2e, ANormalInstallTellsTheUserAndOpensTheScreenSaverSettings) {
     ASSERT_TRUE(wintest::DismissMessageBox(*box));
     const auto code = setup->WaitExit(kSetupEndsMs);
     // The panel it opened is the user's, not the test's: ended here by its id all the same.
-    for (DWORD child : ChildrenOf(setup->id())) Program ended(child);
+    for (DWORD child : ChildrenOf(setup->id())) OpenedProcess ended(child);
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, 0u);
     // WINE: Wine has no screen saver page for control.exe to open (desk.cpl is not there),
@@ -370,21 +365,38 @@ TEST_F(SetupE2e, ANormalInstallTellsTheUserAndOpensTheScreenSaverSettings) {
     }
 }
 
+TEST_F(SetupE2e, AMistypedSwitchIsToldAndChangesNothing) {
+    // WINE: a program's UI language follows the locale of the Unix environment Wine started
+    // in, which a Windows program cannot change for the programs it starts; the English
+    // texts and their choice are tested natively.
+    auto setup = Start(L"\"" + SetupPath() + L"\" /uninstal");
+    ASSERT_TRUE(setup.has_value());
+    const auto box = wintest::WaitForMessageBox(setup->id(), kWindowAppearsMs);
+    ASSERT_TRUE(box.has_value()) << "no message";
+    EXPECT_NE(box->text.find(L"このオプションはわかりません: /uninstal"), std::wstring::npos) << wintest::Utf8(box->text);
+    ASSERT_TRUE(wintest::DismissMessageBox(*box));
+    EXPECT_EQ(setup->WaitExit(kSetupEndsMs), std::optional<DWORD>(1u));
+    EXPECT_FALSE(ExistsWide(folder()));
+    EXPECT_FALSE(KeyExists(kEntryKey));
+}
+
 TEST_F(SetupE2e, AnInstallWhileTheSaverRunsChangesNothingAndSaysWhy) {
     ASSERT_EQ(RunQuiet(L"\"" + SetupPath() + L"\" /quiet"), 0u);
     const std::string older = "an older renderer";
     ASSERT_TRUE(wintest::WriteFileBytes(wintest::Narrow(installed(L"Vaporquill.dll")), older));
     // The saver's settings dialog open, as the system's settings open it.
-    Program dialog(L"\"" + installed(L"Vaporquill.scr") + L"\" /c");
+    auto dialog = Start(L"\"" + installed(L"Vaporquill.scr") + L"\" /c");
+    ASSERT_TRUE(dialog.has_value());
     ASSERT_NE(wintest::WaitForWindow("<Vaporquill>", kWindowAppearsMs), nullptr);
 
-    wintest::ChildProcess setup = *wintest::ChildProcess::Start(wintest::Narrow(L"\"" + SetupPath() + L"\""));
-    const auto box = wintest::WaitForMessageBox(setup.id(), kWindowAppearsMs);
+    auto setup = Start(L"\"" + SetupPath() + L"\"");
+    ASSERT_TRUE(setup.has_value());
+    const auto box = wintest::WaitForMessageBox(setup->id(), kWindowAppearsMs);
     ASSERT_TRUE(box.has_value()) << "no message";
     EXPECT_NE(box->text.find(L"動いています"), std::wstring::npos) << wintest::Utf8(box->text);
     EXPECT_NE(box->text.find(L"何も変更していません"), std::wstring::npos) << wintest::Utf8(box->text);
     ASSERT_TRUE(wintest::DismissMessageBox(*box));
-    EXPECT_EQ(setup.WaitExit(kSetupEndsMs), std::optional<DWORD>(2u));
+    EXPECT_EQ(setup->WaitExit(kSetupEndsMs), std::optional<DWORD>(2u));
     EXPECT_EQ(ReadWide(installed(L"Vaporquill.dll")), older) << "the renderer was replaced under the saver";
     EXPECT_FALSE(ExistsWide(installed(L"Vaporquill.dll.new")));
 
@@ -392,7 +404,7 @@ TEST_F(SetupE2e, AnInstallWhileTheSaverRunsChangesNothingAndSaysWhy) {
     EXPECT_EQ(RunQuiet(L"\"" + installed(L"Vaporquill-Setup.exe") + L"\" /uninstall /quiet"), 2u);
     EXPECT_TRUE(KeyExists(kEntryKey));
     PostMessageA(FindWindowA(nullptr, "<Vaporquill>"), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(dialog.WaitExit(kProgramEndsMs).has_value());
+    EXPECT_TRUE(dialog->WaitExit(kProgramEndsMs).has_value());
 }
 
 }  // namespace

@@ -72,13 +72,6 @@ TEST_P(MessagesIn, InstallNamesTheFolderAndAnUnknownSwitchIsQuoted) {
 
 INSTANTIATE_TEST_SUITE_P(Both, MessagesIn, testing::Values(Language::Japanese, Language::English));
 
-TEST(Messages, JapaneseAndEnglishDiffer) {
-    const MessageFacts facts{SetupAction::Install, L"C:\\F", L"", true};
-    EXPECT_NE(MessageFor(SetupResult::SaverRunning, facts, Language::Japanese).text,
-              MessageFor(SetupResult::SaverRunning, facts, Language::English).text);
-    EXPECT_NE(MessageFor(SetupResult::Done, facts, Language::Japanese).text.find(L"インストール"), std::wstring::npos);
-}
-
 struct RefusalCase {
     std::vector<std::wstring> arguments;
     RunFacts facts;

@@ -314,6 +314,7 @@ World OlderInstallWithMusic() {
 World InstalledWithLeftovers() {
     World world = OlderInstallWithMusic();
     world.Put(kLayout.renderer + kNewSuffix, "half-written copy of a run that crashed");
+    world.Put(kLayout.saver + kOldSuffix + kGoingSuffix, "a copy two cut-short runs left");
     return world;
 }
 
@@ -329,6 +330,12 @@ World WithoutStaleTemporaries(World world, const World& before) {
         }
     }
     return world;
+}
+
+TEST(SetupRun, UninstallTakesAwayWhatCutShortRunsLeftAndTheFolder) {
+    World world = InstalledWithLeftovers();
+    ASSERT_EQ(Uninstall(world, -1, kDownloadedSetup).result, SetupResult::Done);
+    EXPECT_FALSE(world.HasFolder(kLayout.folder));
 }
 
 class FailureAtEveryStep : public testing::TestWithParam<Scenario> {};
