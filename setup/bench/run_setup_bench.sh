@@ -26,7 +26,7 @@ trap cleanup EXIT
 # shellcheck disable=SC1091
 . "$state/env.sh"
 export WINEDEBUG=-all
-installed='C:\users\'"$USER"'\AppData\Local\Programs\Vaporquill\Vaporquill-Setup.exe'
+installed='C:\users\'"${USER:-$(id -un)}"'\AppData\Local\Programs\Vaporquill\Vaporquill-Setup.exe'
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 # Runs a command, checks its exit code, prints its wall time in ms.
