@@ -5,17 +5,17 @@
 
 namespace preview {
 
-bmp::BitmapRead CloudTextureOf(const std::vector<uint8_t>& bitmapFile) {
-    bmp::MemorySource source(bitmapFile.data(), bitmapFile.size());
-    return bmp::ReadBitmap(source);
+renderer::BitmapRead CloudTextureOf(const std::vector<uint8_t>& bitmapFile) {
+    renderer::MemorySource source(bitmapFile.data(), bitmapFile.size());
+    return renderer::ReadBitmap(source);
 }
 
-snapshot::SnapshotScene FirstFrameScene(const bmp::BitmapRead* cloudTexture) {
+snapshot::SnapshotScene FirstFrameScene(const renderer::BitmapRead* cloudTexture) {
     return snapshot::SnapshotScene{kWidthPx, kHeightPx, /*animationSteps*/ 1, cloudTexture};
 }
 
 std::vector<uint8_t> MakePreviewJpeg(const std::vector<uint8_t>& cloudBitmapFile) {
-    const bmp::BitmapRead cloud = CloudTextureOf(cloudBitmapFile);
+    const renderer::BitmapRead cloud = CloudTextureOf(cloudBitmapFile);
     if (!cloud.HasData()) return {};
     const auto frame = snapshot::RenderTunnelSnapshot(FirstFrameScene(&cloud));
     if (!frame) return {};

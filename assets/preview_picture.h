@@ -18,10 +18,10 @@ constexpr int kHeightPx = 112;
 constexpr int kJpegQuality = 90;
 
 // The cloud texture read from the bytes of a BMP file by the renderer's own reader.
-bmp::BitmapRead CloudTextureOf(const std::vector<uint8_t>& bitmapFile);
+renderer::BitmapRead CloudTextureOf(const std::vector<uint8_t>& bitmapFile);
 
 // The scene the preview shows: the first frame after the flight's reset, at the preview's size.
-snapshot::SnapshotScene FirstFrameScene(const bmp::BitmapRead* cloudTexture);
+snapshot::SnapshotScene FirstFrameScene(const renderer::BitmapRead* cloudTexture);
 
 // The preview file for a cloud picture file: render, then encode. Empty when either fails.
 std::vector<uint8_t> MakePreviewJpeg(const std::vector<uint8_t>& cloudBitmapFile);

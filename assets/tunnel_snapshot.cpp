@@ -52,16 +52,16 @@ std::optional<RgbImage> RenderTunnelSnapshot(const SnapshotScene& scene) {
 
     // The renderer's set-up, in its order: projection for the window, scene state, texture,
     // flight reset; then the steps and the frame.
-    tunnel::SetProjection(scene.widthPx, scene.heightPx);
-    tunnel::SetSceneState();
+    renderer::SetProjection(scene.widthPx, scene.heightPx);
+    renderer::SetSceneState();
     GLuint texture = 0;
-    if (scene.texture && scene.texture->HasData()) texture = tunnel::UploadCloudTexture(*scene.texture);
-    tunnel::Flight flight;
-    tunnel::ResetTunnelAnimation(flight);
-    for (int step = 0; step < scene.animationSteps; ++step) tunnel::TakeAnimationStep(flight, {});
-    tunnel::TunnelFrame frame;
-    tunnel::ComputeTunnelFrame(flight.time, frame);
-    tunnel::DrawTunnel(frame);
+    if (scene.texture && scene.texture->HasData()) texture = renderer::UploadCloudTexture(*scene.texture);
+    renderer::Flight flight;
+    renderer::ResetTunnelAnimation(flight);
+    for (int step = 0; step < scene.animationSteps; ++step) renderer::TakeAnimationStep(flight, {});
+    renderer::TunnelFrame frame;
+    renderer::ComputeTunnelFrame(flight.time, frame);
+    renderer::DrawTunnel(frame);
     glFinish();
 
     RgbImage image;

@@ -15,7 +15,7 @@ struct SnapshotScene {
     // renderer's first frame.
     int animationSteps = 1;
     // The cloud texture as the renderer reads it; none draws the tube untextured.
-    const bmp::BitmapRead* texture = nullptr;
+    const renderer::BitmapRead* texture = nullptr;
 };
 
 // The frame at the scene's size, top row first; nothing when Mesa cannot make a context.

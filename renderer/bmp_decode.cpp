@@ -1,11 +1,11 @@
 // Bitmap reading with every size taken from the file checked before it is used: the pixel
 // buffer always covers what the GL upload will read, whatever the headers claim.
-#include "bmp_decode.h"
+#include "renderer/bmp_decode.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace bmp {
+namespace renderer {
 namespace {
 
 constexpr size_t kSkipChunkBytes = 4096;
@@ -111,4 +111,4 @@ size_t MemorySource::Read(uint8_t* destination, size_t count) {
     return n;
 }
 
-}  // namespace bmp
+}  // namespace renderer

@@ -9,7 +9,7 @@
 
 #include "common/bitmap_file.h"
 
-namespace bmp {
+namespace renderer {
 
 // The bitmap file's layout and the readers' rules, as common/ keeps them.
 namespace bitmap_file = common::bitmap_file;
@@ -65,4 +65,4 @@ class MemorySource : public ByteSource {
     size_t at_ = 0;
 };
 
-}  // namespace bmp
+}  // namespace renderer

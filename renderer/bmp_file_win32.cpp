@@ -1,15 +1,15 @@
 // ReadBitmapFile over a Win32 file handle, opened for reading and shared for reading only,
 // so nobody rewrites the texture while it is being read.
-#include "bmp_file_win32.h"
+#include "renderer/bmp_file_win32.h"
 
 #include <windows.h>
 
-namespace tunnel {
+namespace renderer {
 namespace {
 
 constexpr const char* kBmpCaption = "BMP Unit";
 
-class FileSource : public bmp::ByteSource {
+class FileSource : public renderer::ByteSource {
   public:
     explicit FileSource(const std::string& path)
         : file_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {}
@@ -36,27 +36,27 @@ void ShowBmpMessage(const std::string& text) { MessageBoxA(nullptr, text.c_str()
 
 }  // namespace
 
-bmp::BitmapRead ReadBitmapFile(const std::string& path) {
+renderer::BitmapRead ReadBitmapFile(const std::string& path) {
     FileSource file(path);
     if (!file.opened()) {
         // The opening quotation mark has no partner: the message reads as it always has.
         ShowBmpMessage("Error opening \"" + path);
         return {};
     }
-    bmp::BitmapRead read = bmp::ReadBitmap(file);
+    renderer::BitmapRead read = renderer::ReadBitmap(file);
     switch (read.outcome) {
-        case bmp::BitmapOutcome::PaletteShort:
+        case renderer::BitmapOutcome::PaletteShort:
             ShowBmpMessage("Error reading palette");
             break;
-        case bmp::BitmapOutcome::PixelDataShort:
+        case renderer::BitmapOutcome::PixelDataShort:
             // Skipped by design: the texture is still built from what arrived (the rest is zero).
             ShowBmpMessage("Error reading bitmap data");
             break;
-        case bmp::BitmapOutcome::Loaded:
-        case bmp::BitmapOutcome::Rejected:
+        case renderer::BitmapOutcome::Loaded:
+        case renderer::BitmapOutcome::Rejected:
             break;
     }
     return read;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

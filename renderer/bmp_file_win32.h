@@ -3,12 +3,12 @@
 #pragma once
 #include <string>
 
-#include "bmp_decode.h"
+#include "renderer/bmp_decode.h"
 
-namespace tunnel {
+namespace renderer {
 
 // No data (HasData() false) when the file cannot be opened, its colour table is cut short,
 // or its headers are refused; the pixels as read when the pixel data is cut short.
-bmp::BitmapRead ReadBitmapFile(const std::string& path);
+renderer::BitmapRead ReadBitmapFile(const std::string& path);
 
-}  // namespace tunnel
+}  // namespace renderer

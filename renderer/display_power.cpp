@@ -1,7 +1,7 @@
 // The display state value read byte by byte, so no alignment of the system's buffer is assumed.
-#include "display_power.h"
+#include "renderer/display_power.h"
 
-namespace tunnel {
+namespace renderer {
 namespace {
 constexpr uint32_t kDisplayOff = 0;
 }  // namespace
@@ -13,4 +13,4 @@ std::optional<DisplayRun> DisplayRunFor(const uint8_t* data, uint32_t dataLength
     return value == kDisplayOff ? DisplayRun::Sleep : DisplayRun::Fly;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

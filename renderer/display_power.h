@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace tunnel {
+namespace renderer {
 
 enum class DisplayRun { Fly, Sleep };
 
@@ -14,4 +14,4 @@ enum class DisplayRun { Fly, Sleep };
 // since a saver frozen by a value it did not expect is worse than a frame drawn for nothing.
 std::optional<DisplayRun> DisplayRunFor(const uint8_t* data, uint32_t dataLength);
 
-}  // namespace tunnel
+}  // namespace renderer

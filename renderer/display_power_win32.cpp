@@ -1,8 +1,8 @@
 // The console display state (Windows 8 on) and, where it is not known, the monitor power
 // setting of Windows 7 and before: both give 0 for off and 1 for on.
-#include "display_power_win32.h"
+#include "renderer/display_power_win32.h"
 
-namespace tunnel {
+namespace renderer {
 namespace {
 // Spelled out here rather than taken from a GUID library the build does not link.
 constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
@@ -30,4 +30,4 @@ std::optional<DisplayRun> DisplayRunForBroadcast(WPARAM event, LPARAM setting) {
     return DisplayRunFor(change->Data, change->DataLength);
 }
 
-}  // namespace tunnel
+}  // namespace renderer

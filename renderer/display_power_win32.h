@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "display_power.h"
+#include "renderer/display_power.h"
 
-namespace tunnel {
+namespace renderer {
 
 // Owns the registration; the window must outlive it.
 class DisplayPowerNotice {
@@ -28,4 +28,4 @@ class DisplayPowerNotice {
 // WM_POWERBROADCAST's values: a display state change read as fly or sleep, else nothing.
 std::optional<DisplayRun> DisplayRunForBroadcast(WPARAM event, LPARAM setting);
 
-}  // namespace tunnel
+}  // namespace renderer

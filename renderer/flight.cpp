@@ -1,9 +1,9 @@
 // Speed swing and key steps, each result kept in single precision as the speed is a float.
 // NOTE: the Windows build does this arithmetic in SSE2 registers (-mfpmath=sse), as the native
 // one does; on the x87 the chained steps skip the rounding to float and the flight drifts.
-#include "flight.h"
+#include "renderer/flight.h"
 
-namespace tunnel {
+namespace renderer {
 namespace {
 constexpr float kStartSpeed = 0.5f;
 constexpr float kKeyStepPerFrame = 0.005f;
@@ -37,4 +37,4 @@ void TakeAnimationStep(Flight& flight, const SpeedKeys& keys) {
     StepTunnelSpeed(flight, keys);
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -3,7 +3,7 @@
 // which the frame pacer hands out at 60 a second of real time.
 #pragma once
 
-namespace tunnel {
+namespace renderer {
 
 struct Flight {
     // TunnelTime. Double precision so that a run of days keeps moving smoothly: in single
@@ -31,4 +31,4 @@ void StepTunnelSpeed(Flight& flight, const SpeedKeys& keys);
 // with the keys as they are now. The first step after the reset leaves time 0.5, speed 0.501.
 void TakeAnimationStep(Flight& flight, const SpeedKeys& keys);
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,9 +1,9 @@
 // The frame beat and the measurement of the swap's own waiting, in clock ticks.
-#include "frame_cadence.h"
+#include "renderer/frame_cadence.h"
 
 #include <algorithm>
 
-namespace tunnel {
+namespace renderer {
 namespace {
 // Swap timing is judged over the latest intervals between frames: the swap does not wait when
 // their median is shorter than the refresh by more than the wobble of frames that do wait for
@@ -97,4 +97,4 @@ void FrameCadence::WatchSwapTiming(int64_t nowTicks) {
     if (*middle * 100 * refreshHz_ < kWaitingMedianPercentOfRefresh * ticksPerSecond_) holdsFrames_ = true;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace tunnel {
+namespace renderer {
 
 // The rate the display settings report; 0 and 1 there mean the hardware's default, unknown.
 constexpr int kFallbackRefreshHz = 60;
@@ -62,4 +62,4 @@ class FrameCadence {
     size_t watchedCount_ = 0;
 };
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,12 +1,12 @@
 // The pass of the frame loop: the cadence decides whether a frame is due, the pacer how far the
 // flight moves, the scene draws; this file gathers what they need and carries it out.
-#include "frame_loop_win32.h"
+#include "renderer/frame_loop_win32.h"
 
 #include <mmsystem.h>
 
-#include "queued_message_win32.h"
+#include "renderer/queued_message_win32.h"
 
-namespace tunnel {
+namespace renderer {
 namespace {
 
 ScreenPoint CursorPosition(ScreenPoint fallback) {
@@ -70,4 +70,4 @@ bool FrameLoop::RunPass() {
     return !InputEndsRun();
 }
 
-}  // namespace tunnel
+}  // namespace renderer

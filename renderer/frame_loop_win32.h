@@ -4,14 +4,14 @@
 #pragma once
 #include <windows.h>
 
-#include "frame_cadence.h"
-#include "frame_pacer.h"
-#include "performance_clock_win32.h"
-#include "render_window_win32.h"
-#include "run_rules.h"
-#include "tunnel_scene_win32.h"
+#include "renderer/frame_cadence.h"
+#include "renderer/frame_pacer.h"
+#include "renderer/performance_clock_win32.h"
+#include "renderer/render_window_win32.h"
+#include "renderer/run_rules.h"
+#include "renderer/tunnel_scene_win32.h"
 
-namespace tunnel {
+namespace renderer {
 
 // The display's refresh as the display settings report it; 0 where they cannot be read.
 uint32_t ReportedRefreshHz();
@@ -56,4 +56,4 @@ class FrameLoop {
     long framesDrawn_ = 0;
 };
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,7 +1,7 @@
 // The frame pacer's accounting, in integer clock units so a run of days keeps the exact pace.
-#include "frame_pacer.h"
+#include "renderer/frame_pacer.h"
 
-namespace tunnel {
+namespace renderer {
 
 int FramePacer::StepsForFrame() {
     const int64_t now = clock_.NowTicks();
@@ -45,4 +45,4 @@ void FramePacer::RestartClock() {
     if (started_) previousFrameTicks_ = clock_.NowTicks();
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-namespace tunnel {
+namespace renderer {
 
 constexpr int kAnimationStepsPerSecond = 60;
 // A frame after a stall (a busy disk, a dragged window) takes at most this many steps; the
@@ -46,4 +46,4 @@ class FramePacer {
     int64_t owed_ = 0;
 };
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,14 +1,14 @@
 // Handle owners for the renderer's window and GL context. Release results are not examined:
 // there is nothing left to do if a release fails while the renderer is closing.
-#include "gl_context_win32.h"
+#include "renderer/gl_context_win32.h"
 
 #include <GL/gl.h>
 
 #include <cstring>
 
-#include "gl_extensions.h"
+#include "renderer/gl_extensions.h"
 
-namespace tunnel {
+namespace renderer {
 
 bool RegisteredClass::Register(const WNDCLASSA& wc) {
     Reset();
@@ -81,4 +81,4 @@ bool SetSwapInterval(int retracesPerSwap) {
     return swapInterval && swapInterval(retracesPerSwap) != FALSE;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

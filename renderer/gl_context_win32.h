@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-namespace tunnel {
+namespace renderer {
 
 class RegisteredClass {
   public:
@@ -64,4 +64,4 @@ PIXELFORMATDESCRIPTOR RendererPixelFormat();
 // not. Needs a current context.
 bool SetSwapInterval(int retracesPerSwap);
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,9 +1,9 @@
 // Whole-name matching over blank-separated extension lists.
-#include "gl_extensions.h"
+#include "renderer/gl_extensions.h"
 
 #include <string_view>
 
-namespace tunnel {
+namespace renderer {
 namespace {
 constexpr const char* kSwapControlExtension = "WGL_EXT_swap_control";
 
@@ -29,4 +29,4 @@ bool OffersSwapControl(const char* glExtensions, const char* wglExtensions) {
     return ListsExtension(glExtensions, kSwapControlExtension) || ListsExtension(wglExtensions, kSwapControlExtension);
 }
 
-}  // namespace tunnel
+}  // namespace renderer

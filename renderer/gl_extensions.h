@@ -2,7 +2,7 @@
 // the strings are fetched by the platform layer and handed in.
 #pragma once
 
-namespace tunnel {
+namespace renderer {
 
 // True when `name` appears in `list` as a whole entry, not merely as the start of a longer
 // name ("WGL_EXT_swap_control" is not offered by "WGL_EXT_swap_control_tear"). A null list
@@ -13,4 +13,4 @@ bool ListsExtension(const char* list, const char* name);
 // extensions, some only in the WGL string. Either is enough.
 bool OffersSwapControl(const char* glExtensions, const char* wglExtensions);
 
-}  // namespace tunnel
+}  // namespace renderer

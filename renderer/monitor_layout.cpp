@@ -1,10 +1,10 @@
 // The window over every monitor and one viewport per monitor, turned from screen coordinates
 // (top-left origin) into GL's (bottom-left origin of the window).
-#include "monitor_layout.h"
+#include "renderer/monitor_layout.h"
 
 #include <algorithm>
 
-namespace tunnel {
+namespace renderer {
 namespace {
 
 // A monitor shown twice (a mirrored copy) gets one picture, and an empty one none.
@@ -60,4 +60,4 @@ WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singl
     return layout;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace tunnel {
+namespace renderer {
 
 // A rectangle in screen coordinates: y grows downward, right and bottom are exclusive, and
 // the primary monitor's top-left is (0, 0), so monitors left of or above it lie at negative
@@ -45,4 +45,4 @@ bool ViewportsOverlap(const GlViewport& a, const GlViewport& b);
 // With several, the window is their bounding rectangle and each gets exactly its own area.
 WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singleWidth, int32_t singleHeight);
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,6 +1,6 @@
 // Reading the system's monitors for the window layout. The program declares itself aware of
 // each monitor's DPI (tunnel.manifest), so every rectangle here is in real pixels.
-#include "monitors_win32.h"
+#include "renderer/monitors_win32.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 
 #include "common/skip_on_error.h"
 
-namespace tunnel {
+namespace renderer {
 namespace {
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
@@ -45,4 +45,4 @@ WindowLayout CurrentWindowLayout() {
     return LayOutWindow(monitors, width, height);
 }
 
-}  // namespace tunnel
+}  // namespace renderer

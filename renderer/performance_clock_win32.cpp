@@ -1,10 +1,10 @@
 // QueryPerformanceCounter never fails on the systems we run on (Windows XP and later); if it
 // ever did, the frequency reads as 0 and the pacer falls back to one step per frame.
-#include "performance_clock_win32.h"
+#include "renderer/performance_clock_win32.h"
 
 #include <windows.h>
 
-namespace tunnel {
+namespace renderer {
 
 int64_t PerformanceClock::NowTicks() const {
     LARGE_INTEGER now;
@@ -16,4 +16,4 @@ int64_t PerformanceClock::TicksPerSecond() const {
     return QueryPerformanceFrequency(&frequency) ? frequency.QuadPart : 0;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

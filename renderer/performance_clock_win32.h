@@ -1,8 +1,8 @@
 // The frame pacer's real time on Windows: the high-resolution performance counter.
 #pragma once
-#include "frame_pacer.h"
+#include "renderer/frame_pacer.h"
 
-namespace tunnel {
+namespace renderer {
 
 class PerformanceClock : public FrameClock {
   public:
@@ -10,4 +10,4 @@ class PerformanceClock : public FrameClock {
     int64_t TicksPerSecond() const override;
 };
 
-}  // namespace tunnel
+}  // namespace renderer

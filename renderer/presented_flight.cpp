@@ -1,9 +1,9 @@
 // The blend between the latest two steps, clamped so rounding never carries it past either.
-#include "presented_flight.h"
+#include "renderer/presented_flight.h"
 
 #include <algorithm>
 
-namespace tunnel {
+namespace renderer {
 
 void PresentedFlight::Reset() {
     ResetTunnelAnimation(flight_);
@@ -32,4 +32,4 @@ double PresentedFlight::PresentedTime(double stepFraction) const {
     return std::clamp(blended, std::min(from, to), std::max(from, to));
 }
 
-}  // namespace tunnel
+}  // namespace renderer

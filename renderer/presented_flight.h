@@ -2,9 +2,9 @@
 // share of a step that real time has run since. Portable. Only the drawing sees the blended
 // time; the flight itself steps exactly as before, so its bits never depend on the display.
 #pragma once
-#include "flight.h"
+#include "renderer/flight.h"
 
-namespace tunnel {
+namespace renderer {
 
 class PresentedFlight {
   public:
@@ -25,4 +25,4 @@ class PresentedFlight {
     bool hasStepped_ = false;
 };
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,7 +1,7 @@
 // Viewport and aspect from a window size; the division is done in double precision.
-#include "projection.h"
+#include "renderer/projection.h"
 
-namespace tunnel {
+namespace renderer {
 
 ProjectionShape ProjectionFor(int32_t width, int32_t height) {
     if (height == 0) height = 1;
@@ -12,4 +12,4 @@ ProjectionShape ProjectionFor(int32_t width, int32_t height) {
     return shape;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

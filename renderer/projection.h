@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-namespace tunnel {
+namespace renderer {
 
 struct ProjectionShape {
     int32_t viewportWidth = 0;
@@ -14,4 +14,4 @@ struct ProjectionShape {
 // A height of 0 (a minimised or collapsed window) is taken as 1, so the aspect stays finite.
 ProjectionShape ProjectionFor(int32_t width, int32_t height);
 
-}  // namespace tunnel
+}  // namespace renderer

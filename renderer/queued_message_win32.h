@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-namespace tunnel {
+namespace renderer {
 
 enum class QueuedMessage { None, Handled, Quit };
 
@@ -16,4 +16,4 @@ inline QueuedMessage HandleOneQueuedMessage() {
     return QueuedMessage::Handled;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,9 +1,9 @@
 // Opening and closing the renderer's window and its message handling (RendererWindowProc).
-#include "render_window_win32.h"
+#include "renderer/render_window_win32.h"
 
 #include "common/skip_on_error.h"
 
-namespace tunnel {
+namespace renderer {
 namespace {
 constexpr UINT_PTR kTitleTimerId = 1;
 constexpr UINT kTitleTimerIntervalMs = 1000;
@@ -145,4 +145,4 @@ LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     }
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -8,13 +8,13 @@
 
 #include "common/exchange_names.h"
 #include "common/gdi_objects_win32.h"
-#include "display_power_win32.h"
-#include "gl_context_win32.h"
-#include "monitors_win32.h"
-#include "run_rules.h"
-#include "tunnel_scene_win32.h"
+#include "renderer/display_power_win32.h"
+#include "renderer/gl_context_win32.h"
+#include "renderer/monitors_win32.h"
+#include "renderer/run_rules.h"
+#include "renderer/tunnel_scene_win32.h"
 
-namespace tunnel {
+namespace renderer {
 
 constexpr const char* kRendererWindowClass = "OpenGL";
 
@@ -69,4 +69,4 @@ class RenderWindow {
     CurrentGlContext context_;
 };
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -2,9 +2,9 @@
 // (a texture failure ends the process earlier, with exit code 1).
 #include <windows.h>
 
-#include "renderer_run_win32.h"
+#include "renderer/renderer_run_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    tunnel::RunRenderer();
+    renderer::RunRenderer();
     return 0;
 }

@@ -8,15 +8,15 @@
 //            pointer for a moment after it
 //   end      WM_QUIT (WM_CLOSE, Alt+F4), Escape down after a frame, or the pointer moved
 //            more than 30 px on both axes; then the cursor returns and the window closes
-#include "renderer_run_win32.h"
+#include "renderer/renderer_run_win32.h"
 
 #include <windows.h>
 
-#include "frame_loop_win32.h"
-#include "render_window_win32.h"
-#include "tunnel_scene_win32.h"
+#include "renderer/frame_loop_win32.h"
+#include "renderer/render_window_win32.h"
+#include "renderer/tunnel_scene_win32.h"
 
-namespace tunnel {
+namespace renderer {
 
 void RunRenderer() {
     TunnelScene scene;
@@ -33,4 +33,4 @@ void RunRenderer() {
     window.Close();
 }
 
-}  // namespace tunnel
+}  // namespace renderer

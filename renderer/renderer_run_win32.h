@@ -1,8 +1,8 @@
 // RunRenderer: the whole run of the tunnel program, from opening its window to closing it.
 #pragma once
 
-namespace tunnel {
+namespace renderer {
 
 void RunRenderer();
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -1,9 +1,9 @@
 // The pointer rule, with the distances taken in 64 bits so no screen coordinate overflows.
-#include "run_rules.h"
+#include "renderer/run_rules.h"
 
 #include <cstdlib>
 
-namespace tunnel {
+namespace renderer {
 
 bool PointerEndsRun(ScreenPoint start, ScreenPoint now) {
     constexpr int64_t kThresholdPx = 30;
@@ -12,4 +12,4 @@ bool PointerEndsRun(ScreenPoint start, ScreenPoint now) {
     return dx > kThresholdPx && dy > kThresholdPx;
 }
 
-}  // namespace tunnel
+}  // namespace renderer

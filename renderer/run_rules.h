@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace tunnel {
+namespace renderer {
 
 // KeyTable: which virtual keys are down, as the window's key messages reported them.
 class KeyTable {
@@ -28,4 +28,4 @@ struct ScreenPoint {
 // flight began on both axes at once: a nudge of the desk or a slide along one edge does not.
 bool PointerEndsRun(ScreenPoint start, ScreenPoint now);
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -2,12 +2,12 @@
 //           y = r sin a + 2 cos(u/33) + sin(u/17) - 2 cos(t/33) - sin(t/17), z = -j,
 // with r = 3 - j/12, a = i pi/6, u = 2j + t. The t-only terms centre ring 0 on the axis.
 // Both paths add in the same order, so their single-precision results agree bit for bit.
-#include "tunnel_geometry.h"
+#include "renderer/tunnel_geometry.h"
 
 #include <array>
 #include <cmath>
 
-namespace tunnel {
+namespace renderer {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -96,4 +96,4 @@ float BandBrightness(int band) {
     return static_cast<float>(1.0 - (band - kLastFullBand) / 10.0);
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -2,7 +2,7 @@
 // viewer, with its texture coordinates and the fade of the far bands. Portable; no GL.
 #pragma once
 
-namespace tunnel {
+namespace renderer {
 
 constexpr int kSides = 12;         // quads around the tube; grid point 12 closes onto point 0
 constexpr int kRings = 33;         // ring 0 nearest; ring 32 is computed but not drawn
@@ -39,4 +39,4 @@ float AroundTexCoord(int k);
 // Brightness of band j: full for the near bands, falling by a tenth per band past 24.
 float BandBrightness(int band);
 
-}  // namespace tunnel
+}  // namespace renderer

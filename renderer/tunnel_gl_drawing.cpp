@@ -1,14 +1,14 @@
 // The tunnel's GL calls; see tunnel_gl_drawing.h. Everything numeric comes from the portable
 // flight and geometry; this file only hands the numbers to OpenGL 1.1 in immediate mode.
-#include "tunnel_gl_drawing.h"
+#include "renderer/tunnel_gl_drawing.h"
 
 #include <GL/glu.h>
 
 #include <algorithm>
 
-#include "projection.h"
+#include "renderer/projection.h"
 
-namespace tunnel {
+namespace renderer {
 namespace {
 
 void SetPerspective(double aspect) {
@@ -67,7 +67,7 @@ void SetSceneState() {
     glEnable(GL_TEXTURE_2D);
 }
 
-GLuint UploadCloudTexture(const bmp::BitmapRead& bitmap) {
+GLuint UploadCloudTexture(const renderer::BitmapRead& bitmap) {
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -107,4 +107,4 @@ void DrawTunnelInViewports(const TunnelFrame& frame, const std::vector<GlViewpor
     }
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -10,11 +10,11 @@
 
 #include <vector>
 
-#include "bmp_decode.h"
-#include "monitor_layout.h"
-#include "tunnel_geometry.h"
+#include "renderer/bmp_decode.h"
+#include "renderer/monitor_layout.h"
+#include "renderer/tunnel_geometry.h"
 
-namespace tunnel {
+namespace renderer {
 
 // SetProjection: viewport and a 45-degree perspective for a window of this size.
 void SetProjection(int width, int height);
@@ -26,7 +26,7 @@ void SetSceneState();
 // The texture set-up of BuildCloudTexture once the bitmap is read: a texture object with the
 // GL_MODULATE environment, linear filters, the default repeating wrap and its mipmaps. The
 // bitmap must have data (HasData()); it stays bound.
-GLuint UploadCloudTexture(const bmp::BitmapRead& bitmap);
+GLuint UploadCloudTexture(const renderer::BitmapRead& bitmap);
 
 // The GL side of DrawTunnelFrame: clears, places the eye and draws the 31 bands of the frame's
 // grid (12 textured quads each, the far ones faded). The caller presents the frame.
@@ -37,4 +37,4 @@ void DrawTunnel(const TunnelFrame& frame);
 // a bezel. Leaves the last viewport's projection set.
 void DrawTunnelInViewports(const TunnelFrame& frame, const std::vector<GlViewport>& viewports);
 
-}  // namespace tunnel
+}  // namespace renderer

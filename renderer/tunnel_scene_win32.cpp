@@ -1,15 +1,15 @@
 // The tunnel scene in the renderer program: the texture file with its failure message, the
 // flight, and the frame's grid handed to the shared GL drawing (tunnel_gl_drawing).
-#include "tunnel_scene_win32.h"
+#include "renderer/tunnel_scene_win32.h"
 
 #include <windows.h>
 
-#include "bmp_file_win32.h"
+#include "renderer/bmp_file_win32.h"
 
-namespace tunnel {
+namespace renderer {
 
 GLuint BuildCloudTexture(const std::string& path) {
-    const bmp::BitmapRead bitmap = ReadBitmapFile(path);
+    const renderer::BitmapRead bitmap = ReadBitmapFile(path);
     if (!bitmap.HasData()) {
         const std::string text = "Unable to load " + path;
         MessageBoxA(nullptr, text.c_str(), "Loading Textures", MB_OK);
@@ -47,4 +47,4 @@ void TunnelScene::SetViewports(const std::vector<GlViewport>& viewports) {
     }
 }
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "monitor_layout.h"
-#include "presented_flight.h"
-#include "tunnel_geometry.h"
-#include "tunnel_gl_drawing.h"
+#include "renderer/monitor_layout.h"
+#include "renderer/presented_flight.h"
+#include "renderer/tunnel_geometry.h"
+#include "renderer/tunnel_gl_drawing.h"
 
-namespace tunnel {
+namespace renderer {
 
 // How the grid is computed each frame; the per-vertex formula is only for the benchmark.
 enum class GridMethod { PerRing, PerVertex };
@@ -45,4 +45,4 @@ class TunnelScene {
 // pixels, says so and ends the process with exit code 1.
 GLuint BuildCloudTexture(const std::string& path);
 
-}  // namespace tunnel
+}  // namespace renderer

@@ -26,8 +26,8 @@ const std::vector<uint8_t>& CommittedPreview() {
     return bytes;
 }
 
-const bmp::BitmapRead& CloudTexture() {
-    static const bmp::BitmapRead cloud = preview::CloudTextureOf(FileBytes(COMMITTED_CLOUD_BMP));
+const renderer::BitmapRead& CloudTexture() {
+    static const renderer::BitmapRead cloud = preview::CloudTextureOf(FileBytes(COMMITTED_CLOUD_BMP));
     return cloud;
 }
 

@@ -18,14 +18,14 @@
 #include <string>
 #include <vector>
 
-#include "frame_loop_win32.h"
-#include "frame_pacer.h"
-#include "gl_context_win32.h"
-#include "performance_clock_win32.h"
-#include "queued_message_win32.h"
-#include "render_window_win32.h"
-#include "tunnel_scene_win32.h"
-#include "wait_until_win32.h"
+#include "renderer/bench/wait_until_win32.h"
+#include "renderer/frame_loop_win32.h"
+#include "renderer/frame_pacer.h"
+#include "renderer/gl_context_win32.h"
+#include "renderer/performance_clock_win32.h"
+#include "renderer/queued_message_win32.h"
+#include "renderer/render_window_win32.h"
+#include "renderer/tunnel_scene_win32.h"
 
 namespace {
 
@@ -92,8 +92,8 @@ bool HelpersWatched() {
 // Runs passes for the given time, counting frames and the distinct moments they showed, after
 // half a second in which the loop settles (the frame loop first measures whether the swap
 // waits). A pass reports the frames it drew; it returns false when the run was told to end.
-RunResult Measure(const tunnel::TunnelScene& scene, double seconds, const std::function<bool(long&)>& pass) {
-    const tunnel::PerformanceClock clock;
+RunResult Measure(const renderer::TunnelScene& scene, double seconds, const std::function<bool(long&)>& pass) {
+    const renderer::PerformanceClock clock;
     const int64_t settled = clock.NowTicks() + clock.TicksPerSecond() / 2;
     long frames = 0;
     while (clock.NowTicks() < settled) {
@@ -122,15 +122,15 @@ RunResult Measure(const tunnel::TunnelScene& scene, double seconds, const std::f
 
 // The loop as it was: one message per pass, a frame in every pass that finds none, held to a
 // rate only by a stand-in display that waits after each swap.
-RunResult RunLoopAsBefore(tunnel::TunnelScene& scene, HDC dc, int heldToHz, double seconds) {
-    const tunnel::PerformanceClock clock;
-    tunnel::FramePacer pacer(clock);
+RunResult RunLoopAsBefore(renderer::TunnelScene& scene, HDC dc, int heldToHz, double seconds) {
+    const renderer::PerformanceClock clock;
+    renderer::FramePacer pacer(clock);
     int64_t heldStart = 0;
     return Measure(scene, seconds, [&](long& frames) {
-        switch (tunnel::HandleOneQueuedMessage()) {
-            case tunnel::QueuedMessage::Quit: return false;
-            case tunnel::QueuedMessage::Handled: return true;
-            case tunnel::QueuedMessage::None: break;
+        switch (renderer::HandleOneQueuedMessage()) {
+            case renderer::QueuedMessage::Quit: return false;
+            case renderer::QueuedMessage::Handled: return true;
+            case renderer::QueuedMessage::None: break;
         }
         scene.TakeSteps(pacer.StepsForFrame(), {});
         scene.DrawFrame();
@@ -141,9 +141,9 @@ RunResult RunLoopAsBefore(tunnel::TunnelScene& scene, HDC dc, int heldToHz, doub
     });
 }
 
-RunResult RunFrameLoop(tunnel::RenderWindow& window, tunnel::TunnelScene& scene, int refreshHz, double seconds,
+RunResult RunFrameLoop(renderer::RenderWindow& window, renderer::TunnelScene& scene, int refreshHz, double seconds,
                        bool* heldFrames = nullptr) {
-    tunnel::FrameLoop loop(window, scene, refreshHz);
+    renderer::FrameLoop loop(window, scene, refreshHz);
     const RunResult result = Measure(scene, seconds, [&](long& frames) {
         const bool goesOn = loop.RunPass();
         frames = loop.framesDrawn();
@@ -187,12 +187,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     while (rest && *rest == ' ') ++rest;
     const std::string resultPath = rest && *rest ? rest : "tunnel_frames_bench.txt";
 
-    tunnel::TunnelScene scene;
-    tunnel::RenderWindow window(scene);
+    renderer::TunnelScene scene;
+    renderer::RenderWindow window(scene);
     if (!window.Open()) return 2;
     // No retrace to wait on, as under Xvfb: whether the swap waits is the loop's to find out.
-    const bool swapControl = tunnel::SetSwapInterval(0);
-    const int displayHz = tunnel::RefreshRateOrFallback(tunnel::ReportedRefreshHz());
+    const bool swapControl = renderer::SetSwapInterval(0);
+    const int displayHz = renderer::RefreshRateOrFallback(renderer::ReportedRefreshHz());
     RECT full;
     GetWindowRect(window.window(), &full);
     Resize(window.window(), kSmallWidth, kSmallHeight);

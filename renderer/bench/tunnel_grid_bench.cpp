@@ -2,25 +2,25 @@
 // against the formula evaluated at every vertex.
 #include <benchmark/benchmark.h>
 
-#include "flight.h"
-#include "tunnel_geometry.h"
+#include "renderer/flight.h"
+#include "renderer/tunnel_geometry.h"
 
 namespace {
 
-template <void (*Compute)(double, tunnel::TunnelFrame&)>
+template <void (*Compute)(double, renderer::TunnelFrame&)>
 void GridStep(benchmark::State& state) {
-    tunnel::Flight flight;
-    tunnel::ResetTunnelAnimation(flight);
-    tunnel::TunnelFrame frame{};
+    renderer::Flight flight;
+    renderer::ResetTunnelAnimation(flight);
+    renderer::TunnelFrame frame{};
     for (auto _ : state) {
-        Compute(tunnel::AdvanceTunnelTime(flight), frame);
-        tunnel::StepTunnelSpeed(flight, {});
+        Compute(renderer::AdvanceTunnelTime(flight), frame);
+        renderer::StepTunnelSpeed(flight, {});
         benchmark::DoNotOptimize(frame);
     }
 }
 
-BENCHMARK(GridStep<tunnel::ComputeTunnelFrame>)->Name("GridStep/PerRing");
-BENCHMARK(GridStep<tunnel::ComputeTunnelGridDirect>)->Name("GridStep/PerVertex");
+BENCHMARK(GridStep<renderer::ComputeTunnelFrame>)->Name("GridStep/PerRing");
+BENCHMARK(GridStep<renderer::ComputeTunnelGridDirect>)->Name("GridStep/PerVertex");
 
 }  // namespace
 

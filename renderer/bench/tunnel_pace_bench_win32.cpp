@@ -11,12 +11,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "frame_pacer.h"
-#include "performance_clock_win32.h"
-#include "pump_messages_win32.h"
-#include "render_window_win32.h"
-#include "tunnel_scene_win32.h"
-#include "wait_until_win32.h"
+#include "renderer/bench/pump_messages_win32.h"
+#include "renderer/bench/wait_until_win32.h"
+#include "renderer/frame_pacer.h"
+#include "renderer/performance_clock_win32.h"
+#include "renderer/render_window_win32.h"
+#include "renderer/tunnel_scene_win32.h"
 
 namespace {
 
@@ -45,12 +45,12 @@ constexpr int kSmallWidth = 320, kSmallHeight = 240;
 struct PaceResult {
     double framesPerSecond = 0;
     double stepsPerSecond = 0;
-    std::array<long, tunnel::kMaxStepsPerFrame + 1> framesTaking{};  // frames by step count
+    std::array<long, renderer::kMaxStepsPerFrame + 1> framesTaking{};  // frames by step count
 };
 
-PaceResult RunAtRate(tunnel::TunnelScene& scene, HDC dc, int framesPerSecond, double seconds) {
-    const tunnel::PerformanceClock clock;
-    tunnel::FramePacer pacer(clock);  // a fresh run: its first frame takes one step
+PaceResult RunAtRate(renderer::TunnelScene& scene, HDC dc, int framesPerSecond, double seconds) {
+    const renderer::PerformanceClock clock;
+    renderer::FramePacer pacer(clock);  // a fresh run: its first frame takes one step
     const int64_t ticksPerSecond = clock.TicksPerSecond();
     const int64_t runTicks = static_cast<int64_t>(seconds * double(ticksPerSecond));
     const int64_t firstFrameStart = clock.NowTicks();
@@ -87,8 +87,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     while (rest && *rest == ' ') ++rest;
     const std::string resultPath = rest && *rest ? rest : "tunnel_pace_bench.txt";
 
-    tunnel::TunnelScene scene;
-    tunnel::RenderWindow window(scene);
+    renderer::TunnelScene scene;
+    renderer::RenderWindow window(scene);
     if (!window.Open()) return 2;
     RECT full;
     GetWindowRect(window.window(), &full);
@@ -105,7 +105,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     std::FILE* out = std::fopen(resultPath.c_str(), "w");
     if (!out) return 3;
     std::fprintf(out, "paced flight, %g s per frame rate (target %d steps/s, at most %d a frame)\n", seconds,
-                 tunnel::kAnimationStepsPerSecond, tunnel::kMaxStepsPerFrame);
+                 renderer::kAnimationStepsPerSecond, renderer::kMaxStepsPerFrame);
     for (size_t n = 0; n < kRuns.size(); ++n) {
         const PaceResult& r = results[n];
         char label[48];
@@ -116,8 +116,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
             std::snprintf(label, sizeof(label), "%s, held to %d", size, kRuns[n].framesPerSecond);
         }
         std::fprintf(out, "%-24s %7.1f fps %6.2f steps/s (ratio to 60: %.4f); frames taking 0..%d steps:", label,
-                     r.framesPerSecond, r.stepsPerSecond, r.stepsPerSecond / tunnel::kAnimationStepsPerSecond,
-                     tunnel::kMaxStepsPerFrame);
+                     r.framesPerSecond, r.stepsPerSecond, r.stepsPerSecond / renderer::kAnimationStepsPerSecond,
+                     renderer::kMaxStepsPerFrame);
         for (long count : r.framesTaking) std::fprintf(out, " %ld", count);
         std::fprintf(out, "\n");
     }

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "gl_context_win32.h"
-#include "monitor_layout.h"
-#include "pump_messages_win32.h"
-#include "render_window_win32.h"
-#include "tunnel_scene_win32.h"
+#include "renderer/bench/pump_messages_win32.h"
+#include "renderer/gl_context_win32.h"
+#include "renderer/monitor_layout.h"
+#include "renderer/render_window_win32.h"
+#include "renderer/tunnel_scene_win32.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void DrawFillFloor() {
     glMatrixMode(GL_MODELVIEW);
 }
 
-double FramesPerSecond(tunnel::TunnelScene& scene, HDC dc, Phase phase, double seconds) {
+double FramesPerSecond(renderer::TunnelScene& scene, HDC dc, Phase phase, double seconds) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
@@ -66,8 +66,8 @@ double FramesPerSecond(tunnel::TunnelScene& scene, HDC dc, Phase phase, double s
         } else {
             // One step a frame: the grid's cost does not depend on the pace.
             scene.TakeSteps(1, {});
-            scene.DrawFrame(1.0, phase == Phase::TunnelPerVertex ? tunnel::GridMethod::PerVertex
-                                                                 : tunnel::GridMethod::PerRing);
+            scene.DrawFrame(1.0, phase == Phase::TunnelPerVertex ? renderer::GridMethod::PerVertex
+                                                                 : renderer::GridMethod::PerRing);
         }
         SwapBuffers(dc);
         ++frames;
@@ -93,18 +93,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     while (rest && *rest == ' ') ++rest;
     const std::string resultPath = rest && *rest ? rest : "tunnel_wine_bench.txt";
 
-    tunnel::TunnelScene scene;
-    tunnel::RenderWindow window(scene);
+    renderer::TunnelScene scene;
+    renderer::RenderWindow window(scene);
     if (!window.Open()) return 2;
     // Measure drawing, not the display: no wait for a retrace in either loop.
-    const bool swapControl = tunnel::SetSwapInterval(0);
+    const bool swapControl = renderer::SetSwapInterval(0);
 
     RECT client;
     GetClientRect(window.window(), &client);
     // Two monitors of half the window each: the same pixels as one viewport, drawn twice over.
     const int32_t halfWidth = client.right / 2;
-    const std::vector<tunnel::GlViewport> whole{{0, 0, client.right, client.bottom}};
-    const std::vector<tunnel::GlViewport> halves{{0, 0, halfWidth, client.bottom},
+    const std::vector<renderer::GlViewport> whole{{0, 0, client.right, client.bottom}};
+    const std::vector<renderer::GlViewport> halves{{0, 0, halfWidth, client.bottom},
                                                  {halfWidth, 0, client.right - halfWidth, client.bottom}};
 
     std::vector<double> empty, fill, perRing, perVertex, twoViewports;
@@ -117,7 +117,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         scene.SetViewports(halves);
         twoViewports.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelTwoViewports, seconds));
         scene.SetViewports(whole);
-        tunnel::SetProjection(client.right, client.bottom);
+        renderer::SetProjection(client.right, client.bottom);
         perRingRatio.push_back(perRing.back() / empty.back());
         perVertexRatio.push_back(perVertex.back() / empty.back());
         fillRatio.push_back(fill.back() / empty.back());

@@ -3,11 +3,11 @@
 // AddressSanitizer sees any shortfall.
 #include <cstdlib>
 
-#include "bmp_decode.h"
+#include "renderer/bmp_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    bmp::MemorySource source(data, size);
-    const bmp::BitmapRead read = bmp::ReadBitmap(source);
+    renderer::MemorySource source(data, size);
+    const renderer::BitmapRead read = renderer::ReadBitmap(source);
     if (!read.HasData()) {
         if (!read.pixels.empty()) std::abort();
         return 0;

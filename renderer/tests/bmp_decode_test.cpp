@@ -6,12 +6,12 @@
 #include <new>
 #include <random>
 
-#include "bmp_decode.h"
+#include "renderer/bmp_decode.h"
 
 namespace {
 
-using bmp::BitmapOutcome;
-using bmp::RejectReason;
+using renderer::BitmapOutcome;
+using renderer::RejectReason;
 
 struct BmpFields {
     int32_t width = 4;
@@ -55,9 +55,9 @@ std::vector<uint8_t> Counting(size_t count) {
     return v;
 }
 
-bmp::BitmapRead Read(const std::vector<uint8_t>& file) {
-    bmp::MemorySource source(file.data(), file.size());
-    return bmp::ReadBitmap(source);
+renderer::BitmapRead Read(const std::vector<uint8_t>& file) {
+    renderer::MemorySource source(file.data(), file.size());
+    return renderer::ReadBitmap(source);
 }
 
 std::vector<uint8_t> FileOf(const BmpFields& f, const std::vector<uint8_t>& pixels) {
@@ -197,15 +197,15 @@ TEST(BitmapRead, BufferThatCannotBeHadIsRefused) {
     big.height = 4096;
     big.sizeImage = 0;
     const auto bigFile = FileOf(big, Counting(4096));
-    bmp::MemorySource bigSource(bigFile.data(), bigFile.size());
-    const auto refused = bmp::ReadBitmap(bigSource, &AtMostOneMiB);
+    renderer::MemorySource bigSource(bigFile.data(), bigFile.size());
+    const auto refused = renderer::ReadBitmap(bigSource, &AtMostOneMiB);
     EXPECT_EQ(refused.outcome, BitmapOutcome::Rejected);
     EXPECT_EQ(refused.reason, RejectReason::OutOfMemory);
     EXPECT_TRUE(refused.pixels.empty());
 
     const auto smallFile = FileOf(BmpFields{}, Counting(24));
-    bmp::MemorySource smallSource(smallFile.data(), smallFile.size());
-    EXPECT_EQ(bmp::ReadBitmap(smallSource, &AtMostOneMiB).outcome, BitmapOutcome::Loaded);
+    renderer::MemorySource smallSource(smallFile.data(), smallFile.size());
+    EXPECT_EQ(renderer::ReadBitmap(smallSource, &AtMostOneMiB).outcome, BitmapOutcome::Loaded);
 }
 
 TEST(BitmapRead, HeadersCutShortYieldNoData) {

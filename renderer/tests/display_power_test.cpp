@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "display_power.h"
+#include "renderer/display_power.h"
 
 namespace {
 
-using tunnel::DisplayRun;
+using renderer::DisplayRun;
 
 struct StateCase {
     const char* name;
@@ -21,7 +21,7 @@ class DisplayState : public testing::TestWithParam<StateCase> {};
 
 TEST_P(DisplayState, ReadsAsFlyOrSleep) {
     const std::vector<uint8_t>& data = GetParam().data;
-    EXPECT_EQ(tunnel::DisplayRunFor(data.empty() ? nullptr : data.data(), static_cast<uint32_t>(data.size())),
+    EXPECT_EQ(renderer::DisplayRunFor(data.empty() ? nullptr : data.data(), static_cast<uint32_t>(data.size())),
               GetParam().run);
 }
 

@@ -3,27 +3,27 @@
 
 #include <cmath>
 
-#include "flight.h"
-#include "tunnel_geometry.h"
+#include "renderer/flight.h"
+#include "renderer/tunnel_geometry.h"
 
 namespace {
 
-using tunnel::Flight;
-using tunnel::SpeedKeys;
+using renderer::Flight;
+using renderer::SpeedKeys;
 
 Flight Started() {
     Flight f;
     f.time = 123;
     f.speed = -7;
     f.rising = false;
-    tunnel::ResetTunnelAnimation(f);
+    renderer::ResetTunnelAnimation(f);
     return f;
 }
 
 TEST(Flight, FirstFrameDrawsAtHalfAndSpeedThenRises) {
     Flight f = Started();
-    EXPECT_EQ(tunnel::AdvanceTunnelTime(f), 0.5);
-    tunnel::StepTunnelSpeed(f, {});
+    EXPECT_EQ(renderer::AdvanceTunnelTime(f), 0.5);
+    renderer::StepTunnelSpeed(f, {});
     EXPECT_FLOAT_EQ(f.speed, 0.501f);
     EXPECT_TRUE(f.rising);
 }
@@ -34,7 +34,7 @@ TEST(Flight, WithoutKeysSwingsBetweenTheBounds) {
     int turns = 0;
     bool wasRising = f.rising;
     for (int frame = 0; frame < 10000; ++frame) {
-        tunnel::StepTunnelSpeed(f, {});
+        renderer::StepTunnelSpeed(f, {});
         lowest = std::min(lowest, f.speed);
         highest = std::max(highest, f.speed);
         if (f.rising != wasRising) ++turns;
@@ -56,7 +56,7 @@ class HeldKeys : public testing::TestWithParam<HeldKeysCase> {};
 
 TEST_P(HeldKeys, OutrunTheSwing) {
     Flight f = Started();
-    for (int frame = 0; frame < GetParam().frames; ++frame) tunnel::StepTunnelSpeed(f, GetParam().keys);
+    for (int frame = 0; frame < GetParam().frames; ++frame) renderer::StepTunnelSpeed(f, GetParam().keys);
     EXPECT_GE(f.speed, GetParam().minSpeedAtEnd);
     EXPECT_LE(f.speed, GetParam().maxSpeedAtEnd);
 }
@@ -71,13 +71,13 @@ INSTANTIATE_TEST_SUITE_P(Keys, HeldKeys, testing::Values(
 
 TEST(Flight, HeldDownFliesBackwardAndReleaseClimbsAgain) {
     Flight f = Started();
-    for (int frame = 0; frame < 400; ++frame) tunnel::StepTunnelSpeed(f, {false, true});
+    for (int frame = 0; frame < 400; ++frame) renderer::StepTunnelSpeed(f, {false, true});
     ASSERT_LT(f.speed, 0.0f);
     const double before = f.time;
-    tunnel::AdvanceTunnelTime(f);
+    renderer::AdvanceTunnelTime(f);
     EXPECT_LT(f.time, before);
     const float released = f.speed;
-    tunnel::StepTunnelSpeed(f, {});
+    renderer::StepTunnelSpeed(f, {});
     EXPECT_NEAR(f.speed - released, 0.001f, 1e-6f);
 }
 
@@ -86,30 +86,30 @@ TEST(Flight, HeldDownFliesBackwardAndReleaseClimbsAgain) {
 TEST(Flight, AWeekOfFramesKeepsMovingSmoothly) {
     constexpr long kFrames = 60L * 60 * 60 * 24 * 7;
     Flight f = Started();
-    double previousOffset = tunnel::TextureFlowOffset(f.time);
+    double previousOffset = renderer::TextureFlowOffset(f.time);
     double worstFlowError = 0;
     long stalledFrames = 0;
     for (long frame = 0; frame < kFrames; ++frame) {
         const double before = f.time;
         const float speed = f.speed;
-        tunnel::AdvanceTunnelTime(f);
+        renderer::AdvanceTunnelTime(f);
         if (f.time == before) ++stalledFrames;
         if (frame % 997 == 0 || frame > kFrames - 100) {
-            const double offset = tunnel::TextureFlowOffset(f.time);
+            const double offset = renderer::TextureFlowOffset(f.time);
             double step = offset - previousOffset;
             step -= std::floor(step + 0.5);  // undo the wrap
             worstFlowError = std::max(worstFlowError, std::abs(step - 0.02 * speed));
         }
-        previousOffset = tunnel::TextureFlowOffset(f.time);
-        tunnel::StepTunnelSpeed(f, {});
+        previousOffset = renderer::TextureFlowOffset(f.time);
+        renderer::StepTunnelSpeed(f, {});
     }
     EXPECT_GT(f.time, 1e7) << "a week of flight covers tens of millions of units";
     EXPECT_EQ(stalledFrames, 0);
     EXPECT_LT(worstFlowError, 1e-6) << "the texture flow must not stutter";
 
-    tunnel::TunnelFrame frame{};
-    tunnel::ComputeTunnelFrame(f.time, frame);
-    for (int j = 0; j + 1 < tunnel::kRings; ++j) {
+    renderer::TunnelFrame frame{};
+    renderer::ComputeTunnelFrame(f.time, frame);
+    for (int j = 0; j + 1 < renderer::kRings; ++j) {
         EXPECT_NEAR(frame.ringTexRow[j + 1] - frame.ringTexRow[j], 1.0f / 32, 1e-6f) << "ring " << j;
     }
 }

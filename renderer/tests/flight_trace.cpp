@@ -1,6 +1,6 @@
 // The script: the free swing over its upper bound, Up held past it, Down held through the lower
 // bound and below zero, both keys at once, and a stretch of short taps of either key.
-#include "flight_trace.h"
+#include "renderer/tests/flight_trace.h"
 
 #include <cinttypes>
 #include <cstdint>
@@ -8,13 +8,13 @@
 #include <cstring>
 #include <functional>
 
-#include "flight.h"
+#include "renderer/flight.h"
 
 namespace flight_trace {
 namespace {
 
-using tunnel::Flight;
-using tunnel::SpeedKeys;
+using renderer::Flight;
+using renderer::SpeedKeys;
 
 struct Segment {
     int steps;
@@ -48,11 +48,11 @@ constexpr int kCheckpointEvery = 500;
 
 void RunScript(const std::function<void(int step, const Flight&)>& afterStep) {
     Flight flight;
-    tunnel::ResetTunnelAnimation(flight);
+    renderer::ResetTunnelAnimation(flight);
     int step = 0;
     for (const Segment& segment : kScript) {
         for (int n = 0; n < segment.steps; ++n) {
-            tunnel::TakeAnimationStep(flight, segment.tapping ? TappedKeys(n) : segment.keys);
+            renderer::TakeAnimationStep(flight, segment.tapping ? TappedKeys(n) : segment.keys);
             afterStep(++step, flight);
         }
     }

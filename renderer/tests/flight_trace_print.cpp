@@ -2,7 +2,7 @@
 // changes on purpose (see its first lines).
 #include <cstdio>
 
-#include "flight_trace.h"
+#include "renderer/tests/flight_trace.h"
 
 int main() {
     std::fputs(

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "flight_trace.h"
+#include "renderer/tests/flight_trace.h"
 
 namespace {
 

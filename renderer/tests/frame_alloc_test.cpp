@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "flight.h"
-#include "tunnel_geometry.h"
+#include "renderer/flight.h"
+#include "renderer/tunnel_geometry.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -28,14 +28,14 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace {
 
 TEST(FrameAllocation, FramesAllocateNothing) {
-    tunnel::Flight flight;
-    tunnel::ResetTunnelAnimation(flight);
-    tunnel::TunnelFrame frame{};
-    tunnel::ComputeTunnelFrame(tunnel::AdvanceTunnelTime(flight), frame);  // warm-up
+    renderer::Flight flight;
+    renderer::ResetTunnelAnimation(flight);
+    renderer::TunnelFrame frame{};
+    renderer::ComputeTunnelFrame(renderer::AdvanceTunnelTime(flight), frame);  // warm-up
     const long before = allocations.load();
     for (int n = 0; n < 2000; ++n) {
-        tunnel::ComputeTunnelFrame(tunnel::AdvanceTunnelTime(flight), frame);
-        tunnel::StepTunnelSpeed(flight, {n % 3 == 0, n % 5 == 0});
+        renderer::ComputeTunnelFrame(renderer::AdvanceTunnelTime(flight), frame);
+        renderer::StepTunnelSpeed(flight, {n % 3 == 0, n % 5 == 0});
     }
     EXPECT_EQ(allocations.load() - before, 0);
 }

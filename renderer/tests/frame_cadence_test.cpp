@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "frame_cadence.h"
+#include "renderer/frame_cadence.h"
 
 namespace {
 
-using tunnel::FrameCadence;
-using tunnel::FrameCue;
+using renderer::FrameCadence;
+using renderer::FrameCue;
 
 constexpr int64_t kRate = 10'000'000;  // clock ticks a second
 constexpr int64_t kMs = kRate / 1000;
@@ -49,7 +49,7 @@ Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, doubl
         ++out.passes;
         if (cue.restartsPace) ++out.restarts;
         if (!cue.drawNow) {
-            if (cue.waitMs == tunnel::kWaitForMessage) {
+            if (cue.waitMs == renderer::kWaitForMessage) {
                 ++out.waitsForMessage;
                 now = asleep ? at(sleepUntil) : end;
             } else {

@@ -7,16 +7,16 @@
 #include <tuple>
 #include <vector>
 
-#include "flight.h"
-#include "frame_pacer.h"
+#include "renderer/flight.h"
+#include "renderer/frame_pacer.h"
 
 namespace {
 
-using tunnel::Flight;
-using tunnel::FramePacer;
-using tunnel::SpeedKeys;
+using renderer::Flight;
+using renderer::FramePacer;
+using renderer::SpeedKeys;
 
-class FakeClock : public tunnel::FrameClock {
+class FakeClock : public renderer::FrameClock {
   public:
     explicit FakeClock(int64_t ticksPerSecond, int64_t start = 0) : ticksPerSecond_(ticksPerSecond), now_(start) {}
     int64_t NowTicks() const override { return now_; }
@@ -47,12 +47,12 @@ FlownRun FlyAt(int framesPerSecond, int seconds, int64_t ticksPerSecond, double 
     FakeClock clock(ticksPerSecond, 12345);
     FramePacer pacer(clock);
     FlownRun run;
-    tunnel::ResetTunnelAnimation(run.flight);
+    renderer::ResetTunnelAnimation(run.flight);
     for (int64_t frame = 0; frame <= int64_t{framesPerSecond} * seconds; ++frame) {
         clock.Set(12345 + frame * ticksPerSecond / framesPerSecond);
         const SpeedKeys keys{double(frame) / framesPerSecond < upUntilSeconds, false};
         const int steps = pacer.StepsForFrame();
-        for (int n = 0; n < steps; ++n) tunnel::TakeAnimationStep(run.flight, keys);
+        for (int n = 0; n < steps; ++n) renderer::TakeAnimationStep(run.flight, keys);
         run.stepsPerFrame.push_back(steps);
         run.steps += steps;
     }
@@ -61,8 +61,8 @@ FlownRun FlyAt(int framesPerSecond, int seconds, int64_t ticksPerSecond, double 
 
 Flight AfterSteps(long steps) {
     Flight f;
-    tunnel::ResetTunnelAnimation(f);
-    for (long n = 0; n < steps; ++n) tunnel::TakeAnimationStep(f, {});
+    renderer::ResetTunnelAnimation(f);
+    for (long n = 0; n < steps; ++n) renderer::TakeAnimationStep(f, {});
     return f;
 }
 
@@ -143,7 +143,7 @@ TEST(FramePacer, AStallTakesAtMostTheCapThenTheBeatResumes) {
         clock.Advance(frameTicks);
     }
     clock.Advance(2 * kTenMHz);
-    EXPECT_EQ(pacer.StepsForFrame(), tunnel::kMaxStepsPerFrame);
+    EXPECT_EQ(pacer.StepsForFrame(), renderer::kMaxStepsPerFrame);
     for (int frame = 0; frame < 60; ++frame) {
         clock.Advance(frameTicks);
         ASSERT_EQ(pacer.StepsForFrame(), 1) << "the stall must not be caught up later, frame " << frame;
@@ -157,10 +157,10 @@ TEST(FramePacer, FirstFrameDrawsAtHalfWithSpeedThenAtPointFiveZeroOne) {
             FramePacer pacer(clock);
             if (restartedFirst) pacer.RestartClock();
             Flight f;
-            tunnel::ResetTunnelAnimation(f);
+            renderer::ResetTunnelAnimation(f);
             const int steps = pacer.StepsForFrame();
             ASSERT_EQ(steps, 1);
-            tunnel::TakeAnimationStep(f, {});
+            renderer::TakeAnimationStep(f, {});
             EXPECT_EQ(f.time, 0.5);
             EXPECT_EQ(f.speed, 0.501f);
             EXPECT_EQ(pacer.StepsForFrame(), 0) << "no real time has passed since the first frame";
@@ -188,7 +188,7 @@ TEST_P(OddClock, GivesASaneStepCount) {
 INSTANTIATE_TEST_SUITE_P(Clocks, OddClock, testing::Values(
     OddClockCase{"SteppingBackGivesNone", kTenMHz, -kTenMHz, 0},
     OddClockCase{"ASuspendOfCenturiesIsOneStall", kNanoseconds, std::numeric_limits<int64_t>::max() / 2,
-                 tunnel::kMaxStepsPerFrame},
+                 renderer::kMaxStepsPerFrame},
     OddClockCase{"UnknownRateStepsOncePerFrame", 0, 123, 1},
     OddClockCase{"NegativeRateStepsOncePerFrame", -1, 5'000'000, 1}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -229,7 +229,7 @@ TEST_P(PauseOfTheDisplay, ResumesWhereTheFlightWas) {
 INSTANTIATE_TEST_SUITE_P(Pauses, PauseOfTheDisplay, testing::Values(
     PauseCase{"TenSecondsRestarted", 10 * kTenMHz, true, 0},
     PauseCase{"ANightRestarted", int64_t{12} * 3600 * kTenMHz, true, 0},
-    PauseCase{"TenSecondsNotRestartedIsAStall", 10 * kTenMHz, false, tunnel::kMaxStepsPerFrame}),
+    PauseCase{"TenSecondsNotRestartedIsAStall", 10 * kTenMHz, false, renderer::kMaxStepsPerFrame}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

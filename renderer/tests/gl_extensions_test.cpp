@@ -1,7 +1,7 @@
 // Finding an extension in a driver's lists: whole names only, in either list.
 #include <gtest/gtest.h>
 
-#include "gl_extensions.h"
+#include "renderer/gl_extensions.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ struct ListCase {
 class ExtensionList : public testing::TestWithParam<ListCase> {};
 
 TEST_P(ExtensionList, FindsOnlyTheWholeName) {
-    EXPECT_EQ(tunnel::ListsExtension(GetParam().list, "WGL_EXT_swap_control"), GetParam().listed);
+    EXPECT_EQ(renderer::ListsExtension(GetParam().list, "WGL_EXT_swap_control"), GetParam().listed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, ExtensionList, testing::Values(
@@ -41,7 +41,7 @@ struct SourceCase {
 class SwapControlSource : public testing::TestWithParam<SourceCase> {};
 
 TEST_P(SwapControlSource, EitherListIsEnough) {
-    EXPECT_EQ(tunnel::OffersSwapControl(GetParam().gl, GetParam().wgl), GetParam().offered);
+    EXPECT_EQ(renderer::OffersSwapControl(GetParam().gl, GetParam().wgl), GetParam().offered);
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, SwapControlSource, testing::Values(

@@ -4,9 +4,9 @@
 
 #include <ostream>
 
-#include "monitor_layout.h"
+#include "renderer/monitor_layout.h"
 
-namespace tunnel {
+namespace renderer {
 
 void PrintTo(const ScreenRect& r, std::ostream* os) {
     *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
@@ -15,12 +15,12 @@ void PrintTo(const GlViewport& v, std::ostream* os) {
     *os << v.width << "x" << v.height << "+" << v.x << "+" << v.y;
 }
 
-}  // namespace tunnel
+}  // namespace renderer
 
 namespace {
 
-using tunnel::GlViewport;
-using tunnel::ScreenRect;
+using renderer::GlViewport;
+using renderer::ScreenRect;
 
 // The one-screen window on a 1280 x 1024 desk: maximised width, maximised height + caption.
 constexpr int32_t kSingleWidth = 1288;
@@ -37,7 +37,7 @@ class MonitorLayout : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(MonitorLayout, WindowAndViewports) {
     const LayoutCase& c = GetParam();
-    const tunnel::WindowLayout layout = tunnel::LayOutWindow(c.monitors, kSingleWidth, kSingleHeight);
+    const renderer::WindowLayout layout = renderer::LayOutWindow(c.monitors, kSingleWidth, kSingleHeight);
     EXPECT_EQ(layout.window, c.window);
     EXPECT_EQ(layout.viewports, c.viewports);
     EXPECT_EQ(layout.SpansMonitors(), c.viewports.size() > 1);
@@ -82,8 +82,8 @@ class ViewportOverlap : public testing::TestWithParam<OverlapCase> {};
 
 TEST_P(ViewportOverlap, OnlyWhenAPixelIsShared) {
     const OverlapCase& c = GetParam();
-    EXPECT_EQ(tunnel::ViewportsOverlap(c.a, c.b), c.overlap);
-    EXPECT_EQ(tunnel::ViewportsOverlap(c.b, c.a), c.overlap);
+    EXPECT_EQ(renderer::ViewportsOverlap(c.a, c.b), c.overlap);
+    EXPECT_EQ(renderer::ViewportsOverlap(c.b, c.a), c.overlap);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, ViewportOverlap, testing::Values(

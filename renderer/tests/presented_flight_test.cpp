@@ -6,15 +6,15 @@
 #include <limits>
 #include <string>
 
-#include "flight.h"
-#include "frame_pacer.h"
-#include "presented_flight.h"
+#include "renderer/flight.h"
+#include "renderer/frame_pacer.h"
+#include "renderer/presented_flight.h"
 
 namespace {
 
-using tunnel::PresentedFlight;
+using renderer::PresentedFlight;
 
-class FakeClock : public tunnel::FrameClock {
+class FakeClock : public renderer::FrameClock {
   public:
     int64_t NowTicks() const override { return now_; }
     int64_t TicksPerSecond() const override { return kRate; }
@@ -73,7 +73,7 @@ class PresentedAtRefresh : public testing::TestWithParam<RefreshCase> {};
 TEST_P(PresentedAtRefresh, EveryFrameShowsAMomentOfItsOwnEvenlySpaced) {
     const int rate = GetParam().framesPerSecond;
     FakeClock clock;
-    tunnel::FramePacer pacer(clock);
+    renderer::FramePacer pacer(clock);
     PresentedFlight flight;
     flight.Reset();
     double previousShown = 0;
@@ -93,7 +93,7 @@ TEST_P(PresentedAtRefresh, EveryFrameShowsAMomentOfItsOwnEvenlySpaced) {
         if (settled) {
             // As far on as the real time: the speed times the steps in a frame, within the
             // speed's own change of 0.001 a step.
-            const double expected = double(speed) * tunnel::kAnimationStepsPerSecond / rate;
+            const double expected = double(speed) * renderer::kAnimationStepsPerSecond / rate;
             ASSERT_NEAR(shown - previousShown, expected, expected * 0.01) << "frame " << frame;
         }
         previousShown = shown;

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "projection.h"
+#include "renderer/projection.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ class Projection : public testing::TestWithParam<ShapeCase> {};
 
 TEST_P(Projection, ViewportAndAspect) {
     const ShapeCase& c = GetParam();
-    const tunnel::ProjectionShape shape = tunnel::ProjectionFor(c.width, c.height);
+    const renderer::ProjectionShape shape = renderer::ProjectionFor(c.width, c.height);
     EXPECT_EQ(shape.viewportWidth, c.width);
     EXPECT_EQ(shape.viewportHeight, c.viewportHeight);
     EXPECT_TRUE(std::isfinite(shape.aspect));

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "renderer_e2e.h"
+#include "renderer/tests/renderer_e2e.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // program declares, so the window itself cannot show the declaration.
 #include <string>
 
-#include "renderer_e2e.h"
+#include "renderer/tests/renderer_e2e.h"
 
 namespace {
 

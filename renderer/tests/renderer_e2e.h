@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "wintest/relay_trace.h"
-#include "wintest/wintest.h"
+#include "testing/wintest/relay_trace.h"
+#include "testing/wintest/wintest.h"
 
 namespace renderer_e2e {
 

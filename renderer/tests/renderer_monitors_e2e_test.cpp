@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "renderer_e2e.h"
+#include "renderer/tests/renderer_e2e.h"
 
 // Global, where lookup from std::count finds it for the global RECT.
 inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }

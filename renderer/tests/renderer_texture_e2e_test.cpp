@@ -2,7 +2,7 @@
 // the described messages in order and the right exit, and never crash the renderer.
 #include <vector>
 
-#include "renderer_e2e.h"
+#include "renderer/tests/renderer_e2e.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "renderer_e2e.h"
-#include "wintest/relay_trace.h"
+#include "renderer/tests/renderer_e2e.h"
+#include "testing/wintest/relay_trace.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // What ends the run: the pointer rule measured from the start position, and the key table.
 #include <gtest/gtest.h>
 
-#include "run_rules.h"
+#include "renderer/run_rules.h"
 
 namespace {
 
-using tunnel::ScreenPoint;
+using renderer::ScreenPoint;
 
 struct PointerCase {
     const char* name;
@@ -16,7 +16,7 @@ struct PointerCase {
 class PointerRule : public testing::TestWithParam<PointerCase> {};
 
 TEST_P(PointerRule, EndsOnlyPastThirtyOnBothAxes) {
-    EXPECT_EQ(tunnel::PointerEndsRun({640, 512}, GetParam().now), GetParam().ends);
+    EXPECT_EQ(renderer::PointerEndsRun({640, 512}, GetParam().now), GetParam().ends);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moves, PointerRule, testing::Values(
@@ -31,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(Moves, PointerRule, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeyTable, RemembersCodesInRangeAndIgnoresOthers) {
-    tunnel::KeyTable keys;
+    renderer::KeyTable keys;
     keys.Set(0x26, true);
     keys.Set(0x1B, true);
     keys.Set(0x1B, false);

@@ -4,19 +4,19 @@
 
 #include <cmath>
 
-#include "flight.h"
-#include "tunnel_geometry.h"
+#include "renderer/flight.h"
+#include "renderer/tunnel_geometry.h"
 
 namespace {
 
-using tunnel::kRings;
-using tunnel::kSides;
-using tunnel::TunnelFrame;
+using renderer::kRings;
+using renderer::kSides;
+using renderer::TunnelFrame;
 
 class TunnelAtTime : public testing::TestWithParam<double> {
   protected:
     TunnelFrame frame_{};
-    void SetUp() override { tunnel::ComputeTunnelFrame(GetParam(), frame_); }
+    void SetUp() override { renderer::ComputeTunnelFrame(GetParam(), frame_); }
 };
 
 TEST_P(TunnelAtTime, NearRingIsCentredOnTheAxis) {
@@ -58,7 +58,7 @@ TEST(TunnelGeometry, FarRingsWindAwayFromTheAxis) {
     TunnelFrame frame{};
     double farthestCentre = 0;
     for (double t = 0.5; t < 400; t += 7) {
-        tunnel::ComputeTunnelFrame(t, frame);
+        renderer::ComputeTunnelFrame(t, frame);
         const auto& a = frame.grid[0][32];
         const auto& b = frame.grid[6][32];
         farthestCentre = std::max(farthestCentre, std::hypot((a.x + b.x) / 2.0, (a.y + b.y) / 2.0));
@@ -68,16 +68,16 @@ TEST(TunnelGeometry, FarRingsWindAwayFromTheAxis) {
 
 TEST(TunnelGeometry, FirstFrameTextureStartsAtTheFlowOfHalfAUnit) {
     TunnelFrame frame{};
-    tunnel::ComputeTunnelFrame(0.5, frame);
+    renderer::ComputeTunnelFrame(0.5, frame);
     EXPECT_FLOAT_EQ(frame.ringTexRow[0], 0.01f);
     EXPECT_FLOAT_EQ(frame.ringTexRow[1], 1.0f / 32 + 0.01f);
-    EXPECT_FLOAT_EQ(tunnel::AroundTexCoord(0), -0.25f);
-    EXPECT_FLOAT_EQ(tunnel::AroundTexCoord(kSides) - tunnel::AroundTexCoord(0), 1.0f) << "one wrap around";
+    EXPECT_FLOAT_EQ(renderer::AroundTexCoord(0), -0.25f);
+    EXPECT_FLOAT_EQ(renderer::AroundTexCoord(kSides) - renderer::AroundTexCoord(0), 1.0f) << "one wrap around";
 }
 
 TEST(TunnelGeometry, FlowOffsetWrapsForwardAndBackward) {
     for (double t : {0.0, 49.999, 50.0, 1e9 + 0.25, -0.5, -1e6 - 3}) {
-        const double offset = tunnel::TextureFlowOffset(t);
+        const double offset = renderer::TextureFlowOffset(t);
         EXPECT_GE(offset, 0.0) << t;
         EXPECT_LT(offset, 1.0) << t;
         const double whole = 0.02 * t - offset;
@@ -86,24 +86,24 @@ TEST(TunnelGeometry, FlowOffsetWrapsForwardAndBackward) {
 }
 
 TEST(TunnelGeometry, FarBandsFadeTowardGrey) {
-    for (int band = 0; band <= 24; ++band) EXPECT_EQ(tunnel::BandBrightness(band), 1.0f) << band;
+    for (int band = 0; band <= 24; ++band) EXPECT_EQ(renderer::BandBrightness(band), 1.0f) << band;
     const float faded[] = {0.9f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f};
-    for (int band = 25; band < tunnel::kDrawnBands; ++band) {
-        EXPECT_FLOAT_EQ(tunnel::BandBrightness(band), faded[band - 25]) << band;
+    for (int band = 25; band < renderer::kDrawnBands; ++band) {
+        EXPECT_FLOAT_EQ(renderer::BandBrightness(band), faded[band - 25]) << band;
     }
 }
 
 // The per-ring trigonometry must give exactly the numbers of the per-vertex formula,
 // over the times a flight really passes through (swing, keys, a backward stretch).
 TEST(TunnelGeometry, FastGridMatchesTheFormulaBitForBit) {
-    tunnel::Flight flight;
-    tunnel::ResetTunnelAnimation(flight);
+    renderer::Flight flight;
+    renderer::ResetTunnelAnimation(flight);
     TunnelFrame fast{}, direct{};
     int mismatches = 0;
     for (int n = 0; n < 6000; ++n) {
-        const double t = tunnel::AdvanceTunnelTime(flight);
-        tunnel::ComputeTunnelFrame(t, fast);
-        tunnel::ComputeTunnelGridDirect(t, direct);
+        const double t = renderer::AdvanceTunnelTime(flight);
+        renderer::ComputeTunnelFrame(t, fast);
+        renderer::ComputeTunnelGridDirect(t, direct);
         for (int i = 0; i <= kSides; ++i) {
             for (int j = 0; j < kRings; ++j) {
                 const auto& a = fast.grid[i][j];
@@ -112,7 +112,7 @@ TEST(TunnelGeometry, FastGridMatchesTheFormulaBitForBit) {
             }
         }
         const bool backward = n >= 3000 && n < 4000;
-        tunnel::StepTunnelSpeed(flight, {n < 1000, backward});
+        renderer::StepTunnelSpeed(flight, {n < 1000, backward});
         if (n == 4500) flight.time += 2.0e7;  // and far into a long run
     }
     EXPECT_EQ(mismatches, 0);
