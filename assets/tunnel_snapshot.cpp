@@ -50,18 +50,18 @@ std::optional<RgbImage> RenderTunnelSnapshot(const SnapshotScene& scene) {
     OffScreenContext context(scene.widthPx, scene.heightPx);
     if (!context.current()) return std::nullopt;
 
-    // The renderer's set-up, in its order: projection for the window, scene state, texture,
-    // flight reset; then the steps and the frame.
-    renderer::SetProjection(scene.widthPx, scene.heightPx);
+    // The renderer's set-up, in its order: scene state, texture, flight reset; then the steps and
+    // the frame, drawn as on a desk of one monitor: one picture filling the window.
     renderer::SetSceneState();
-    GLuint texture = 0;
+    renderer::GlTexture texture;  // after the context: deleted while it is still current
     if (scene.texture && scene.texture->HasData()) texture = renderer::UploadCloudTexture(*scene.texture);
     renderer::Flight flight;
     renderer::ResetTunnelAnimation(flight);
     for (int step = 0; step < scene.animationSteps; ++step) renderer::TakeAnimationStep(flight, {});
     renderer::TunnelFrame frame;
     renderer::ComputeTunnelFrame(flight.time, frame);
-    renderer::DrawTunnel(frame);
+    renderer::HeldProjection projection;
+    renderer::DrawTunnel(frame, {{0, 0, scene.widthPx, scene.heightPx}}, projection);
     glFinish();
 
     RgbImage image;
@@ -71,9 +71,7 @@ std::optional<RgbImage> RenderTunnelSnapshot(const SnapshotScene& scene) {
     std::vector<uint8_t> bottomUp(rowBytes * scene.heightPx);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, scene.widthPx, scene.heightPx, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    const bool readBack = glGetError() == GL_NO_ERROR;
-    if (texture) glDeleteTextures(1, &texture);
-    if (!readBack) return std::nullopt;
+    if (glGetError() != GL_NO_ERROR) return std::nullopt;
     image.rgb.resize(bottomUp.size());
     for (int y = 0; y < scene.heightPx; ++y) {
         std::memcpy(&image.rgb[static_cast<size_t>(y) * rowBytes],

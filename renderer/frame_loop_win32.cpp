@@ -63,7 +63,7 @@ bool FrameLoop::RunPass() {
     if (cue.restartsPace) pacer_.RestartClock();
     const KeyTable& keys = window_.keys();
     scene_.TakeSteps(pacer_.StepsForFrame(), {keys.IsDown(VK_UP), keys.IsDown(VK_DOWN)});
-    scene_.DrawFrame(pacer_.StepFraction());
+    scene_.DrawFrame(window_.viewports(), pacer_.StepFraction());
     SwapBuffers(window_.dc());
     cadence_.FramePresented(clock_.NowTicks());
     ++framesDrawn_;

@@ -1,5 +1,5 @@
-// Handle owners for the renderer's window and GL context. Release results are not examined:
-// there is nothing left to do if a release fails while the renderer is closing.
+// Handle owners for the renderer's window, its timer and GL context. Release results are not
+// examined: there is nothing left to do if a release fails while the renderer is closing.
 #include "renderer/gl_context_win32.h"
 
 #include <GL/gl.h>
@@ -25,6 +25,19 @@ void RegisteredClass::Reset() {
 
 void OwnedWindow::Reset() {
     if (window_) DestroyWindow(window_);
+    window_ = nullptr;
+}
+
+bool WindowTimer::Start(HWND window, UINT_PTR id, UINT intervalMs) {
+    Reset();
+    if (!SetTimer(window, id, intervalMs, nullptr)) return false;
+    window_ = window;
+    id_ = id;
+    return true;
+}
+
+void WindowTimer::Reset() {
+    if (window_) KillTimer(window_, id_);
     window_ = nullptr;
 }
 

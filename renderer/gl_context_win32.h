@@ -1,7 +1,7 @@
-// Owners of the renderer's window-system handles: the window class, the window and the GL
-// rendering context; its device context is the host's WindowDc. Each releases its handle
+// Owners of the renderer's window-system handles: the window class, the window, its timer and
+// the GL rendering context; its device context is common's WindowDc. Each releases its handle
 // once, in its destructor; the renderer declares them so that they go in the order context,
-// DC, window, class.
+// DC, timer, window, class.
 #pragma once
 #include <windows.h>
 
@@ -35,6 +35,21 @@ class OwnedWindow {
 
   private:
     HWND window_ = nullptr;
+};
+
+// A timer of a window (arriving as WM_TIMER with its id), killed before the window goes.
+class WindowTimer {
+  public:
+    WindowTimer() = default;
+    bool Start(HWND window, UINT_PTR id, UINT intervalMs);
+    ~WindowTimer() { Reset(); }
+    WindowTimer(const WindowTimer&) = delete;
+    WindowTimer& operator=(const WindowTimer&) = delete;
+    void Reset();
+
+  private:
+    HWND window_ = nullptr;
+    UINT_PTR id_ = 0;
 };
 
 // A rendering context made current on a DC; on release nothing is current any more.

@@ -29,21 +29,21 @@ bool operator==(const GlViewport& a, const GlViewport& b) {
 }
 
 bool operator==(const WindowLayout& a, const WindowLayout& b) {
-    return a.window == b.window && a.viewports == b.viewports;
+    return a.window == b.window && a.viewports == b.viewports && a.isTopmost == b.isTopmost;
 }
 
 bool ViewportsOverlap(const GlViewport& a, const GlViewport& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
-WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singleWidth, int32_t singleHeight) {
-    const std::vector<ScreenRect> shown = DistinctMonitors(monitors);
+WindowLayout LayOutWindow(const Desk& desk) {
+    const std::vector<ScreenRect> shown = DistinctMonitors(desk.monitors);
     WindowLayout layout;
     if (shown.size() <= 1) {
         const int32_t left = shown.empty() ? 0 : shown.front().left;
         const int32_t top = shown.empty() ? 0 : shown.front().top;
-        layout.window = {left, top, left + singleWidth, top + singleHeight};
-        layout.viewports.push_back({0, 0, singleWidth, singleHeight});
+        layout.window = {left, top, left + desk.oneScreenWidth, top + desk.oneScreenHeight};
+        layout.viewports.push_back({0, 0, desk.oneScreenWidth, desk.oneScreenHeight});
         return layout;
     }
     ScreenRect bounds = shown.front();
@@ -54,6 +54,7 @@ WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singl
         bounds.bottom = std::max(bounds.bottom, m.bottom);
     }
     layout.window = bounds;
+    layout.isTopmost = true;
     for (const ScreenRect& m : shown) {
         layout.viewports.push_back({m.left - bounds.left, bounds.bottom - m.bottom, m.right - m.left, m.bottom - m.top});
     }

@@ -1,5 +1,6 @@
 // Where the renderer's one window lies and where in it each monitor's picture goes, from the
-// monitors the system reports. Portable: rectangles in, rectangles out; no Win32 types.
+// monitors the system reports. The only place that tells one picture from several. Portable:
+// rectangles in, rectangles out; no Win32 types.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -24,12 +25,23 @@ struct GlViewport {
     int32_t height = 0;
 };
 
+// What the window is laid over: every monitor as the system reports it, and the size of the
+// one-screen window (the maximised size with a caption's height added, so it reaches past the
+// screen's bottom as it always has; after a size notice, the window's size then).
+struct Desk {
+    std::vector<ScreenRect> monitors;
+    int32_t oneScreenWidth = 0;
+    int32_t oneScreenHeight = 0;
+};
+
 struct WindowLayout {
     ScreenRect window;
-    // One per monitor, each drawn with its own aspect ratio; exactly one, the whole window,
-    // when the desk shows one picture.
+    // The pictures the scene draws, each with its own aspect ratio: one per monitor, or one
+    // filling the one-screen window.
     std::vector<GlViewport> viewports;
-    bool SpansMonitors() const { return viewports.size() > 1; }
+    // Above every other window: the system takes a window as full screen on one monitor only,
+    // and the taskbars of the others would stay above it.
+    bool isTopmost = false;
 };
 
 bool operator==(const ScreenRect& a, const ScreenRect& b);
@@ -40,9 +52,8 @@ bool operator==(const WindowLayout& a, const WindowLayout& b);
 bool ViewportsOverlap(const GlViewport& a, const GlViewport& b);
 
 // With one monitor (mirrored copies count once, empty ones not at all) the window is the
-// one-screen window at that monitor's corner: singleWidth by singleHeight, the maximised size
-// with a caption's height added, so it reaches past the screen's bottom as it always has.
-// With several, the window is their bounding rectangle and each gets exactly its own area.
-WindowLayout LayOutWindow(const std::vector<ScreenRect>& monitors, int32_t singleWidth, int32_t singleHeight);
+// one-screen window at that monitor's corner, one picture filling it. With several, the window
+// is their bounding rectangle, each gets exactly its own area, and the window stays on top.
+WindowLayout LayOutWindow(const Desk& desk);
 
 }  // namespace renderer

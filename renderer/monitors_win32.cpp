@@ -29,20 +29,18 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
 
 }  // namespace
 
-WindowLayout CurrentWindowLayout() {
+Desk CurrentDesk() {
+    Desk desk;
     // NOTE: the height adds a caption's height to the maximised size, so the borderless
     // one-screen window reaches past the bottom of the screen. Separate statements keep the
     // queries in this order; the operands of + may be evaluated either way round.
-    const int width = GetSystemMetrics(SM_CXMAXIMIZED);
-    const int maximisedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
-    const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
-    const int height = maximisedHeight + captionHeight;
-
-    std::vector<ScreenRect> monitors;
+    desk.oneScreenWidth = GetSystemMetrics(SM_CXMAXIMIZED);
+    desk.oneScreenHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+    desk.oneScreenHeight += GetSystemMetrics(SM_CYCAPTION);
     // Skipped by design: an enumeration that fails keeps the monitors found so far, and none
     // at all gives the one-screen window.
-    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return LayOutWindow(monitors, width, height);
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&desk.monitors));
+    return desk;
 }
 
 }  // namespace renderer

@@ -1,7 +1,9 @@
 // Opening and closing the renderer's window and its message handling (RendererWindowProc).
 #include "renderer/render_window_win32.h"
 
+#include "common/exchange_names.h"
 #include "common/skip_on_error.h"
+#include "renderer/monitors_win32.h"
 
 namespace renderer {
 namespace {
@@ -22,16 +24,13 @@ bool RenderWindow::Open() {
     wc.lpszClassName = kRendererWindowClass;
     if (!class_.Register(wc)) return false;
 
-    const WindowLayout layout = CurrentWindowLayout();
-    const ScreenRect& area = layout.window;
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    // NOTE: over several monitors the window stays above all others: the system takes a window
-    // as full screen on one monitor only, and the taskbars of the rest would stay above it.
-    window_.Adopt(CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE | (layout.SpansMonitors() ? WS_EX_TOPMOST : 0),
+    desk_ = CurrentDesk();
+    layout_ = LayOutWindow(desk_);
+    const ScreenRect area = layout_.window;  // a copy: the size notices of creation lay anew
+    window_.Adopt(CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE | (layout_.isTopmost ? WS_EX_TOPMOST : 0),
                                   kRendererWindowClass, common::kRendererWindowTitle,
-                                  WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top, width, height,
-                                  nullptr, nullptr, module, this));
+                                  WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top,
+                                  area.right - area.left, area.bottom - area.top, nullptr, nullptr, module, this));
     bool ready = window_.get() != nullptr;
     if (ready) ready = dc_.Acquire(window_.get());
     const PIXELFORMATDESCRIPTOR pfd = RendererPixelFormat();
@@ -48,38 +47,29 @@ bool RenderWindow::Open() {
     swapWaitsOffered_ = SetSwapInterval(1);
     // Skipped by design: without the notification the flight never sleeps with the display.
     displayNotice_.Register(window_.get());
-
-    SetTimer(window_.get(), kTitleTimerId, kTitleTimerIntervalMs, nullptr);
+    // Skipped by design: without the timer a title changed by someone else stays changed.
+    titleTimer_.Start(window_.get(), kTitleTimerId, kTitleTimerIntervalMs);
     ShowWindow(window_.get(), SW_SHOW);
     SetForegroundWindow(window_.get());
     SetFocus(window_.get());
-    SetProjection(width, height);
-    scene_.Prepare(texturePath_);
-    scene_.SetViewports(layout.viewports);
-    layout_ = layout;
     return true;
 }
 
 bool RenderWindow::CatchUpWithTheMonitors() {
-    if (!context_.current()) return false;
-    const WindowLayout layout = CurrentWindowLayout();
-    if (layout == layout_) return false;
-    LayOver(layout);
+    const Desk desk = CurrentDesk();
+    if (LayOutWindow(desk) == LayOutWindow(desk_)) return false;
+    LayOver(desk);
     return true;
 }
 
-void RenderWindow::LayOver(const WindowLayout& layout) {
-    const ScreenRect& area = layout.window;
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
+void RenderWindow::LayOver(const Desk& desk) {
+    desk_ = desk;
+    layout_ = LayOutWindow(desk);
+    const ScreenRect area = layout_.window;  // a copy: the size notice lays anew
     // The order in z moves too: above every other window while it spans monitors, back among
     // the ordinary ones, as it opened, once a single monitor is left.
-    SetWindowPos(window_.get(), layout.SpansMonitors() ? HWND_TOPMOST : HWND_NOTOPMOST, area.left, area.top, width,
-                 height, SWP_NOACTIVATE);
-    // A window whose size did not change gets no size notice, yet may have drawn per monitor.
-    SetProjection(width, height);
-    scene_.SetViewports(layout.viewports);
-    layout_ = layout;
+    SetWindowPos(window_.get(), layout_.isTopmost ? HWND_TOPMOST : HWND_NOTOPMOST, area.left, area.top,
+                 area.right - area.left, area.bottom - area.top, SWP_NOACTIVATE);
     displaysChangedAtMs_ = GetTickCount();
 }
 
@@ -92,6 +82,7 @@ void RenderWindow::Close() {
     context_.Reset();
     dc_.Reset();
     displayNotice_.Reset();
+    titleTimer_.Reset();
     window_.Reset();
     class_.Reset();
 }
@@ -112,14 +103,20 @@ LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     switch (message) {
         case WM_CREATE:
             return 0;
-        case WM_SIZE:
-            // A size notice during creation comes before the context is current: no effect.
-            if (context_.current()) SetProjection(LOWORD(lParam), HIWORD(lParam));
+        case WM_SIZE: {
+            // The pictures follow the window's size: the one-screen window's fills it whatever
+            // its size, a monitor's stays where the monitor is.
+            Desk resized = desk_;
+            resized.oneScreenWidth = LOWORD(lParam);
+            resized.oneScreenHeight = HIWORD(lParam);
+            layout_ = LayOutWindow(resized);
             return 0;
+        }
         case WM_DISPLAYCHANGE:
             // A monitor added, removed or given another resolution: the same window, context and
-            // flight go on over the monitors there are now.
-            if (context_.current()) LayOver(CurrentWindowLayout());
+            // flight go on over the monitors there are now (one during creation is caught up
+            // with later).
+            if (window_.get()) LayOver(CurrentDesk());
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);  // the loop ends and closes the window in order

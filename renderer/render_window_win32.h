@@ -1,18 +1,17 @@
 // The renderer's window: class "OpenGL", title "Cirrovance_Tunnel", borderless over every
-// monitor, with its device context, current GL context, title timer and key table.
+// monitor, with its device context, current GL context, title timer, key table and the layout
+// of the pictures the scene draws in it.
 #pragma once
 #include <windows.h>
 
 #include <optional>
-#include <string>
+#include <vector>
 
-#include "common/exchange_names.h"
 #include "common/gdi_objects_win32.h"
 #include "renderer/display_power_win32.h"
 #include "renderer/gl_context_win32.h"
-#include "renderer/monitors_win32.h"
+#include "renderer/monitor_layout.h"
 #include "renderer/run_rules.h"
-#include "renderer/tunnel_scene_win32.h"
 
 namespace renderer {
 
@@ -20,21 +19,20 @@ constexpr const char* kRendererWindowClass = "OpenGL";
 
 class RenderWindow {
   public:
-    explicit RenderWindow(TunnelScene& scene, std::string texturePath = common::kRendererTexturePath.data())
-        : scene_(scene), texturePath_(std::move(texturePath)) {}
-    ~RenderWindow() { Close(); }
+    RenderWindow() = default;
     RenderWindow(const RenderWindow&) = delete;
     RenderWindow& operator=(const RenderWindow&) = delete;
 
-    // OpenRenderWindow: true when window, DC and current context exist and the scene is
-    // prepared; on false everything obtained has been released again.
+    // OpenRenderWindow up to the scene: true when window, DC and current context exist and the
+    // window is shown; on false everything obtained has been released again. The window releases
+    // them all, in CloseRenderWindow's order, when it goes.
     bool Open();
-    // CloseRenderWindow: context, DC, window, class, in that order, each only if it exists.
-    void Close();
 
     HDC dc() const { return dc_.get(); }
     HWND window() const { return window_.get(); }
     const KeyTable& keys() const { return keys_; }
+    // Where in the window the scene draws, as laid over the monitors and following its size.
+    const std::vector<GlViewport>& viewports() const { return layout_.viewports; }
     // The driver accepted one retrace per swap (which it may still not honour).
     bool swapWaitsOffered() const { return swapWaitsOffered_; }
     // The display is off, as the system's display state notification last said.
@@ -51,19 +49,21 @@ class RenderWindow {
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Places the window and sets the scene's viewports as the layout says.
-    void LayOver(const WindowLayout& layout);
+    // Places the window over the desk and lays out its pictures as the layout says.
+    void LayOver(const Desk& desk);
+    // CloseRenderWindow: context, DC, timer, window, class, in that order, each only if it exists.
+    void Close();
 
-    TunnelScene& scene_;
-    std::string texturePath_;
     KeyTable keys_;
     bool swapWaitsOffered_ = false;
     bool displayAsleep_ = false;
-    WindowLayout layout_;                       // the monitors the window lies over
+    Desk desk_;                                 // as the system reported it when last laid over
+    WindowLayout layout_;                       // laid over desk_, then following the window's size
     std::optional<DWORD> displaysChangedAtMs_;  // GetTickCount when it was last laid anew
-    // Declared so that destruction runs context, DC, window, class, as Close does.
+    // Declared so that destruction runs context, DC, timer, window, class, as Close does.
     RegisteredClass class_;
     OwnedWindow window_;
+    WindowTimer titleTimer_;            // TitleTimer
     DisplayPowerNotice displayNotice_;  // gone before the window it names
     common::WindowDc dc_;
     CurrentGlContext context_;

@@ -1,5 +1,6 @@
 // The run of the tunnel program:
-//   start    OpenRenderWindow (window, GL context, texture; a texture failure exits with 1)
+//   start    OpenRenderWindow (window, GL context), then the scene (texture; a texture failure
+//            ends the run with 1 once its message is dismissed, the window closing after it)
 //   loop     one queued message per pass; otherwise a frame when the display's next refresh is
 //            due (first the animation steps, 60 a second of real time), else a wait that any
 //            message ends; no frames at all while the display is off (FrameLoop)
@@ -12,16 +13,19 @@
 
 #include <windows.h>
 
+#include "common/exchange_names.h"
 #include "renderer/frame_loop_win32.h"
 #include "renderer/render_window_win32.h"
 #include "renderer/tunnel_scene_win32.h"
 
 namespace renderer {
 
-void RunRenderer() {
+int RunRenderer() {
+    RenderWindow window;
+    if (!window.Open()) return 0;  // nothing shown, the cursor never hidden
+    // After the window: the scene's texture goes while the window's context is still current.
     TunnelScene scene;
-    RenderWindow window(scene);
-    if (!window.Open()) return;  // nothing shown, the cursor never hidden
+    if (!scene.Prepare(common::kRendererTexturePath.data())) return 1;
 
     {
         FrameLoop loop(window, scene, ReportedRefreshHz());  // the pointer's start position first
@@ -30,7 +34,7 @@ void RunRenderer() {
         }
     }
     ShowCursor(TRUE);
-    window.Close();
-}
+    return 0;
+}  // the scene, then the window: context, DC, timer, window, class
 
 }  // namespace renderer

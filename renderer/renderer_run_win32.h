@@ -3,6 +3,8 @@
 
 namespace renderer {
 
-void RunRenderer();
+// The program's exit code: 0, or 1 when the texture file yielded no pixels (the user has been
+// told). A window that could not be opened ends the run at once, silently, with 0.
+int RunRenderer();
 
 }  // namespace renderer

@@ -1,5 +1,6 @@
 // The tunnel's GL calls; see tunnel_gl_drawing.h. Everything numeric comes from the portable
-// flight and geometry; this file only hands the numbers to OpenGL 1.1 in immediate mode.
+// flight, geometry and projection; this file only hands the numbers to OpenGL 1.1 in immediate
+// mode.
 #include "renderer/tunnel_gl_drawing.h"
 
 #include <GL/glu.h>
@@ -11,15 +12,18 @@
 namespace renderer {
 namespace {
 
-void SetPerspective(double aspect) {
+// SetProjection: the viewport, and a 45-degree perspective of its aspect ratio.
+void SetProjection(const GlViewport& viewport) {
+    const ProjectionShape shape = ProjectionFor(viewport.width, viewport.height);
+    glViewport(viewport.x, viewport.y, shape.viewportWidth, shape.viewportHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, aspect, 1.0, 100.0);
+    gluPerspective(45.0, shape.aspect, 1.0, 100.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
 
-// DrawTunnel after its clear.
+// One viewport's tube, after the clear.
 void DrawTunnelBands(const TunnelFrame& frame) {
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -kEyeDistance);
@@ -51,12 +55,6 @@ void DrawTunnelBands(const TunnelFrame& frame) {
 
 }  // namespace
 
-void SetProjection(int width, int height) {
-    const ProjectionShape shape = ProjectionFor(width, height);
-    glViewport(0, 0, shape.viewportWidth, shape.viewportHeight);
-    SetPerspective(shape.aspect);
-}
-
 void SetSceneState() {
     glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     glShadeModel(GL_SMOOTH);
@@ -67,7 +65,7 @@ void SetSceneState() {
     glEnable(GL_TEXTURE_2D);
 }
 
-GLuint UploadCloudTexture(const renderer::BitmapRead& bitmap) {
+GlTexture UploadCloudTexture(const BitmapRead& bitmap) {
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -77,29 +75,25 @@ GLuint UploadCloudTexture(const renderer::BitmapRead& bitmap) {
     // The default unpack alignment of 4 reads padded rows; the buffer covers all of them.
     // The wrap stays GL_REPEAT: the scene's coordinates run past 0 and 1.
     gluBuild2DMipmaps(GL_TEXTURE_2D, 3, bitmap.width, bitmap.height, GL_RGB, GL_UNSIGNED_BYTE, bitmap.pixels.data());
-    return texture;
+    return GlTexture(texture);
 }
 
-void DrawTunnel(const TunnelFrame& frame) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    DrawTunnelBands(frame);
-}
-
-void DrawTunnelInViewports(const TunnelFrame& frame, const std::vector<GlViewport>& viewports) {
+void DrawTunnel(const TunnelFrame& frame, const std::vector<GlViewport>& viewports, HeldProjection& held) {
     // NOTE: one clear of the whole window. A clear limited by the scissor is drawn pixel by pixel
     // in software GL (Mesa's llvmpipe), which cost a third of the frame rate with two monitors.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     for (size_t i = 0; i < viewports.size(); ++i) {
         const GlViewport& v = viewports[i];
-        const ProjectionShape shape = ProjectionFor(v.width, v.height);
-        glViewport(v.x, v.y, shape.viewportWidth, shape.viewportHeight);
-        SetPerspective(shape.aspect);
+        if (!held || !(*held == v)) {
+            SetProjection(v);
+            held = v;
+        }
         // Drawing stays inside the viewport; only a monitor that overlaps one drawn before it
         // (which Windows never reports, but Wine can) needs its own area cleared again.
         const auto overlapsThis = [&](const GlViewport& earlier) { return ViewportsOverlap(earlier, v); };
         if (std::any_of(viewports.begin(), viewports.begin() + i, overlapsThis)) {
             glEnable(GL_SCISSOR_TEST);
-            glScissor(v.x, v.y, shape.viewportWidth, shape.viewportHeight);
+            glScissor(v.x, v.y, v.width, v.height);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             glDisable(GL_SCISSOR_TEST);
         }

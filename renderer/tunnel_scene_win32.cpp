@@ -8,43 +8,34 @@
 
 namespace renderer {
 
-GLuint BuildCloudTexture(const std::string& path) {
-    const renderer::BitmapRead bitmap = ReadBitmapFile(path);
+std::optional<GlTexture> BuildCloudTexture(const std::string& path) {
+    const BitmapRead bitmap = ReadBitmapFile(path);
     if (!bitmap.HasData()) {
+        // Shown while the window is still open; the run then ends through its owners.
         const std::string text = "Unable to load " + path;
         MessageBoxA(nullptr, text.c_str(), "Loading Textures", MB_OK);
-        // The window and context are left to the end of the process to release.
-        ExitProcess(1);
+        return std::nullopt;
     }
     return UploadCloudTexture(bitmap);
 }
 
-void TunnelScene::Prepare(const std::string& texturePath) {
+bool TunnelScene::Prepare(const std::string& texturePath) {
     SetSceneState();
-    cloudTexture_ = BuildCloudTexture(texturePath);
+    std::optional<GlTexture> texture = BuildCloudTexture(texturePath);
+    if (!texture) return false;
+    cloudTexture_ = std::move(*texture);
     flight_.Reset();
+    return true;
 }
 
-void TunnelScene::DrawFrame(double stepFraction, GridMethod method) {
+void TunnelScene::DrawFrame(const std::vector<GlViewport>& viewports, double stepFraction, GridMethod method) {
     drawnTime_ = flight_.PresentedTime(stepFraction);
     if (method == GridMethod::PerRing) {
         ComputeTunnelFrame(drawnTime_, frame_);
     } else {
         ComputeTunnelGridDirect(drawnTime_, frame_);
     }
-    if (monitorViewports_.empty()) {
-        DrawTunnel(frame_);
-    } else {
-        DrawTunnelInViewports(frame_, monitorViewports_);
-    }
-}
-
-void TunnelScene::SetViewports(const std::vector<GlViewport>& viewports) {
-    if (viewports.size() > 1) {
-        monitorViewports_ = viewports;
-    } else {
-        monitorViewports_.clear();
-    }
+    DrawTunnel(frame_, viewports, heldProjection_);
 }
 
 }  // namespace renderer

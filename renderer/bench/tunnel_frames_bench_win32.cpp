@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "common/exchange_names.h"
 #include "renderer/bench/wait_until_win32.h"
 #include "renderer/frame_loop_win32.h"
 #include "renderer/frame_pacer.h"
@@ -122,7 +123,8 @@ RunResult Measure(const renderer::TunnelScene& scene, double seconds, const std:
 
 // The loop as it was: one message per pass, a frame in every pass that finds none, held to a
 // rate only by a stand-in display that waits after each swap.
-RunResult RunLoopAsBefore(renderer::TunnelScene& scene, HDC dc, int heldToHz, double seconds) {
+RunResult RunLoopAsBefore(renderer::TunnelScene& scene, const renderer::RenderWindow& window, int heldToHz,
+                          double seconds) {
     const renderer::PerformanceClock clock;
     renderer::FramePacer pacer(clock);
     int64_t heldStart = 0;
@@ -133,8 +135,8 @@ RunResult RunLoopAsBefore(renderer::TunnelScene& scene, HDC dc, int heldToHz, do
             case renderer::QueuedMessage::None: break;
         }
         scene.TakeSteps(pacer.StepsForFrame(), {});
-        scene.DrawFrame();
-        SwapBuffers(dc);
+        scene.DrawFrame(window.viewports());
+        SwapBuffers(window.dc());
         if (frames++ == 0) heldStart = clock.NowTicks();
         if (heldToHz != kHeldNone) bench::WaitUntil(clock, heldStart + frames * clock.TicksPerSecond() / heldToHz);
         return true;
@@ -166,7 +168,7 @@ void SendDisplayState(HWND window, DWORD state) {
 }
 
 void Resize(HWND window, int width, int height) {
-    // The size notice sets the projection for the new size, as in the real run.
+    // The size notice lays the picture over the new size, as in the real run.
     SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE);
 }
 
@@ -187,9 +189,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     while (rest && *rest == ' ') ++rest;
     const std::string resultPath = rest && *rest ? rest : "tunnel_frames_bench.txt";
 
-    renderer::TunnelScene scene;
-    renderer::RenderWindow window(scene);
+    renderer::RenderWindow window;
     if (!window.Open()) return 2;
+    renderer::TunnelScene scene;
+    if (!scene.Prepare(common::kRendererTexturePath.data())) return 2;
     // No retrace to wait on, as under Xvfb: whether the swap waits is the loop's to find out.
     const bool swapControl = renderer::SetSwapInterval(0);
     const int displayHz = renderer::RefreshRateOrFallback(renderer::ReportedRefreshHz());
@@ -197,12 +200,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     GetWindowRect(window.window(), &full);
     Resize(window.window(), kSmallWidth, kSmallHeight);
 
-    const RunResult before = RunLoopAsBefore(scene, window.dc(), kHeldNone, seconds);
+    const RunResult before = RunLoopAsBefore(scene, window, kHeldNone, seconds);
     bool heldFrames = false;
     const RunResult atDisplay = RunFrameLoop(window, scene, displayHz, seconds, &heldFrames);
     std::vector<std::pair<int, RunResult>> atRefresh;
     for (const int hz : {75, 144, 240}) atRefresh.emplace_back(hz, RunFrameLoop(window, scene, hz, seconds));
-    const RunResult beforeHeldTo144 = RunLoopAsBefore(scene, window.dc(), 144, seconds);
+    const RunResult beforeHeldTo144 = RunLoopAsBefore(scene, window, 144, seconds);
 
     SendDisplayState(window.window(), 0);
     const RunResult displayOff = RunFrameLoop(window, scene, displayHz, seconds);
@@ -210,9 +213,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     const RunResult displayBack = RunFrameLoop(window, scene, displayHz, seconds);
 
     Resize(window.window(), full.right - full.left, full.bottom - full.top);
-    const RunResult fullBefore = RunLoopAsBefore(scene, window.dc(), kHeldNone, seconds);
+    const RunResult fullBefore = RunLoopAsBefore(scene, window, kHeldNone, seconds);
     const RunResult fullAtDisplay = RunFrameLoop(window, scene, displayHz, seconds);
-    window.Close();
 
     std::FILE* out = std::fopen(resultPath.c_str(), "w");
     if (!out) return 3;

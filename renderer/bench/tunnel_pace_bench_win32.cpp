@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/exchange_names.h"
 #include "renderer/bench/pump_messages_win32.h"
 #include "renderer/bench/wait_until_win32.h"
 #include "renderer/frame_pacer.h"
@@ -48,7 +49,8 @@ struct PaceResult {
     std::array<long, renderer::kMaxStepsPerFrame + 1> framesTaking{};  // frames by step count
 };
 
-PaceResult RunAtRate(renderer::TunnelScene& scene, HDC dc, int framesPerSecond, double seconds) {
+PaceResult RunAtRate(renderer::TunnelScene& scene, const renderer::RenderWindow& window, int framesPerSecond,
+                     double seconds) {
     const renderer::PerformanceClock clock;
     renderer::FramePacer pacer(clock);  // a fresh run: its first frame takes one step
     const int64_t ticksPerSecond = clock.TicksPerSecond();
@@ -60,8 +62,8 @@ PaceResult RunAtRate(renderer::TunnelScene& scene, HDC dc, int framesPerSecond, 
     while (bench::PumpMessages()) {
         const int steps = pacer.StepsForFrame();
         scene.TakeSteps(steps, {});
-        scene.DrawFrame();
-        SwapBuffers(dc);
+        scene.DrawFrame(window.viewports());
+        SwapBuffers(window.dc());
         ++result.framesTaking[static_cast<size_t>(steps)];
         if (frames > 0) stepsAfterFirstFrame += steps;
         ++frames;
@@ -87,20 +89,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     while (rest && *rest == ' ') ++rest;
     const std::string resultPath = rest && *rest ? rest : "tunnel_pace_bench.txt";
 
-    renderer::TunnelScene scene;
-    renderer::RenderWindow window(scene);
+    renderer::RenderWindow window;
     if (!window.Open()) return 2;
+    renderer::TunnelScene scene;
+    if (!scene.Prepare(common::kRendererTexturePath.data())) return 2;
     RECT full;
     GetWindowRect(window.window(), &full);
     std::array<PaceResult, kRuns.size()> results;
     for (size_t n = 0; n < kRuns.size(); ++n) {
-        // The size notice sets the projection for the new size, as in the real run.
+        // The size notice lays the picture over the new size, as in the real run.
         const int width = kRuns[n].smallWindow ? kSmallWidth : full.right - full.left;
         const int height = kRuns[n].smallWindow ? kSmallHeight : full.bottom - full.top;
         SetWindowPos(window.window(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE);
-        results[n] = RunAtRate(scene, window.dc(), kRuns[n].framesPerSecond, seconds);
+        results[n] = RunAtRate(scene, window, kRuns[n].framesPerSecond, seconds);
     }
-    window.Close();
 
     std::FILE* out = std::fopen(resultPath.c_str(), "w");
     if (!out) return 3;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "common/exchange_names.h"
 #include "renderer/bench/pump_messages_win32.h"
 #include "renderer/gl_context_win32.h"
 #include "renderer/monitor_layout.h"
@@ -26,9 +27,10 @@ namespace {
 enum class Phase { EmptyLoop, FillFloor, TunnelPerRing, TunnelPerVertex, TunnelTwoViewports };
 
 // The scene's state stays as it is (depth test, texture bound, modulated by white): only the
-// matrices are set aside so the quad covers the window exactly.
-void DrawFillFloor() {
+// matrices are set aside so the quad covers the viewport exactly.
+void DrawFillFloor(const renderer::GlViewport& viewport) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
@@ -52,7 +54,8 @@ void DrawFillFloor() {
     glMatrixMode(GL_MODELVIEW);
 }
 
-double FramesPerSecond(renderer::TunnelScene& scene, HDC dc, Phase phase, double seconds) {
+double FramesPerSecond(renderer::TunnelScene& scene, const std::vector<renderer::GlViewport>& viewports, HDC dc,
+                       Phase phase, double seconds) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
@@ -62,12 +65,12 @@ double FramesPerSecond(renderer::TunnelScene& scene, HDC dc, Phase phase, double
         if (phase == Phase::EmptyLoop) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         } else if (phase == Phase::FillFloor) {
-            DrawFillFloor();
+            DrawFillFloor(viewports.front());
         } else {
             // One step a frame: the grid's cost does not depend on the pace.
             scene.TakeSteps(1, {});
-            scene.DrawFrame(1.0, phase == Phase::TunnelPerVertex ? renderer::GridMethod::PerVertex
-                                                                 : renderer::GridMethod::PerRing);
+            scene.DrawFrame(viewports, 1.0,
+                            phase == Phase::TunnelPerVertex ? renderer::GridMethod::PerVertex : renderer::GridMethod::PerRing);
         }
         SwapBuffers(dc);
         ++frames;
@@ -93,9 +96,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     while (rest && *rest == ' ') ++rest;
     const std::string resultPath = rest && *rest ? rest : "tunnel_wine_bench.txt";
 
-    renderer::TunnelScene scene;
-    renderer::RenderWindow window(scene);
+    renderer::RenderWindow window;
     if (!window.Open()) return 2;
+    renderer::TunnelScene scene;
+    if (!scene.Prepare(common::kRendererTexturePath.data())) return 2;
     // Measure drawing, not the display: no wait for a retrace in either loop.
     const bool swapControl = renderer::SetSwapInterval(0);
 
@@ -103,28 +107,26 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     GetClientRect(window.window(), &client);
     // Two monitors of half the window each: the same pixels as one viewport, drawn twice over.
     const int32_t halfWidth = client.right / 2;
-    const std::vector<renderer::GlViewport> whole{{0, 0, client.right, client.bottom}};
     const std::vector<renderer::GlViewport> halves{{0, 0, halfWidth, client.bottom},
                                                  {halfWidth, 0, client.right - halfWidth, client.bottom}};
 
     std::vector<double> empty, fill, perRing, perVertex, twoViewports;
     std::vector<double> perRingRatio, perVertexRatio, fillRatio, overFillRatio, twoViewportsRatio;
     for (long round = 0; round < rounds; ++round) {
-        empty.push_back(FramesPerSecond(scene, window.dc(), Phase::EmptyLoop, seconds));
-        fill.push_back(FramesPerSecond(scene, window.dc(), Phase::FillFloor, seconds));
-        perRing.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelPerRing, seconds));
-        perVertex.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelPerVertex, seconds));
-        scene.SetViewports(halves);
-        twoViewports.push_back(FramesPerSecond(scene, window.dc(), Phase::TunnelTwoViewports, seconds));
-        scene.SetViewports(whole);
-        renderer::SetProjection(client.right, client.bottom);
+        const auto run = [&](Phase phase, const std::vector<renderer::GlViewport>& viewports) {
+            return FramesPerSecond(scene, viewports, window.dc(), phase, seconds);
+        };
+        empty.push_back(run(Phase::EmptyLoop, window.viewports()));
+        fill.push_back(run(Phase::FillFloor, window.viewports()));
+        perRing.push_back(run(Phase::TunnelPerRing, window.viewports()));
+        perVertex.push_back(run(Phase::TunnelPerVertex, window.viewports()));
+        twoViewports.push_back(run(Phase::TunnelTwoViewports, halves));
         perRingRatio.push_back(perRing.back() / empty.back());
         perVertexRatio.push_back(perVertex.back() / empty.back());
         fillRatio.push_back(fill.back() / empty.back());
         overFillRatio.push_back(perRing.back() / fill.back());
         twoViewportsRatio.push_back(twoViewports.back() / perRing.back());
     }
-    window.Close();
 
     std::FILE* out = std::fopen(resultPath.c_str(), "w");
     if (!out) return 3;

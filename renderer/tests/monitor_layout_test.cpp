@@ -37,10 +37,10 @@ class MonitorLayout : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(MonitorLayout, WindowAndViewports) {
     const LayoutCase& c = GetParam();
-    const renderer::WindowLayout layout = renderer::LayOutWindow(c.monitors, kSingleWidth, kSingleHeight);
+    const renderer::WindowLayout layout = renderer::LayOutWindow({c.monitors, kSingleWidth, kSingleHeight});
     EXPECT_EQ(layout.window, c.window);
     EXPECT_EQ(layout.viewports, c.viewports);
-    EXPECT_EQ(layout.SpansMonitors(), c.viewports.size() > 1);
+    EXPECT_EQ(layout.isTopmost, c.viewports.size() > 1) << "on top exactly while it spans monitors";
 }
 
 const ScreenRect kPrimary{0, 0, 1920, 1080};
