@@ -1,5 +1,6 @@
-// The renderer's texture file under Wine: a missing file and hostile or damaged files give
-// the described messages in order and the right exit, and never crash the renderer.
+// The renderer's texture file under Wine: a missing file and damaged ones give the messages
+// in order, while the window is open, and the right exit. One file for each way the reading
+// ends; which headers are refused is bmp_decode_test's table.
 #include <vector>
 
 #include "renderer/tests/renderer_e2e.h"
@@ -15,8 +16,8 @@ struct BoxExpected {
 
 const std::wstring kUnableToLoad = std::wstring(L"Unable to load ") + kTexturePathAsShown;
 
-// Reads each expected box of the renderer in turn, presses OK, and checks that no other
-// box follows before the renderer exits or settles.
+// Reads each expected box of the renderer in turn, with the renderer's window still open
+// behind it, and presses OK.
 void ExpectBoxesInOrder(const wintest::ChildProcess& renderer, const std::vector<BoxExpected>& boxes) {
     for (const BoxExpected& expected : boxes) {
         const auto box = wintest::WaitForMessageBox(renderer.id(), kWindowTimeoutMs);
@@ -24,6 +25,8 @@ void ExpectBoxesInOrder(const wintest::ChildProcess& renderer, const std::vector
         EXPECT_EQ(wintest::Utf8(box->caption), wintest::Utf8(expected.caption));
         EXPECT_EQ(wintest::Utf8(box->text), wintest::Utf8(expected.text));
         EXPECT_EQ(box->buttons.size(), 1u) << "OK only";
+        const HWND window = FindWindowA(kClass, kTitle);
+        EXPECT_TRUE(window && wintest::WindowProcessId(window) == renderer.id()) << "the window is gone";
         ASSERT_TRUE(wintest::DismissMessageBox(*box));
     }
 }
@@ -86,16 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Files, RendererDamagedTexture, testing::Values(
     // The announced colour table (100000 entries, or bytes) runs past the end of the file.
     DamagedFileCase{"ColourTablePastTheEnd", [](const std::string& c) { return WithField(c, 46, 100000); },
                     {{L"BMP Unit", L"Error reading palette"}, {L"Loading Textures", kUnableToLoad}}, false},
-    DamagedFileCase{"HeadersCutShort", [](const std::string& c) { return c.substr(0, 20); },
-                    {{L"Loading Textures", kUnableToLoad}}, false},
-    DamagedFileCase{"HugeWidth", [](const std::string& c) { return WithField(c, 18, 1000000); },
-                    {{L"Loading Textures", kUnableToLoad}}, false},
-    DamagedFileCase{"SizesOverflowing", [](const std::string& c) { return WithField(WithField(WithField(c, 18, 0x10000), 22, 0x10000), 34, 0); },
-                    {{L"Loading Textures", kUnableToLoad}}, false},
-    DamagedFileCase{"ThirtyTwoBit", [](const std::string& c) { return WithField(c, 28, 32); /* with compression's low half 0 */ },
-                    {{L"Loading Textures", kUnableToLoad}}, false},
-    DamagedFileCase{"SizeImageTooSmall", [](const std::string& c) { return WithField(c, 34, 100); }, {}, true},
-    DamagedFileCase{"OddWidthSizeZero", [](const std::string& c) { return WithField(WithField(WithField(c, 18, 127), 22, 127), 34, 0); }, {}, true}),
+    DamagedFileCase{"HugeWidthRefused", [](const std::string& c) { return WithField(c, 18, 1000000); },
+                    {{L"Loading Textures", kUnableToLoad}}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

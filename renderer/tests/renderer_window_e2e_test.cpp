@@ -2,7 +2,6 @@
 // mouse rule, and what it draws.
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "renderer/tests/renderer_e2e.h"
 #include "testing/wintest/relay_trace.h"
@@ -87,16 +86,6 @@ TEST_F(RendererWindow, SetsItsTitleBackWithinAboutASecond) {
     EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }
 
-TEST_F(RendererWindow, FliesOnAfterASizeNoticeOfHeightZero) {
-    // The projection takes a height of 0 as 1 rather than dividing by it.
-    ASSERT_TRUE(PostMessageA(window_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 0)));
-    // Frames drawn with the new projection: a renderer that failed over it would stop answering.
-    EXPECT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, kSomeFrames));
-    EXPECT_TRUE(renderer_->IsRunning());
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
-}
-
 struct EndingCase {
     const char* name;
     UINT message;
@@ -104,6 +93,7 @@ struct EndingCase {
     LPARAM lParam;
 };
 
+// A close request (WM_CLOSE) ends every other test of the window.
 class RendererEnds : public RendererWindow, public testing::WithParamInterface<EndingCase> {};
 
 TEST_P(RendererEnds, WithExitCodeZeroAndItsWindowGone) {
@@ -116,45 +106,24 @@ TEST_P(RendererEnds, WithExitCodeZeroAndItsWindowGone) {
 // Alt+F4 is a system key: it reaches the window as WM_CLOSE through the default handling.
 constexpr LPARAM kAltDown = LPARAM{1} << 29;
 INSTANTIATE_TEST_SUITE_P(Requests, RendererEnds, testing::Values(
-    EndingCase{"CloseRequest", WM_CLOSE, 0, 0},
     EndingCase{"Escape", WM_KEYDOWN, VK_ESCAPE, 1},
     EndingCase{"AltF4", WM_SYSKEYDOWN, VK_F4, kAltDown | 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct MouseCase {
-    const char* name;
-    std::vector<POINT> offsets;  // from the start position (640, 512), in order
-    bool ends;
-};
-
-class RendererMouse : public RendererWindow, public testing::WithParamInterface<MouseCase> {};
-
-TEST_P(RendererMouse, EndsOnlyPastThirtyPixelsOnBothAxes) {
-    const std::vector<POINT>& offsets = GetParam().offsets;
-    for (size_t i = 0; i < offsets.size(); ++i) {
-        ASSERT_TRUE(SetCursorPos(640 + offsets[i].x, 512 + offsets[i].y));
-        if (GetParam().ends && i + 1 == offsets.size()) break;
+// The pointer rule's cases are run_rules_test's; here its wiring. Each move below lies along
+// one axis from the start position (640, 512), though the step between the two is 200 px on
+// both axes: a rule measured from the previous frame would end the run. The last move is 31 px
+// from the start on both axes.
+TEST_F(RendererWindow, PointerEndsTheRunPastThirtyPixelsFromWhereItStarted) {
+    for (const POINT offset : {POINT{-200, 0}, POINT{0, 200}}) {
+        ASSERT_TRUE(SetCursorPos(640 + offset.x, 512 + offset.y));
         // Frames with the pointer here, each of which reads it: a move that ends the run ends
         // it after the frame in progress, and the window stops answering.
-        ASSERT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, kSomeFrames)) << "the run ended at move " << i;
+        ASSERT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, kSomeFrames)) << "the run ended";
     }
-    if (GetParam().ends) {
-        EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
-    } else {
-        EXPECT_TRUE(renderer_->IsRunning());
-        PostMessageA(window_, WM_CLOSE, 0, 0);
-        EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
-    }
+    ASSERT_TRUE(SetCursorPos(640 + 31, 512 + 31));
+    EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }
-
-INSTANTIATE_TEST_SUITE_P(Moves, RendererMouse, testing::Values(
-    MouseCase{"TwoHundredLeftKeepsRunning", {{-200, 0}}, false},
-    MouseCase{"ThirtyAndThirtyKeepsRunning", {{30, 30}}, false},
-    // Each point lies along one axis from the start, but the step between them is 200 px on
-    // both axes: a rule measured from the previous frame would end the run here.
-    MouseCase{"MeasuredFromTheStartNotTheLastFrame", {{-200, 0}, {0, 200}}, false},
-    MouseCase{"ThirtyOneAndThirtyOneEnds", {{31, 31}}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 double Luminance(uint32_t rgb) {
     return 0.299 * ((rgb >> 16) & 0xFF) + 0.587 * ((rgb >> 8) & 0xFF) + 0.114 * (rgb & 0xFF);
@@ -186,6 +155,18 @@ ShotLook Look(const wintest::Screenshot& shot) {
     look.spread = std::sqrt(sumSquares / samples - mean * mean);
     look.brightShare = double(bright) / samples;
     return look;
+}
+
+TEST_F(RendererWindow, FollowsASizeNoticeEvenOfHeightZero) {
+    // The projection takes a height of 0 as 1 rather than dividing by it.
+    ASSERT_TRUE(PostMessageA(window_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 0)));
+    // Frames drawn with the new projection: a renderer that failed over it would stop answering.
+    ASSERT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, kSomeFrames));
+    // The picture is one row at the window's bottom, below the screen's: the screen is all white.
+    EXPECT_LT(Look(wintest::CaptureScreen()).spread, 1.0) << "the picture did not follow the size notice";
+    EXPECT_TRUE(renderer_->IsRunning());
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }
 
 TEST_F(RendererWindow, DrawsACloudTunnelFadingToGrey) {
