@@ -69,8 +69,8 @@ double FramesPerSecond(renderer::TunnelScene& scene, const std::vector<renderer:
         } else {
             // One step a frame: the grid's cost does not depend on the pace.
             scene.TakeSteps(1, {});
-            scene.DrawFrame(viewports, 1.0,
-                            phase == Phase::TunnelPerVertex ? renderer::GridMethod::PerVertex : renderer::GridMethod::PerRing);
+            const bool perVertex = phase == Phase::TunnelPerVertex;
+            scene.DrawFrame(viewports, 1.0, perVertex ? renderer::GridMethod::PerVertex : renderer::GridMethod::PerRing);
         }
         SwapBuffers(dc);
         ++frames;

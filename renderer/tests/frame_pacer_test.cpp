@@ -1,20 +1,18 @@
-// The frame pacer with a fake clock: the flight keeps one pace at any frame rate, survives
-// jitter and stalls, and never misreads an odd clock.
+// The frame pacer with a fake clock: 60 animation steps a second at any frame rate, through
+// jitter and stalls, and never a misread of an odd clock.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
+#include <numeric>
 #include <tuple>
 #include <vector>
 
-#include "renderer/flight.h"
 #include "renderer/frame_pacer.h"
 
 namespace {
 
-using renderer::Flight;
 using renderer::FramePacer;
-using renderer::SpeedKeys;
 
 class FakeClock : public renderer::FrameClock {
   public:
@@ -35,55 +33,26 @@ constexpr int64_t kTenMHz = 10'000'000;
 constexpr int64_t kAcpiTimer = 3'579'545;
 constexpr int64_t kNanoseconds = 1'000'000'000;
 
-struct FlownRun {
-    Flight flight;
-    std::vector<int> stepsPerFrame;
-    long steps = 0;
-};
-
-// Frames at a steady rate from t = 0 to t = seconds, both included; Up is held while the
-// frame's real time is below upUntilSeconds.
-FlownRun FlyAt(int framesPerSecond, int seconds, int64_t ticksPerSecond, double upUntilSeconds = 0) {
+// The steps each frame takes, for frames at a steady rate from t = 0 to t = seconds, both
+// included. The flight those steps make, and that each step reads the keys, is
+// presented_flight's and flight_test's.
+std::vector<int> StepsPerFrame(int framesPerSecond, int seconds, int64_t ticksPerSecond) {
     FakeClock clock(ticksPerSecond, 12345);
     FramePacer pacer(clock);
-    FlownRun run;
-    renderer::ResetTunnelAnimation(run.flight);
+    std::vector<int> steps;
     for (int64_t frame = 0; frame <= int64_t{framesPerSecond} * seconds; ++frame) {
         clock.Set(12345 + frame * ticksPerSecond / framesPerSecond);
-        const SpeedKeys keys{double(frame) / framesPerSecond < upUntilSeconds, false};
-        const int steps = pacer.StepsForFrame();
-        for (int n = 0; n < steps; ++n) renderer::TakeAnimationStep(run.flight, keys);
-        run.stepsPerFrame.push_back(steps);
-        run.steps += steps;
+        steps.push_back(pacer.StepsForFrame());
     }
-    return run;
-}
-
-Flight AfterSteps(long steps) {
-    Flight f;
-    renderer::ResetTunnelAnimation(f);
-    for (long n = 0; n < steps; ++n) renderer::TakeAnimationStep(f, {});
-    return f;
+    return steps;
 }
 
 class AnyRefresh : public testing::TestWithParam<std::tuple<int, int64_t>> {};
 
-TEST_P(AnyRefresh, TenSecondsFlyTheSameFlightAsAtSixty) {
+TEST_P(AnyRefresh, TenSecondsTakeTheStepsOfTenSecondsAtSixty) {
     const auto [framesPerSecond, ticksPerSecond] = GetParam();
-    const FlownRun run = FlyAt(framesPerSecond, 10, ticksPerSecond);
-    EXPECT_EQ(run.steps, 601) << "one step for the first frame, then 60 a second";
-    const Flight expected = AfterSteps(601);
-    EXPECT_EQ(run.flight.time, expected.time);
-    EXPECT_EQ(run.flight.speed, expected.speed);
-}
-
-TEST_P(AnyRefresh, HoldingUpSpeedsUpAsMuchPerSecond) {
-    const auto [framesPerSecond, ticksPerSecond] = GetParam();
-    const FlownRun atSixty = FlyAt(60, 10, ticksPerSecond, 5.0);
-    const FlownRun run = FlyAt(framesPerSecond, 10, ticksPerSecond, 5.0);
-    // Where the release falls between two steps may differ by one step of Up.
-    EXPECT_NEAR(run.flight.speed, atSixty.flight.speed, 0.0061f);
-    EXPECT_GT(run.flight.speed, 1.5f) << "five seconds of Up must outrun the swing (1.1 without keys)";
+    const std::vector<int> steps = StepsPerFrame(framesPerSecond, 10, ticksPerSecond);
+    EXPECT_EQ(std::accumulate(steps.begin(), steps.end(), 0), 601) << "one step for the first frame, then 60 a second";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rates, AnyRefresh,
@@ -99,10 +68,10 @@ struct SteadyCase {
 class SteadyRate : public testing::TestWithParam<SteadyCase> {};
 
 TEST_P(SteadyRate, EveryFrameAfterTheFirstTakesTheSameSteps) {
-    const FlownRun run = FlyAt(GetParam().framesPerSecond, 4, kAcpiTimer);
-    ASSERT_EQ(run.stepsPerFrame.front(), 1);
-    for (size_t frame = 1; frame < run.stepsPerFrame.size(); ++frame) {
-        ASSERT_EQ(run.stepsPerFrame[frame], GetParam().stepsEachLaterFrame) << "frame " << frame;
+    const std::vector<int> steps = StepsPerFrame(GetParam().framesPerSecond, 4, kAcpiTimer);
+    ASSERT_EQ(steps.front(), 1);
+    for (size_t frame = 1; frame < steps.size(); ++frame) {
+        ASSERT_EQ(steps[frame], GetParam().stepsEachLaterFrame) << "frame " << frame;
     }
 }
 

@@ -1,5 +1,6 @@
 // The renderer asleep with the display: after the console display state notification says the
-// display is off it draws no frame, and when the display is on again it flies on. Frames are counted in Wine's relay trace of the renderer's buffer swaps (FrameWatch).
+// display is off it draws no frame, and when the display is on again it flies on. Frames are
+// counted in Wine's relay trace of the renderer's buffer swaps (FrameWatch).
 #include <cstddef>
 #include <cstring>
 #include <string>
