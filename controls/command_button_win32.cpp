@@ -17,8 +17,10 @@ constexpr int kCaptionHeightTwips = 195;  // one line of the design font
 constexpr const char* kFaceResources[] = {"FACE_NORMAL", "FACE_HIGHLIGHT", "FACE_SELECTED",
                                           "FACE_HIGHLIGHTSELECT", "FACE_PRESSED", "FACE_DISABLE"};
 
-RECT PixelsOfSlice(int16_t x, int16_t y, int16_t width, int16_t height) {
-    const host::PixelRect px = host::PixelsOf(host::TwipsRect{x, y, width, height});
+// A piece in twips of the face at 96 DPI, as pixels at dpi: the face pictures are made for
+// that DPI by the same rule, so a piece cut from them meets its neighbours at any scale.
+RECT PixelsOfSlice(int16_t x, int16_t y, int16_t width, int16_t height, int dpi) {
+    const host::PixelRect px = host::PixelsOf(host::TwipsRect{x, y, width, height}, dpi);
     return RECT{px.left, px.top, px.right, px.bottom};
 }
 
@@ -30,8 +32,7 @@ CommandButton::CommandButton(host::Container& container, const host::TwipsRect& 
       caption_(*this, host::TwipsRect{0, 0, place.width, kCaptionHeightTwips}, button_.look.caption,
                host::LabelLook{button_.look.font, RGB(0, 0, 0), /*centred*/ true, /*border*/ false}),
       hoverTimer_(AddTimer(kHoverIntervalMs, false, [this] { OnHoverTick(); })) {
-    const HINSTANCE module = GetModuleHandleA(nullptr);
-    for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i] = host::Picture::FromBitmapResource(module, kFaceResources[i]);
+    UsePicturesAt(dpi());
 
     events.mouseMove = [this](const host::MouseEvent&) { Carry(OnButtonMouseMove(button_)); };
     events.mouseDown = [this](const host::MouseEvent& e) { Carry(OnButtonMouseDown(button_, e.button)); };
@@ -59,6 +60,15 @@ void CommandButton::OnResized() {
     if (propertiesRead_) Carry(ApplyEnabledLook(button_));
 }
 
+void CommandButton::UsePicturesAt(int dpi) {
+    if (picturesDpi_ == dpi) return;
+    const HINSTANCE module = GetModuleHandleA(nullptr);
+    for (size_t i = 0; i < pictures_.size(); ++i) {
+        pictures_[i] = host::Picture::FromBitmapResourceAt(module, kFaceResources[i], dpi);
+    }
+    picturesDpi_ = dpi;
+}
+
 void CommandButton::Initialize() {
     InitializeButton(button_);
     hoverTimer_.SetEnabled(true);
@@ -75,6 +85,7 @@ void CommandButton::Carry(const ButtonSteps& steps) {
         if (!PaintFace(step.picture) && step.blackCaptionOnFailure) button_.look.fontColour = 0;
     }
     ShowCaption();
+    if (lookChanged && !steps.empty()) lookChanged();
 }
 
 void CommandButton::ShowCaption() {
@@ -87,8 +98,10 @@ void CommandButton::ShowCaption() {
 
 bool CommandButton::PaintFace(FacePicture picture) {
     OrientGradient(gradientInverted_, button_.state.FaceState);
-    const int width = host::PixelsToTwips(scaleWidthPx());
-    const int height = host::PixelsToTwips(scaleHeightPx());
+    UsePicturesAt(dpi());
+    // The geometry is the face's at 96 DPI, in twips; its pieces land at this DPI's pixels.
+    const int width = host::PixelsToTwipsAt(scaleWidthPx(), dpi());
+    const int height = host::PixelsToTwipsAt(scaleHeightPx(), dpi());
     UpdateFaceSlices(slices_, width, height);
     Cls();
     DrawGradient();
@@ -96,8 +109,8 @@ bool CommandButton::PaintFace(FacePicture picture) {
     if (source) {
         for (const FaceSlice& s : slices_) {
             // Skipped by design: a piece that cannot be copied leaves the gradient there.
-            surface().PaintPicture(*source, PixelsOfSlice(s.destX, s.destY, s.destWidth, s.destHeight),
-                                   PixelsOfSlice(s.sourceX, s.sourceY, s.sourceWidth, s.sourceHeight));
+            surface().PaintPicture(*source, PixelsOfSlice(s.destX, s.destY, s.destWidth, s.destHeight, dpi()),
+                                   PixelsOfSlice(s.sourceX, s.sourceY, s.sourceWidth, s.sourceHeight, dpi()));
         }
     }
     Refresh();

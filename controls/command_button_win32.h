@@ -43,6 +43,10 @@ class CommandButton : public host::UserControl {
     void SetVisible(bool visible);
 
     uint8_t faceState() const { return button_.state.FaceState; }
+    // What the face shows of the button, for those who cannot see it (a screen reader).
+    const ButtonState& state() const { return button_.state; }
+    // Runs after every change the button carried out (a face painted, Click raised).
+    std::function<void()> lookChanged;
 
   protected:
     void CreateIn(HWND parent) override;
@@ -54,6 +58,8 @@ class CommandButton : public host::UserControl {
     bool PaintFace(FacePicture picture);
     void DrawGradient();
     void ShowCaption();
+    // The six face pictures as shown at dpi, made again when the button's DPI changed.
+    void UsePicturesAt(int dpi);
     void OnHoverTick();
 
     Button button_;
@@ -62,6 +68,7 @@ class CommandButton : public host::UserControl {
     host::Label caption_;  // LblMsg
     host::HostTimer& hoverTimer_;  // TmrMouse
     std::array<std::shared_ptr<const host::Picture>, 6> pictures_;
+    int picturesDpi_ = 0;  // the DPI the pictures were made for
     FaceSliceTable slices_{};
     bool gradientInverted_ = false;  // GradientInverted
 };

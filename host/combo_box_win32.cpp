@@ -28,8 +28,7 @@ ComboBox::~ComboBox() {
 void ComboBox::CreateIn(HWND parent) {
     if (window_) return;
     const RECT place = placePx();
-    common::ScreenDc screen;
-    const int rowPx = FontHeightPx(font_, GetDeviceCaps(screen.get(), LOGPIXELSY)) + 3;
+    const int rowPx = FontHeightPx(font_, site_.dpi()) + ScaleToDpi(3, site_.dpi());
     // NOTE: a drop-down combo box's height is its text's; the height given here is the
     // text and the dropped list together.
     window_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"COMBOBOX", L"",
@@ -38,10 +37,22 @@ void ComboBox::CreateIn(HWND parent) {
                               place.bottom - place.top + rowPx * kListRows, parent, nullptr,
                               module_, nullptr);
     if (!window_) return;
-    systemFont_ = MakeFont(font_);
+    systemFont_ = MakeFont(font_, site_.dpi());
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(systemFont_.get()), FALSE);
     for (const std::wstring& item : items_) SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     SetWindowTextW(window_, pendingText_.c_str());
+}
+
+void ComboBox::FollowSiteDpi() {
+    if (!window_) return;
+    // The text box's height follows its font; the place's height is the text and the list.
+    common::GdiObject font = MakeFont(font_, site_.dpi());
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    systemFont_ = std::move(font);
+    const RECT place = placePx();
+    const int rowPx = FontHeightPx(font_, site_.dpi()) + ScaleToDpi(3, site_.dpi());
+    MoveWindow(window_, place.left, place.top, place.right - place.left,
+               place.bottom - place.top + rowPx * kListRows, TRUE);
 }
 
 std::wstring ComboBox::text() const {

@@ -18,6 +18,7 @@ class ComboBox : public WindowedControl {
     ~ComboBox() override;
 
     HWND controlWindow() const override { return window_; }
+    void FollowSiteDpi() override;
     std::wstring text() const;
     void SetText(const std::wstring& text);
     void AddItem(const std::wstring& item);

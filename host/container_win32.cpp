@@ -74,6 +74,13 @@ void Container::InvalidateArea(const RECT& area) {
     if (window_) InvalidateRect(window_, &area, FALSE);
 }
 
+void Container::SetDpi(int dpi) {
+    SetSiteDpi(dpi);
+    for (WindowlessControl* control : windowlessControls()) control->OnSiteDpiChanged();
+    for (WindowedControl* control : windowedControls()) control->FollowSiteDpi();
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
 void Container::PaintBackground(HDC target, const RECT& area) { surface_.ShowOn(target, area); }
 
 void Container::Compose(HDC target, const RECT& area) {

@@ -49,6 +49,9 @@ class Container : public HostWindow, public ControlSite {
     // place: painting and printing both use it.
     void Compose(HDC target, const RECT& area);
     void InvalidateArea(const RECT& area) override;
+    // Shows the container and everything on it at dpi: the controls take their places and
+    // fonts again, and the containers among them follow.
+    void SetDpi(int dpi);
 
   protected:
     Container(const ContainerContext& context, COLORREF background);

@@ -33,6 +33,9 @@ struct ControlEvents {
     std::function<void()> resize;
     // The window's content was exposed; runs before the persistent surface is shown.
     std::function<void()> paint;
+    // The form was laid out again at another DPI (moved to a monitor of another scale); its
+    // controls already stand at their new places.
+    std::function<void()> dpiChanged;
 };
 
 }  // namespace host

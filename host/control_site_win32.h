@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "host/dpi_scale.h"
 #include "host/font_info.h"
 
 namespace host {
@@ -22,6 +23,9 @@ class ControlSite {
     // The site's font, which its controls take as their ambient font.
     const FontInfo& controlsFont() const { return font_; }
     void SetControlsFont(const FontInfo& font) { font_ = font; }
+    // The resolution the site's window is shown at: its controls' places, fonts, borders and
+    // pictures follow it.
+    int dpi() const { return dpi_; }
     // Asks for an area, in the site's client pixels, to be drawn again.
     virtual void InvalidateArea(const RECT& area) = 0;
 
@@ -31,6 +35,7 @@ class ControlSite {
 
     const std::vector<WindowlessControl*>& windowlessControls() const { return windowless_; }
     const std::vector<WindowedControl*>& windowedControls() const { return windowed_; }
+    void SetSiteDpi(int dpi) { dpi_ = UsableDpi(dpi); }
 
   private:
     // The controls add and remove themselves as they come and go.
@@ -40,6 +45,7 @@ class ControlSite {
     std::vector<WindowlessControl*> windowless_;  // in drawing order: later ones on top
     std::vector<WindowedControl*> windowed_;
     FontInfo font_;
+    int dpi_ = kDesignDpi;
 };
 
 }  // namespace host

@@ -6,7 +6,7 @@
 namespace host {
 
 RECT Control::placePx() const {
-    const PixelRect px = PixelsOf(place_);
+    const PixelRect px = PixelsOf(place_, site_.dpi());
     return RECT{px.left, px.top, px.right, px.bottom};
 }
 

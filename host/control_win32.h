@@ -18,7 +18,7 @@ class Control {
 
     ControlSite& site() const { return site_; }
     const TwipsRect& placeTwips() const { return place_; }
-    // The place in pixels of the container's client area.
+    // The place in pixels of the container's client area, at the container's DPI.
     RECT placePx() const;
     virtual void Move(const TwipsRect& place) = 0;
     bool shown() const { return shown_; }
@@ -46,6 +46,8 @@ class WindowlessControl : public Control {
     // What the control draws on, in the container's pixels: its place, unless it draws
     // beyond it.
     virtual RECT DrawnArea() const { return placePx(); }
+    // The site's DPI changed: what the control keeps for the old one (a font) goes.
+    virtual void OnSiteDpiChanged() {}
 
   protected:
     WindowlessControl(ControlSite& site, const TwipsRect& place);
@@ -68,6 +70,9 @@ class WindowedControl : public Control {
 
     void Move(const TwipsRect& place) override;
     void SetShown(bool shown) override;
+    // The site's DPI changed: the control takes its place again at the new one (and a control
+    // that holds controls passes the DPI on to them).
+    virtual void FollowSiteDpi() { Move(place_); }
 
   protected:
     WindowedControl(ControlSite& site, const TwipsRect& place);

@@ -3,10 +3,9 @@
 
 namespace host {
 
-common::GdiObject MakeFont(const FontInfo& wanted) {
+common::GdiObject MakeFont(const FontInfo& wanted, int dpi) {
     LOGFONTW font{};
-    common::ScreenDc screen;
-    font.lfHeight = -FontHeightPx(wanted, GetDeviceCaps(screen.get(), LOGPIXELSY));
+    font.lfHeight = -FontHeightPx(wanted, dpi);
     font.lfWeight = wanted.weight;
     font.lfItalic = wanted.italic;
     font.lfUnderline = wanted.underline;

@@ -1,4 +1,4 @@
-// The system font for a FontInfo, at the screen's resolution. Win32 only.
+// The system font for a FontInfo, at the resolution of the window it is shown in. Win32 only.
 #pragma once
 #include <windows.h>
 
@@ -7,7 +7,8 @@
 
 namespace host {
 
-// A new font; an empty owner when the system refused.
-common::GdiObject MakeFont(const FontInfo& wanted);
+// A new font for a window shown at dpi (not the system's DPI: a monitor may differ from it);
+// an empty owner when the system refused.
+common::GdiObject MakeFont(const FontInfo& wanted, int dpi);
 
 }  // namespace host

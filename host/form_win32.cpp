@@ -6,6 +6,7 @@
 
 #include "common/skip_on_error.h"
 #include "host/control_win32.h"
+#include "host/display_dpi_win32.h"
 #include "host/focus_order.h"
 #include "host/twips.h"
 
@@ -67,10 +68,11 @@ Form::~Form() {
 bool Form::Load() {
     if (IsLoaded()) return true;
     if (!window_) {
-        RECT frame{0, 0, look_.clientWidthPx, look_.clientHeightPx};
-        AdjustWindowRectEx(&frame, StyleOf(look_), FALSE, 0);
-        const int width = frame.right - frame.left;
-        const int height = frame.bottom - frame.top;
+        // A new form opens on the primary monitor and is laid out at its DPI from the start.
+        SetDpi(PrimaryMonitorDpi());
+        const SIZE frame = FrameSizeAt(dpi());
+        const int width = frame.cx;
+        const int height = frame.cy;
         const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
         if (!CreateHostWindow(0, kFormClassName, title_.c_str(), StyleOf(look_),
@@ -82,6 +84,12 @@ bool Form::Load() {
         // a plain frameless window that adding WS_CHILD alone turns into a proper child (the
         // preview in its host): GetParent answers a popup with its owner, not its parent.
         if (!look_.hasCaption) SetWindowLongA(window_, GWL_STYLE, GetWindowLongA(window_, GWL_STYLE) & ~WS_POPUP);
+        const int shownAt = WindowDpi(window_);
+        if (shownAt != dpi()) {
+            SetDpi(shownAt);
+            const SIZE resized = FrameSizeAt(shownAt);
+            SetWindowPos(window_, nullptr, 0, 0, resized.cx, resized.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         CreateChildWindows();
     }
     ArmTimers();
@@ -160,6 +168,18 @@ void Form::ResizeOnFirstShow() {
     if (!resizedSinceLoad_) OnResized();
 }
 
+SIZE Form::FrameSizeAt(int dpi) const {
+    return FrameSizeForClient(ScaleToDpi(look_.clientWidthPx, dpi), ScaleToDpi(look_.clientHeightPx, dpi),
+                              StyleOf(look_), 0, dpi);
+}
+
+void Form::LayOutAgainAt(int dpi, const RECT& suggested) {
+    SetDpi(dpi);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsLoaded()) RunHandler(events.dpiChanged);
+}
+
 void Form::FocusFirst() {
     for (WindowedControl* control : focusOrder_) {
         if (control->CanTakeFocus()) {
@@ -197,6 +217,16 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 RunHandler([&] { powerSettingChange_(*change); });
             }
             return TRUE;
+        case WM_GETDPISCALEDSIZE: {
+            // The system asks what size the form takes at the new DPI, before it suggests a
+            // rectangle: the described client at that DPI, not a stretched frame.
+            const SIZE frame = FrameSizeAt(UsableDpi(static_cast<int>(wParam)));
+            *reinterpret_cast<SIZE*>(lParam) = frame;
+            return TRUE;
+        }
+        case WM_DPICHANGED:
+            LayOutAgainAt(UsableDpi(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_DESTROY:
             // Destroyed from outside, with a parent window of another program: the form
             // unloads without being asked.

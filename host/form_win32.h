@@ -43,6 +43,8 @@ class Form : public Container {
 
     bool IsLoaded() const { return life_.IsLoaded(); }
     const std::string& title() const { return title_; }
+    // The client size the form was described with, at 96 DPI.
+    SIZE designClientSizePx() const { return SIZE{look_.clientWidthPx, look_.clientHeightPx}; }
     void SetTitle(const std::string& title);
     // The window's outer rectangle, in twips relative to its parent's client area.
     void MoveTwips(int left, int top, int width, int height);
@@ -73,6 +75,11 @@ class Form : public Container {
     void FocusFirst();
     // The resize handler runs when the form is first shown, as after any resize.
     void ResizeOnFirstShow();
+    // The outer size whose client area is the described one at dpi.
+    SIZE FrameSizeAt(int dpi) const;
+    // Moved to a monitor of another scale: every control at the new DPI, the window in the
+    // rectangle the system suggests.
+    void LayOutAgainAt(int dpi, const RECT& suggested);
 
     FormHost& host_;
     std::string title_;

@@ -47,6 +47,19 @@ HostTimer& HostWindow::AddTimer(uint32_t intervalMs, bool enabled, std::function
 
 void HostWindow::RunHandler(const std::function<void()>& handler) { host::RunHandler(context_.gate, handler); }
 
+namespace {
+
+// Private to the host's windows: run the oldest work of RunLater.
+constexpr UINT kRunLaterMessage = WM_APP + 0x51;
+
+}  // namespace
+
+void HostWindow::RunLater(std::function<void()> work) {
+    if (!window_) return;
+    later_.push_back(std::move(work));
+    if (!PostMessageA(window_, kRunLaterMessage, 0, 0)) later_.pop_back();
+}
+
 bool HostWindow::ArmTimers() {
     bool allArmed = true;
     for (HostTimer& timer : timers_) allArmed = timer.Carry(timer.switch_.OnWindowCreated()) && allArmed;
@@ -90,6 +103,16 @@ LRESULT HostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         return 0;
+    }
+    if (message == kRunLaterMessage) {
+        if (later_.empty()) return 0;
+        const std::function<void()> work = std::move(later_.front());
+        later_.pop_front();
+        if (!context_.gate.IsHandlerRunning()) RunHandler(work);
+        return 0;
+    }
+    if (message == WM_GETOBJECT && answerAccessibleObject) {
+        if (const LRESULT answer = answerAccessibleObject(wParam, lParam)) return answer;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
 }

@@ -73,6 +73,15 @@ class HostWindow {
     HostTimer& AddTimer(uint32_t intervalMs, bool enabled, std::function<void()> onTick);
     // Runs a handler of this window's form or control: one at a time, skip-on-error.
     void RunHandler(const std::function<void()>& handler);
+    // Runs work as a handler once the messages already queued for the window are handled: for
+    // a request made inside a call that must return first (a screen reader's, from another
+    // process). Like a timer tick, it is dropped if it finds another handler running, and
+    // with the window.
+    void RunLater(std::function<void()> work);
+
+    // Answers the system's request for the window's accessible object (WM_GETOBJECT: flags,
+    // object id); 0, or none set, leaves the system's own answer.
+    std::function<LRESULT(WPARAM flags, LPARAM objectId)> answerAccessibleObject;
 
   protected:
     explicit HostWindow(const WindowContext& context) : context_(context) {}
@@ -97,6 +106,7 @@ class HostWindow {
     friend class HostTimer;
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     std::deque<HostTimer> timers_;  // a deque keeps handed-out references valid
+    std::deque<std::function<void()>> later_;  // RunLater's work, oldest first
 };
 
 }  // namespace host

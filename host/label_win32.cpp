@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "host/border_pen_win32.h"
 #include "host/font_win32.h"
 
 namespace host {
@@ -32,8 +33,22 @@ void Label::SetEnabled(bool enabled) {
 }
 
 HFONT Label::Font() const {
-    if (!font_.get()) font_ = MakeFont(look_.font);
+    if (!font_.get()) font_ = MakeFont(look_.font, site_.dpi());
     return static_cast<HFONT>(font_.get());
+}
+
+void Label::OnSiteDpiChanged() {
+    Invalidate();
+    font_.Reset(nullptr);
+    Invalidate();
+}
+
+int Label::CaptionWidthPx() const {
+    common::ScreenDc screen;
+    common::SelectedObject selected(screen.get(), Font());
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent);
+    return extent.cx;
 }
 
 int Label::LineHeightPx() const {
@@ -50,7 +65,7 @@ bool Label::IsOneLine() const {
 
 RECT Label::TextArea() const {
     RECT area = placePx();
-    if (look_.border) InflateRect(&area, -2, -2);
+    if (look_.border) InflateRect(&area, -ScaleToDpi(2, site_.dpi()), -ScaleToDpi(2, site_.dpi()));
     return area;
 }
 
@@ -59,11 +74,7 @@ RECT Label::DrawnArea() const {
     if (!IsOneLine()) return area;
     // NOTE: a one-line caption is never cut short: where the font is a little wider than
     // the one the dialog was laid out for, the caption runs past its place's far edge.
-    common::ScreenDc screen;
-    common::SelectedObject selected(screen.get(), Font());
-    SIZE extent{};
-    GetTextExtentPoint32W(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent);
-    const int overflow = extent.cx + 1 - (area.right - area.left);
+    const int overflow = CaptionWidthPx() + 1 - (area.right - area.left);
     if (overflow <= 0) return area;
     if (look_.centred) {
         area.left -= overflow / 2 + 1;
@@ -82,7 +93,7 @@ void Label::Draw(HDC dc) const {
     IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
     if (look_.border) {
         const RECT place = placePx();
-        common::GdiObject pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        common::GdiObject pen(BorderPen(RGB(0, 0, 0), site_.dpi()));
         common::SelectedObject selectedPen(dc, pen.get());
         common::SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, place.left, place.top, place.right, place.bottom);
@@ -97,7 +108,7 @@ void Label::Draw(HDC dc) const {
     } else {
         // The greyed look: an engraved caption, a light copy under a shadow-coloured one.
         RECT lit = area;
-        OffsetRect(&lit, 1, 1);
+        OffsetRect(&lit, ScaleToDpi(1, site_.dpi()), ScaleToDpi(1, site_.dpi()));
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
         DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &lit, format);
         SetTextColor(dc, GetSysColor(COLOR_3DSHADOW));

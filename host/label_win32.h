@@ -35,6 +35,9 @@ class Label : public WindowlessControl {
     // The height of one line of the caption in the label's font, in pixels.
     int LineHeightPx() const;
     RECT DrawnArea() const override;
+    void OnSiteDpiChanged() override;
+    // The caption's width in the label's font, in pixels at the site's DPI.
+    int CaptionWidthPx() const;
 
   protected:
     void Draw(HDC dc) const override;

@@ -10,7 +10,13 @@ PictureBox::PictureBox(Container& container, const TwipsRect& place, COLORREF ba
     : Container(container.containerContext(), background), WindowedControl(container, place) {
     SetPicture(std::move(picture));
     SetControlsFont(container.controlsFont());
+    SetSiteDpi(container.dpi());
     if (container.window()) CreateIn(container.window());
+}
+
+void PictureBox::FollowSiteDpi() {
+    SetDpi(site().dpi());
+    Move(place_);
 }
 
 void PictureBox::CreateIn(HWND parent) { CreateAsChild(parent, placePx()); }

@@ -14,6 +14,7 @@ class PictureBox : public Container, public WindowedControl {
                std::shared_ptr<const Picture> picture = nullptr);
 
     HWND controlWindow() const override { return window(); }
+    void FollowSiteDpi() override;
 
   protected:
     void CreateIn(HWND parent) override;

@@ -6,6 +6,7 @@
 
 #include "host/dib_section_win32.h"
 #include "host/encoded_picture_win32.h"
+#include "host/picture_scaling.h"
 #include "host/program_resources_win32.h"
 
 namespace host {
@@ -23,6 +24,11 @@ std::shared_ptr<const Picture> Picture::FromStored(const StoredPicture& picture)
 std::shared_ptr<const Picture> Picture::FromBitmapResource(HINSTANCE module, const char* name) {
     const auto stored = StoredPictureResource(module, name);
     return stored ? FromStored(*stored) : nullptr;
+}
+
+std::shared_ptr<const Picture> Picture::FromBitmapResourceAt(HINSTANCE module, const char* name, int dpi) {
+    const auto stored = StoredPictureResource(module, name);
+    return stored ? FromStored(PictureAtDpi(*stored, dpi)) : nullptr;
 }
 
 std::shared_ptr<const Picture> Picture::FromEncodedResource(HINSTANCE module, const char* name) {

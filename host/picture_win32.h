@@ -21,6 +21,8 @@ class Picture {
     // A 24-bit bitmap file kept as an RCDATA resource of the module; nothing when it is
     // missing or damaged.
     static std::shared_ptr<const Picture> FromBitmapResource(HINSTANCE module, const char* name);
+    // The same picture as shown at dpi: scaled smoothly by the one rule (picture_scaling.h).
+    static std::shared_ptr<const Picture> FromBitmapResourceAt(HINSTANCE module, const char* name, int dpi);
     // A picture file in a format the system's picture loader reads (a JPEG), kept as an
     // RCDATA resource of the module; nothing when it is missing or cannot be decoded.
     static std::shared_ptr<const Picture> FromEncodedResource(HINSTANCE module, const char* name);

@@ -2,6 +2,7 @@
 #include "host/shape_win32.h"
 
 #include "common/gdi_objects_win32.h"
+#include "host/border_pen_win32.h"
 
 namespace host {
 
@@ -10,7 +11,7 @@ Shape::Shape(ControlSite& site, const TwipsRect& place, COLORREF borderColour)
 
 void Shape::Draw(HDC dc) const {
     const RECT place = placePx();
-    common::GdiObject pen(CreatePen(PS_SOLID, 1, borderColour_));
+    common::GdiObject pen(BorderPen(borderColour_, site_.dpi()));
     common::SelectedObject selectedPen(dc, pen.get());
     common::SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, place.left, place.top, place.right, place.bottom);

@@ -2,17 +2,16 @@
 // Portable.
 #pragma once
 
+#include "host/dpi_scale.h"
+
 namespace host {
 
 inline constexpr int kTwipsPerPixel = 15;
 
 inline constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
-// To the nearest pixel, halves away from zero.
-inline constexpr int TwipsToPixels(int twips) {
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
-}
+// To the nearest pixel at 96 DPI, halves away from zero.
+inline constexpr int TwipsToPixels(int twips) { return TwipsToPixelsAt(twips, kDesignDpi); }
 
 // A control's place in its container, in twips.
 struct TwipsRect {
@@ -34,10 +33,11 @@ struct PixelRect {
     int bottom = 0;
 };
 
-// Each edge rounded to its nearest pixel, so neighbouring places meet without a gap.
-inline constexpr PixelRect PixelsOf(const TwipsRect& place) {
-    return {TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.left + place.width),
-            TwipsToPixels(place.top + place.height)};
+// Each edge rounded to its nearest pixel at dpi, so neighbouring places meet without a gap
+// at any scale.
+inline constexpr PixelRect PixelsOf(const TwipsRect& place, int dpi = kDesignDpi) {
+    return {TwipsToPixelsAt(place.left, dpi), TwipsToPixelsAt(place.top, dpi),
+            TwipsToPixelsAt(place.left + place.width, dpi), TwipsToPixelsAt(place.top + place.height, dpi)};
 }
 
 }  // namespace host

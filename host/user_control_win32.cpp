@@ -6,6 +6,12 @@ namespace host {
 UserControl::UserControl(Container& container, const TwipsRect& place)
     : Container(container.containerContext(), GetSysColor(COLOR_BTNFACE)), WindowedControl(container, place) {
     SetControlsFont(container.controlsFont());
+    SetSiteDpi(container.dpi());
+}
+
+void UserControl::FollowSiteDpi() {
+    SetDpi(site().dpi());
+    Move(place_);
 }
 
 void UserControl::SetBackStyle(int16_t style) {

@@ -20,6 +20,7 @@ inline constexpr int16_t kOpaqueBackground = 1;
 class UserControl : public Container, public WindowedControl {
   public:
     HWND controlWindow() const override { return window(); }
+    void FollowSiteDpi() override;
 
     int16_t backStyle() const { return backStyle_; }
     // Transparent: the container shows through where the surface would be; the

@@ -1,12 +1,16 @@
 // The settings dialog on the form host: its window, controls and pictures, the gradient and
 // the tiled panel, and the system calls its decisions need. settings_dialog decides what
-// each handler does; this file lays the dialog out and carries the calls out.
+// each handler does, dialog_layout says where each part stands and dialog_accessibility what
+// a screen reader is told; this file lays the dialog out at its DPI and carries the calls out.
 #include "settings/settings_dialog_win32.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/exchange_names.h"
@@ -22,7 +26,10 @@
 #include "host/shape_win32.h"
 #include "settings/bgm_file_chooser_win32.h"
 #include "settings/credits.h"
+#include "settings/dialog_accessibility.h"
+#include "settings/dialog_accessible_win32.h"
 #include "settings/dialog_background.h"
+#include "settings/dialog_layout.h"
 #include "settings/save_failure_message.h"
 #include "settings/settings_dialog.h"
 
@@ -32,8 +39,6 @@ namespace settings {
 
 namespace {
 
-constexpr int kClientWidthPx = 453;
-constexpr int kClientHeightPx = 206;
 constexpr COLORREF kStoredGrey = RGB(128, 128, 128);  // covered by the gradient
 constexpr COLORREF kSilver = RGB(192, 192, 192);      // the panel's, covered by the tile
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -75,15 +80,10 @@ class SettingsDialogWindow {
         : host_(host), dialog_(settings), lastResult_(lastResult) {
         markers_.click = [this](int index) { OnKindClicked(index); };
         kindLabels_.click = [this](int index) { OnKindClicked(index); };
-        // Top to bottom: audio CD, none, music file.
-        const int markerIndexes[] = {1, 0, 2};
-        const wchar_t* kindTexts[] = {L"音楽CD", L"無し", L"MP3、WAV"};
-        const int kindWidthsPx[] = {43, 23, 60};
-        for (int row = 0; row < 3; ++row) {
-            const int top = 40 + 20 * row;
-            markers_.Add(markerIndexes[row], panel_, host::TwipsRectOfPixels(36, top, 13, 13));
-            kindLabels_.Add(markerIndexes[row], panel_, host::TwipsRectOfPixels(52, top, kindWidthsPx[row], 13),
-                            kindTexts[row], Look(kBlack));
+        for (int row = 0; row < layout::kKindRows; ++row) {
+            markers_.Add(layout::kMarkerOfRow[row], panel_, layout::kMarkerOfRowPlace[row]);
+            kindLabels_.Add(layout::kMarkerOfRow[row], panel_, layout::kKindLabelOfRowPlace[row],
+                            layout::kKindTextOfRow[row], Look(kBlack));
         }
         chooseFile_.Click = [this] { OnChooseFileClicked(); };
         set_.Click = [this] { OnSetClicked(); };
@@ -91,6 +91,8 @@ class SettingsDialogWindow {
         link_.pointer = LoadCursor(nullptr, IDC_HAND);
         link_.events.click = [this] { OnLinkClicked(); };
         form_.SetFocusOrder({&panel_, &track_, &set_, &cancel_, &chooseFile_, &tile_});
+        form_.events.dpiChanged = [this] { OnDpiChanged(); };
+        MakeAccessible();
     }
 
     void ShowModal() { form_.ShowModal(); }
@@ -106,6 +108,7 @@ class SettingsDialogWindow {
             dialog_.Load({screen.cx, screen.cy}, {outer.cx, outer.cy}, {lastResult_, pointer.x, pointer.y});
         form_.MoveTwips(opening.leftTwips, opening.topTwips, outer.cx, outer.cy);
         for (controls::CommandButton* button : {&chooseFile_, &set_, &cancel_}) button->Initialize();
+        UsePicturesAtDpi();
         lastResult_ = TilePanel();
         ShowMarkers(opening.selectedMarker);
         track_.SetText(opening.trackText);
@@ -123,6 +126,7 @@ class SettingsDialogWindow {
 
     void OnKindClicked(int index) {
         if (const std::optional<int> selected = dialog_.OnKindClicked(index)) ShowMarkers(selected);
+        Announce();
     }
 
     void OnChooseFileClicked() {
@@ -131,6 +135,101 @@ class SettingsDialogWindow {
         if (const std::optional<std::string> shown = dialog_.OnFileChosen(lastResult_, chosen)) {
             fileLabel_.SetCaption(host::FromAnsi(*shown));
         }
+        Announce();
+    }
+
+    // Moved to a monitor of another scale: the controls already stand at the new DPI and the
+    // gradient was drawn at the new size; the pictures are made again at the new scale.
+    void OnDpiChanged() {
+        UsePicturesAtDpi();
+        lastResult_ = TilePanel();
+        ShowMarkers(shownMarker_);
+        DrawBackground();
+    }
+
+    // The tile and the markers as shown at the dialog's DPI (the same pictures at 96).
+    void UsePicturesAtDpi() {
+        const int dpi = form_.dpi();
+        if (picturesDpi_ == dpi) return;
+        tile_.SetPicture(host::Picture::FromBitmapResourceAt(host_.instance(), "CLOUD_PICTURE", dpi));
+        markerPictures_[0].SetPicture(host::Picture::FromBitmapResourceAt(host_.instance(), "MARKER_UNSELECTED", dpi));
+        markerPictures_[1].SetPicture(host::Picture::FromBitmapResourceAt(host_.instance(), "MARKER_SELECTED", dpi));
+        picturesDpi_ = dpi;
+    }
+
+    // A default action a screen reader asked for: done as the click it stands for, on the
+    // dialog's own turn once the reader's call has returned (a file chooser or the end of the
+    // dialog must not run inside it).
+    bool DoDefaultAction(DialogPart part) {
+        const DialogCommand command = DefaultActionOf(part);
+        if (command.kind == DialogCommand::Kind::None || !form_.window() || !IsWindowEnabled(form_.window())) return false;
+        form_.RunLater([this, command] {
+            switch (command.kind) {
+                case DialogCommand::Kind::ChooseKind: OnKindClicked(command.musicKind); break;
+                case DialogCommand::Kind::ChooseFile: OnChooseFileClicked(); break;
+                case DialogCommand::Kind::Set: OnSetClicked(); break;
+                case DialogCommand::Kind::Cancel: form_.Unload(); break;
+                case DialogCommand::Kind::OpenLink: OnLinkClicked(); break;
+                case DialogCommand::Kind::None: break;
+            }
+        });
+        return true;
+    }
+
+    static ButtonLookSeen LookOf(const controls::CommandButton& button, HWND focused) {
+        const controls::ButtonState& state = button.state();
+        return ButtonLookSeen{state.FaceState == controls::kFaceHighLight || state.FaceState == controls::kFaceHighLightSelect,
+                              state.MouseHeld, state.enabled, focused && focused == button.window()};
+    }
+
+    DialogSeen Seen() const {
+        const HWND focused = GetFocus();
+        const HWND track = track_.controlWindow();
+        DialogSeen seen;
+        seen.dpi = form_.dpi();
+        seen.chosenKind = shownMarker_;
+        seen.trackText = track_.text();
+        seen.musicFile = fileLabel_.caption();
+        seen.panelFocused = focused && focused == panel_.window();
+        seen.trackBoxFocused = focused && track && (focused == track || IsChild(track, focused));
+        seen.chooseFile = LookOf(chooseFile_, focused);
+        seen.set = LookOf(set_, focused);
+        seen.cancel = LookOf(cancel_, focused);
+        return seen;
+    }
+
+    // Tells a screen reader what changed since it was last told.
+    void Announce() {
+        if (!form_.window()) return;
+        const DialogSeen now = Seen();
+        AnnounceAccessibleEvents(form_.window(), AccessibleEventsBetween(announced_, now));
+        announced_ = now;
+    }
+
+    // The dialog answers for its parts; a part with a window of its own (the panel, each
+    // button) answers for itself where the system asks that window (its focus, say).
+    void MakeAccessible() {
+        auto source = std::make_shared<AccessibleDialogSource>();
+        source->parts = [this] { return AccessibleParts(Seen()); };
+        source->doDefaultAction = [this](DialogPart part) { return DoDefaultAction(part); };
+        source_ = source;
+        accessible_.emplace_back(std::make_unique<AccessibleDialogObject>(source));
+        Answering(form_, *accessible_.back());
+        const std::pair<host::Container*, DialogPart> ownWindows[] = {{&panel_, DialogPart::MusicPanel},
+            {&chooseFile_, DialogPart::ChooseFile}, {&set_, DialogPart::Set}, {&cancel_, DialogPart::Cancel}};
+        for (const auto& [container, part] : ownWindows) {
+            accessible_.emplace_back(std::make_unique<AccessibleDialogObject>(source, part));
+            Answering(*container, *accessible_.back());
+        }
+        for (controls::CommandButton* button : {&chooseFile_, &set_, &cancel_}) button->lookChanged = [this] { Announce(); };
+        panel_.events.gotFocus = [this] { Announce(); };
+        panel_.events.lostFocus = [this] { Announce(); };
+    }
+
+    static void Answering(host::Container& window, AccessibleDialogObject& object) {
+        window.answerAccessibleObject = [&window, &object](WPARAM flags, LPARAM objectId) {
+            return object.Answer(window.window(), flags, objectId);
+        };
     }
 
     void OnSetClicked() {
@@ -163,6 +262,7 @@ class SettingsDialogWindow {
     }
 
     void ShowMarkers(std::optional<int> selected) {
+        shownMarker_ = selected;
         for (int index = 0; index < kMarkerCount; ++index) {
             if (markers_.Has(index)) markers_[index].SetPicture(markerPictures_[index == selected ? 1 : 0].picture());
         }
@@ -201,30 +301,38 @@ class SettingsDialogWindow {
     host::FormHost& host_;
     SettingsDialog dialog_;
     int32_t& lastResult_;
-    host::Form form_{host_, common::kSettingsDialogTitle, host::FormLook{true, kStoredGrey, kClientWidthPx, kClientHeightPx},
+    // What a screen reader was last told, and the objects it asks; set up before the form
+    // exists, gone after it (members are destroyed in reverse).
+    DialogSeen announced_;
+    std::shared_ptr<AccessibleDialogSource> source_;
+    std::vector<std::unique_ptr<AccessibleDialogObject>> accessible_;
+    std::optional<int> shownMarker_;
+    int picturesDpi_ = host::kDesignDpi;  // the stored pictures below are made for 96 DPI
+    host::Form form_{host_, common::kSettingsDialogTitle,
+                     host::FormLook{true, kStoredGrey, layout::kClientWidthPx, layout::kClientHeightPx},
                host::FormHandlers{[this] { OnLoad(); }, [this] { DrawBackground(); }, nullptr,
                             [this] { OnUnload(); }}};
     // The panel and what it holds, in their places relative to it.
-    host::PictureBox panel_{form_, host::TwipsRectOfPixels(16, 16, 421, 125), kSilver};  // Pic_1
-    host::Shape headingFrame_{panel_, host::TwipsRectOfPixels(8, 8, 101, 21)};
-    host::Label heading_{panel_, host::TwipsRectOfPixels(8, 12, 101, 17), L"BGM", Look(kBlack, /*centred*/ true)};
+    host::PictureBox panel_{form_, layout::kPanel, kSilver};  // Pic_1
+    host::Shape headingFrame_{panel_, layout::kHeadingFrame};
+    host::Label heading_{panel_, layout::kHeading, L"BGM", Look(kBlack, /*centred*/ true)};
     host::ControlArray<host::Image> markers_;     // Img_BGM
     host::ControlArray<host::Label> kindLabels_;  // lbl_BGM
-    host::ComboBox track_{panel_, host::TwipsRectOfPixels(120, 36, 41, 20)};  // BGM_Repeat
-    host::Label trackLabel_{panel_, host::TwipsRectOfPixels(164, 40, 66, 13), L"曲目をﾘﾋﾟｰﾄ", Look(kBlack)};
-    controls::CommandButton chooseFile_{panel_, host::TwipsRectOfPixels(120, 80, 29, 21), ButtonProperties(L"...")};  // Cmd_BGM
-    host::Label fileLabel_{panel_, host::TwipsRectOfPixels(152, 80, 257, 33), L"", Look(kBlack, false, /*border*/ true)};
+    host::ComboBox track_{panel_, layout::kTrackBox};  // BGM_Repeat
+    host::Label trackLabel_{panel_, layout::kTrackLabel, L"曲目をﾘﾋﾟｰﾄ", Look(kBlack)};
+    controls::CommandButton chooseFile_{panel_, layout::kChooseFileButton, ButtonProperties(L"...")};  // Cmd_BGM
+    host::Label fileLabel_{panel_, layout::kFileLabel, L"", Look(kBlack, false, /*border*/ true)};
     // On the dialog itself.
-    controls::CommandButton set_{form_, host::TwipsRectOfPixels(272, 160, 81, 25), ButtonProperties(L"設定")};
-    controls::CommandButton cancel_{form_, host::TwipsRectOfPixels(356, 160, 81, 25), ButtonProperties(L"ｷｬﾝｾﾙ")};
-    host::Label credit_{form_, host::TwipsRectOfPixels(16, 152, 165, 13), kCreditLine, Look(kWhite)};
-    host::Label link_{form_, host::TwipsRectOfPixels(16, 168, 219, 13), kHomePageAddress, LinkLook()};
+    controls::CommandButton set_{form_, layout::kSetButton, ButtonProperties(L"設定")};
+    controls::CommandButton cancel_{form_, layout::kCancelButton, ButtonProperties(L"ｷｬﾝｾﾙ")};
+    host::Label credit_{form_, layout::kCreditLabel, kCreditLine, Look(kWhite)};
+    host::Label link_{form_, layout::kLinkLabel, kHomePageAddress, LinkLook()};
     // Picture sources, placed where they are never seen.
-    host::PictureBox tile_{form_, host::TwipsRectOfPixels(32, 276, 128, 128), kSilver,
+    host::PictureBox tile_{form_, layout::kTileBox, kSilver,
                      host::Picture::FromBitmapResource(host_.instance(), "CLOUD_PICTURE")};  // Pic_Mbl
     host::Image markerPictures_[2] = {
-        host::Image{form_, host::TwipsRectOfPixels(672, 28, 12, 12), host::Picture::FromBitmapResource(host_.instance(), "MARKER_UNSELECTED")},
-        host::Image{form_, host::TwipsRectOfPixels(672, 44, 12, 12), host::Picture::FromBitmapResource(host_.instance(), "MARKER_SELECTED")}};  // Img_Ra
+        host::Image{form_, layout::kUnselectedMarkerPicture, host::Picture::FromBitmapResource(host_.instance(), "MARKER_UNSELECTED")},
+        host::Image{form_, layout::kSelectedMarkerPicture, host::Picture::FromBitmapResource(host_.instance(), "MARKER_SELECTED")}};  // Img_Ra
 };
 
 }  // namespace

@@ -8,6 +8,8 @@
 # The display is one Xvfb screen of 1280 x 1024. VQ_MONITORS="1280x1024 1024x768 ..." gives
 # several monitors instead, left to right with the first one primary: Xorg's dummy driver
 # (xserver-xorg-video-dummy) shows them as RandR outputs, from which Wine takes its monitors.
+# VQ_LOGPIXELS=144 gives the prefix that DPI (HKCU\Control Panel\Desktop LogPixels), as a
+# display scaled to 150 % does on Windows: every program of the world sees it.
 # Every step that fails says which it was and shows the first lines of what went wrong.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,6 +20,7 @@ state=${2:?state directory}
 arch=${3:-win64}
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
+logpixels=${VQ_LOGPIXELS:-}  # empty: Wine's own 96
 
 fail() { echo "wine_env: $1" >&2; shift; [ $# -gt 0 ] && [ -s "$1" ] && head -n 20 "$1" | sed 's/^/    /' >&2; return 0; }
 
@@ -156,6 +159,7 @@ export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export VQ_XVFB_PID=$x_pid  # the X server of the world, Xvfb or Xorg
+export VQ_LOGPIXELS=${logpixels:-96}  # the DPI every program of the world sees
 # The loader and server of this prefix's architecture, whatever Debian's scripts would pick.
 wine() { "\$VQ_WINE" "\$@"; }
 wineserver() { "\$VQ_WINESERVER" "\$@"; }
@@ -193,7 +197,12 @@ done
 # cut in labels laid out for the original. IPAPGothic (fonts-ipafont-gothic) is the
 # proportional one, close to the original's widths.
 reg_add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic'
+if [ -n "$logpixels" ]; then
+  reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$logpixels"
+fi
 wineserver -w
+# WINE: the server reads LogPixels when it starts: a new one starts with the next program.
+if [ -n "$logpixels" ]; then wineserver -k 2>/dev/null || true; fi
 
 acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' | awk '/ACP/ {print $NF}')
 if [ "$acp" != 932 ]; then
