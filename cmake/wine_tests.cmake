@@ -33,21 +33,37 @@ if(WIN32)
   set_tests_properties(wine_monitors_env_up PROPERTIES FIXTURES_SETUP wine_monitors TIMEOUT 300 RESOURCE_LOCK wine)
   add_test(NAME wine_monitors_env_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh down ${VQ_WINE_MONITORS_ENV_DIR})
   set_tests_properties(wine_monitors_env_down PROPERTIES FIXTURES_CLEANUP wine_monitors TIMEOUT 120 RESOURCE_LOCK wine)
+
+  # Worlds of a display scaled to 150 % and 200 %: Xvfb as in the first, with a prefix of its
+  # own whose LogPixels is 144 or 192, the DPI every program of the world sees. Their tests
+  # also hold the lock "wine".
+  foreach(dpi 144 192)
+    add_test(NAME wine_dpi${dpi}_env_up
+             COMMAND ${CMAKE_COMMAND} -E env "VQ_LOGPIXELS=${dpi}" ${vq_probe}
+                     ${CMAKE_SOURCE_DIR}/tools/wine_env.sh up ${CMAKE_BINARY_DIR}/wine-env-dpi${dpi} ${VQ_WINE_ARCH})
+    set_tests_properties(wine_dpi${dpi}_env_up PROPERTIES FIXTURES_SETUP wine_dpi${dpi} TIMEOUT 300 RESOURCE_LOCK wine)
+    add_test(NAME wine_dpi${dpi}_env_down
+             COMMAND ${CMAKE_SOURCE_DIR}/tools/wine_env.sh down ${CMAKE_BINARY_DIR}/wine-env-dpi${dpi})
+    set_tests_properties(wine_dpi${dpi}_env_down PROPERTIES FIXTURES_CLEANUP wine_dpi${dpi} TIMEOUT 120 RESOURCE_LOCK wine)
+  endforeach()
 endif()
 
 # vq_add_wine_test(NAME <name> COMMAND <target> [args...] [TIMEOUT seconds] [TRACE channel]
-#                  [MONITORS])
+#                  [MONITORS] [LOGPIXELS 144|192])
 # The test program sees VQ_DIST_DIR (the installable pair, a Unix path) and the Wine env.
 # With TRACE, Wine's trace of that debug channel, for the test and the programs it starts,
 # goes to a file whose path the test finds in VQ_WINE_TRACE. With MONITORS it runs in the
-# world of two monitors instead.
+# world of two monitors instead, with LOGPIXELS in the world of that DPI.
 function(vq_add_wine_test)
-  cmake_parse_arguments(arg "MONITORS" "NAME;TIMEOUT;TRACE" "COMMAND" ${ARGN})
+  cmake_parse_arguments(arg "MONITORS" "NAME;TIMEOUT;TRACE;LOGPIXELS" "COMMAND" ${ARGN})
   set(fixture wine)
   set(env_dir ${VQ_WINE_ENV_DIR})
   if(arg_MONITORS)
     set(fixture wine_monitors)
     set(env_dir ${VQ_WINE_MONITORS_ENV_DIR})
+  elseif(arg_LOGPIXELS)
+    set(fixture wine_dpi${arg_LOGPIXELS})
+    set(env_dir ${CMAKE_BINARY_DIR}/wine-env-dpi${arg_LOGPIXELS})
   endif()
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 300)

@@ -90,6 +90,7 @@ bool Form::Load() {
             const SIZE resized = FrameSizeAt(shownAt);
             SetWindowPos(window_, nullptr, 0, 0, resized.cx, resized.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
+        FitClientToDpi();
         CreateChildWindows();
     }
     ArmTimers();
@@ -177,7 +178,22 @@ void Form::LayOutAgainAt(int dpi, const RECT& suggested) {
     SetDpi(dpi);
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientToDpi();
     if (IsLoaded()) RunHandler(events.dpiChanged);
+}
+
+void Form::FitClientToDpi() {
+    if (!window_ || look_.clientWidthPx <= 0 || look_.clientHeightPx <= 0) return;
+    RECT client{};
+    RECT frame{};
+    if (!GetClientRect(window_, &client) || !GetWindowRect(window_, &frame)) return;
+    const int wantedWidth = ScaleToDpi(look_.clientWidthPx, dpi());
+    const int wantedHeight = ScaleToDpi(look_.clientHeightPx, dpi());
+    if (client.right == wantedWidth && client.bottom == wantedHeight) return;
+    // WINE: a window's caption and borders keep the system's DPI whatever the window's, so the
+    // frame computed for another DPI is off by their difference; on Windows this changes nothing.
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + wantedWidth - client.right,
+                 frame.bottom - frame.top + wantedHeight - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::FocusFirst() {

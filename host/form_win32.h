@@ -77,6 +77,9 @@ class Form : public Container {
     void ResizeOnFirstShow();
     // The outer size whose client area is the described one at dpi.
     SIZE FrameSizeAt(int dpi) const;
+    // Makes the client area the described one at the form's DPI, keeping the top-left corner,
+    // where the frame came out otherwise.
+    void FitClientToDpi();
     // Moved to a monitor of another scale: every control at the new DPI, the window in the
     // rectangle the system suggests.
     void LayOutAgainAt(int dpi, const RECT& suggested);

@@ -186,7 +186,7 @@ class DialogAccessible final : public IAccessible {
         if (!source) return CO_E_OBJNOTCONNECTED;
         RECT place{};
         if (IsWholeDialog(child)) {
-            GetClientRect(source->dialog, &place);
+            GetClientRect(Dialog(), &place);
         } else {
             AccessiblePart part;
             const HRESULT found = Find(child, part);
@@ -194,7 +194,7 @@ class DialogAccessible final : public IAccessible {
             place = RECT{part.place.left, part.place.top, part.place.right, part.place.bottom};
         }
         POINT origin{place.left, place.top};
-        if (!ClientToScreen(source->dialog, &origin)) return E_FAIL;
+        if (!ClientToScreen(Dialog(), &origin)) return E_FAIL;
         *left = origin.x;
         *top = origin.y;
         *width = place.right - place.left;
@@ -224,7 +224,7 @@ class DialogAccessible final : public IAccessible {
         if (!source) return CO_E_OBJNOTCONNECTED;
         POINT point{xScreen, yScreen};
         RECT client{};
-        if (!ScreenToClient(source->dialog, &point) || !GetClientRect(source->dialog, &client) || !PtInRect(&client, point)) {
+        if (!ScreenToClient(Dialog(), &point) || !GetClientRect(Dialog(), &client) || !PtInRect(&client, point)) {
             return S_FALSE;
         }
         const std::optional<DialogPart> part = PartAt(Parts(*source), point.x, point.y);
@@ -245,6 +245,10 @@ class DialogAccessible final : public IAccessible {
 
   private:
     ~DialogAccessible() = default;
+
+    // The dialog's window, in whose client area every part's place is given: this window, or
+    // the top-level one a part's own window lies in.
+    HWND Dialog() const { return GetAncestor(ownWindow_, GA_ROOT); }
 
     static std::vector<AccessiblePart> Parts(const AccessibleDialogSource& source) {
         return source.parts ? source.parts() : std::vector<AccessiblePart>{};

@@ -15,7 +15,6 @@ namespace settings {
 
 // What the object asks of the dialog, each time it is asked.
 struct AccessibleDialogSource {
-    HWND dialog = nullptr;  // the places are in its client area
     std::function<std::vector<AccessiblePart>()> parts;
     // Carries out a part's default action later, on the dialog's own turn; false when refused.
     std::function<bool(DialogPart)> doDefaultAction;
