@@ -7,6 +7,22 @@
 
 namespace wintest {
 
+std::optional<std::wstring> ManifestSetting(const std::string& program, const wchar_t* nameSpace, const wchar_t* name) {
+    ACTCTXA request{};
+    request.cbSize = sizeof(request);
+    request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    request.lpSource = program.c_str();
+    request.lpResourceName = CREATEPROCESS_MANIFEST_RESOURCE_ID;
+    const HANDLE context = CreateActCtxA(&request);
+    if (context == INVALID_HANDLE_VALUE) return std::nullopt;
+    wchar_t value[256] = {};
+    SIZE_T written = 0;
+    const bool read = QueryActCtxSettingsW(0, context, nameSpace, name, value, ARRAYSIZE(value), &written);
+    ReleaseActCtx(context);
+    if (!read) return std::nullopt;
+    return std::wstring(value);
+}
+
 std::optional<ChildProcess> ChildProcess::Start(const std::string& commandLine,
                                                 const std::string& workDir, int showCommand) {
     STARTUPINFOA startup{};

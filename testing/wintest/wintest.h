@@ -71,6 +71,12 @@ std::string SourceDir();
 // and gives that folder, so each test has its own settings file beside its own copy.
 std::string InstallPairTo(const std::string& folderName, bool withRenderer = true);
 
+// A setting of a program's application manifest (its resource 1), read as the system reads it
+// when the program starts; nothing when the program has no manifest the system accepts or no
+// such setting. WINE: Wine 8 reports every window as aware of each monitor's DPI whatever its
+// program declares, so only the manifest shows the declaration.
+std::optional<std::wstring> ManifestSetting(const std::string& program, const wchar_t* nameSpace, const wchar_t* name);
+
 // The screen as 24-bit BGR rows, top-down, read back through GDI.
 struct Screenshot {
     int width = 0;
