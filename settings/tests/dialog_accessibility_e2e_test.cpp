@@ -63,10 +63,7 @@ RECT WindowRectAt(POINT screen, bool topChild = false) {
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-class DialogAccessibility : public DialogUnderTest {
-  protected:
-    wintest::ComThread com_;
-};
+class DialogAccessibility : public DialogUnderTest {};
 
 TEST_F(DialogAccessibility, AScreenReaderReadsEveryPartWithItsNameRoleStateAndDrawnPlace) {
     Open();

@@ -75,16 +75,6 @@ void ExpectEveryCaptionFits(int dpi) {
     }
 }
 
-// The screen place of the accessible part named name.
-std::optional<RECT> PlaceOf(HWND dialog, const std::wstring& name) {
-    const auto children = wintest::ReadAccessibleChildren(dialog);
-    if (!children) return std::nullopt;
-    for (const wintest::AccessibleChild& child : *children) {
-        if (child.name == name) return child.place;
-    }
-    return std::nullopt;
-}
-
 // A block of the dialog's memory that the test writes and reads: WM_GETDPISCALEDSIZE and
 // WM_DPICHANGED carry pointers, which the system fills in the receiving process.
 class BlockInDialog {
@@ -122,10 +112,7 @@ TEST(FrontEndManifest, DeclaresAwarenessOfEachMonitorsDpi) {
               std::optional<std::wstring>(L"true/pm"));
 }
 
-class DialogScaling : public DialogUnderTest {
-  protected:
-    wintest::ComThread com_;  // the buttons' places are read as a screen reader reads them
-};
+class DialogScaling : public DialogUnderTest {};
 
 TEST_F(DialogScaling, TheClientIsTheDescribedSizeScaledAndEveryCaptionFitsItsPlace) {
     Open();
@@ -139,7 +126,7 @@ TEST_F(DialogScaling, TheClientIsTheDescribedSizeScaledAndEveryCaptionFitsItsPla
     ExpectEveryCaptionFits(dpi);
     SaveScreenshot("open");
     // The pointer on 設定: its highlighted face at this scale, for a person to look at.
-    const std::optional<RECT> set = PlaceOf(window_, L"設定");
+    const std::optional<RECT> set = PlaceOf(L"設定");
     ASSERT_TRUE(set.has_value());
     const POINT onSet{(set->left + set->right) / 2, (set->top + set->bottom) / 2};
     const uint32_t before = wintest::ScreenPixel(POINT{onSet.x, set->top + 3 * WorldDpi() / 96});
@@ -177,7 +164,7 @@ TEST_F(DialogScaling, MovedToAMonitorOf144DpiItLaysItselfOutAgainInTheSuggestedR
     EXPECT_EQ(client.right, ExpectedClient(144).cx);
     EXPECT_EQ(client.bottom, ExpectedClient(144).cy);
     // The buttons stand at their new places, and what a screen reader is told follows them.
-    const std::optional<RECT> set = PlaceOf(window_, L"設定");
+    const std::optional<RECT> set = PlaceOf(L"設定");
     ASSERT_TRUE(set.has_value());
     const POINT centre{(set->left + set->right) / 2, (set->top + set->bottom) / 2};
     RECT button{};

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "testing/wintest/accessible_tree.h"
 #include "testing/wintest/wintest.h"
 
 namespace dialog_test {
@@ -49,6 +50,27 @@ class DialogUnderTest : public testing::Test {
             POINT corner{2, 0};
             return IsWindowVisible(window_) && ClientToScreen(window_, &corner) && wintest::ScreenPixel(corner) == 0x00001E;
         }, kGenerousMs)) << "the dialog's gradient is drawn";
+        // And the buttons' faces, which their own windows paint after the dialog's: light just
+        // inside the left edge, where no caption is.
+        for (const wchar_t* button : {L"設定", L"ｷｬﾝｾﾙ"}) {
+            ASSERT_TRUE(wintest::PumpUntil([&] {
+                const std::optional<RECT> place = PlaceOf(button);
+                if (!place) return false;
+                const uint32_t rgb = wintest::ScreenPixel(
+                    POINT{place->left + 3 * WorldDpi() / 96, (place->top + place->bottom) / 2});
+                return (rgb >> 16) > 150 && ((rgb >> 8) & 0xFF) > 150 && (rgb & 0xFF) > 150;
+            }, kGenerousMs)) << wintest::Utf8(button) << "'s face is drawn";
+        }
+    }
+
+    // The screen place of the accessible part named name, as a screen reader reads it.
+    std::optional<RECT> PlaceOf(const std::wstring& name) const {
+        const auto children = wintest::ReadAccessibleChildren(window_);
+        if (!children) return std::nullopt;
+        for (const wintest::AccessibleChild& child : *children) {
+            if (child.name == name) return child.place;
+        }
+        return std::nullopt;
     }
     void Open() { Open(folder_); }
 
@@ -65,6 +87,7 @@ class DialogUnderTest : public testing::Test {
     }
     std::string IniPath(const std::string& folder) const { return folder + "\\Vaporquill.ini"; }
 
+    wintest::ComThread com_;  // the dialog is read as a screen reader reads it
     std::string name_;
     std::string folder_;
     std::optional<wintest::ChildProcess> dialog_;
