@@ -337,6 +337,24 @@ LRESULT AccessibleDialogObject::Answer(HWND ownWindow, WPARAM flags, LPARAM obje
     return answer > 0 ? answer : 0;
 }
 
+bool NameSystemWindow(HWND window, const std::wstring& name) {
+    // NOTE: the GUIDs are spelled out: mingw's imported ones are thunks, not GUIDs (as for
+    // IID_IAccessible).
+    static constexpr CLSID kAccPropServices{0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+    static constexpr IID kIAccPropServices{0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+    static constexpr GUID kNameProperty{0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+    if (!window) return false;
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
+                                reinterpret_cast<void**>(&services))) || !services) {
+        return false;
+    }
+    const HRESULT named = services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                   kNameProperty, name.c_str());
+    services->Release();
+    return SUCCEEDED(named);
+}
+
 void AnnounceAccessibleEvents(HWND dialog, const std::vector<AccessibleEvent>& events) {
     for (const AccessibleEvent& event : events) {
         DWORD kind = EVENT_OBJECT_FOCUS;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "settings/dialog_accessibility.h"
@@ -43,6 +44,11 @@ class AccessibleDialogObject {
     std::shared_ptr<const AccessibleDialogSource> source_;
     std::optional<DialogPart> self_;
 };
+
+// Names a window of the system's own control (the track box) for screen readers that meet it by
+// its window (its focus), through the system's annotation service; false where the system has
+// none. WINE: Wine 8 does not keep such names; the dialog's own object names the box too.
+bool NameSystemWindow(HWND window, const std::wstring& name);
 
 // Tells screen readers what changed, on the dialog's window: each part is child number
 // (its place in DialogPart's order) + 1.

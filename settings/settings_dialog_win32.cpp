@@ -116,6 +116,9 @@ class SettingsDialogWindow {
         for (const std::wstring& entry : opening.trackEntries) track_.AddItem(entry);
         track_.SetText(opening.trackText);
         fileLabel_.SetCaption(host::FromAnsi(opening.ansiFile));
+        // Skipped by design: where the system keeps no such names, the dialog's parts still
+        // name the box.
+        NameSystemWindow(track_.controlWindow(), PartNamed(DialogPart::TrackBox));
         AnimateCaption(opening.zoomOrigin, DialogFrame());
         host_.SetScreenPointer(host::ScreenPointer::Default);
     }
@@ -174,6 +177,13 @@ class SettingsDialogWindow {
             }
         });
         return true;
+    }
+
+    std::wstring PartNamed(DialogPart which) const {
+        for (const AccessiblePart& part : AccessibleParts(Seen())) {
+            if (part.part == which) return part.name;
+        }
+        return L"";
     }
 
     static ButtonLookSeen LookOf(const controls::CommandButton& button, HWND focused) {
