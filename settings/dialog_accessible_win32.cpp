@@ -311,12 +311,12 @@ class DialogAccessible final : public IAccessible {
 
 AccessibleDialogObject::AccessibleDialogObject(std::shared_ptr<const AccessibleDialogSource> source,
                                                std::optional<DialogPart> self)
-    : source_(std::move(source)), self_(self) {
+    : self_(self) {
     // NOTE: handing the object to another process marshals it through COM, which must be
     // started on the dialog's thread; a thread that already started it keeps its own mode.
     const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     comStarted_ = SUCCEEDED(started);
-    link_ = std::make_shared<AccessibleObjectLink>(source_);
+    link_ = std::make_shared<AccessibleObjectLink>(std::move(source));
 }
 
 AccessibleDialogObject::~AccessibleDialogObject() {

@@ -41,7 +41,6 @@ class AccessibleDialogObject {
     bool comStarted_ = false;
     std::shared_ptr<AccessibleObjectLink> link_;
     IUnknown* object_ = nullptr;  // our reference, made at the first request
-    std::shared_ptr<const AccessibleDialogSource> source_;
     std::optional<DialogPart> self_;
 };
 
