@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "common/power_state.h"
+
 namespace renderer {
 namespace {
 // Swap timing is judged over the latest intervals between frames: the swap does not wait when
@@ -24,12 +26,23 @@ FrameCadence::FrameCadence(int64_t ticksPerSecond, uint32_t reportedRefreshHz, b
       refreshHz_(RefreshRateOrFallback(reportedRefreshHz)),
       holdsFrames_(!swapWaitsOffered) {}
 
+int FrameCadence::BeatHz() const {
+    // Never above the display's own refresh: a 24 Hz display shows 24 pictures a second.
+    return sparing_ ? std::min(refreshHz_, static_cast<int>(common::kSparingFramesPerSecond)) : refreshHz_;
+}
+
 void FrameCadence::StartBeatAt(int64_t ticks) {
     beatStartTicks_ = ticks;
     beatFrame_ = 0;
 }
 
-FrameCue FrameCadence::Next(int64_t nowTicks, bool displayAsleep) {
+FrameCue FrameCadence::Next(int64_t nowTicks, bool displayAsleep, bool sparesPower) {
+    if (sparesPower != sparing_) {
+        // The flight's pace follows the clock, not the frames: a new rate makes no jump in it.
+        sparing_ = sparesPower;
+        beatRestarts_ = true;
+        watchedCount_ = 0;  // intervals held to the slower beat say nothing of the swap
+    }
     if (displayAsleep) {
         asleep_ = true;
         return {false, kWaitForMessage, false};
@@ -40,7 +53,7 @@ FrameCue FrameCadence::Next(int64_t nowTicks, bool displayAsleep) {
         hasPresented_ = false;  // the pause is no frame interval, and the beat starts afresh
     }
     // NOTE: without a clock rate there is no time to hold frames to: every pass draws.
-    if (holdsFrames_ && ticksPerSecond_ > 0 && hasPresented_) {
+    if (Holding() && ticksPerSecond_ > 0 && hasPresented_ && !beatRestarts_) {
         const int64_t period = PeriodTicks();
         int64_t waitTicks = DueTicks() - nowTicks;
         if (waitTicks > period) {
@@ -61,12 +74,13 @@ FrameCue FrameCadence::Next(int64_t nowTicks, bool displayAsleep) {
 }
 
 void FrameCadence::FramePresented(int64_t nowTicks) {
-    const bool wasHolding = holdsFrames_;
-    if (!holdsFrames_) WatchSwapTiming(nowTicks);
-    const bool beatStarts = !hasPresented_ || holdsFrames_ != wasHolding;
+    const bool wasHolding = Holding();
+    if (!Holding()) WatchSwapTiming(nowTicks);
+    const bool beatStarts = !hasPresented_ || Holding() != wasHolding || beatRestarts_;
+    beatRestarts_ = false;
     hasPresented_ = true;
     lastPresentTicks_ = nowTicks;
-    if (!holdsFrames_ || ticksPerSecond_ <= 0) return;
+    if (!Holding() || ticksPerSecond_ <= 0) return;
     if (beatStarts) {
         StartBeatAt(nowTicks);
         beatFrame_ = 1;  // the next frame a refresh from now
@@ -78,7 +92,7 @@ void FrameCadence::FramePresented(int64_t nowTicks) {
     } else {
         ++beatFrame_;
     }
-    if (beatFrame_ == refreshHz_) {  // a whole second: the start moves on exactly
+    if (beatFrame_ == BeatHz()) {  // a whole second: the start moves on exactly
         beatStartTicks_ += ticksPerSecond_;
         beatFrame_ = 0;
     }

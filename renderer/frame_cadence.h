@@ -2,8 +2,9 @@
 // a frame per refresh of the display, no more. Where the swap waits for the retrace, the swap
 // itself keeps that beat; where it does not (not offered, or offered and not honoured, which is
 // measured: frames come back faster than the display refreshes), the loop waits for the next
-// frame time itself. While the display is asleep no frame is due at all. Portable: times come
-// in as ticks of the frame clock.
+// frame time itself. While the computer spares power (on battery, a saver on) the loop holds
+// frames to at most kSparingFramesPerSecond itself, whatever the swap does. While the display
+// is asleep no frame is due at all. Portable: times come in as ticks of the frame clock.
 #pragma once
 #include <array>
 #include <cstddef>
@@ -31,8 +32,9 @@ class FrameCadence {
     // a swap interval of one retrace.
     FrameCadence(int64_t ticksPerSecond, uint32_t reportedRefreshHz, bool swapWaitsOffered);
 
-    // In a pass of the loop that found no message: draw now, or wait.
-    FrameCue Next(int64_t nowTicks, bool displayAsleep);
+    // In a pass of the loop that found no message: draw now, or wait. sparesPower: on battery
+    // or with a saver on, as the power notifications last said.
+    FrameCue Next(int64_t nowTicks, bool displayAsleep, bool sparesPower = false);
     // When the swap of a drawn frame has returned.
     void FramePresented(int64_t nowTicks);
 
@@ -40,8 +42,11 @@ class FrameCadence {
     bool holdsFrames() const { return holdsFrames_; }
 
   private:
-    int64_t DueTicks() const { return beatStartTicks_ + beatFrame_ * ticksPerSecond_ / refreshHz_; }
-    int64_t PeriodTicks() const { return ticksPerSecond_ / refreshHz_; }
+    // The rate frames are held to, and whether the loop holds them itself.
+    int BeatHz() const;
+    bool Holding() const { return holdsFrames_ || BeatHz() < refreshHz_; }
+    int64_t DueTicks() const { return beatStartTicks_ + beatFrame_ * ticksPerSecond_ / BeatHz(); }
+    int64_t PeriodTicks() const { return ticksPerSecond_ / BeatHz(); }
     void StartBeatAt(int64_t ticks);
     void WatchSwapTiming(int64_t nowTicks);
 
@@ -50,6 +55,8 @@ class FrameCadence {
     bool holdsFrames_;
     bool asleep_ = false;
     bool wokeUp_ = false;
+    bool sparing_ = false;
+    bool beatRestarts_ = false;  // the rate changed: the next frame starts the beat
     // The beat of held frames: frame beatFrame_ is due at beatStartTicks_ + beatFrame_ periods,
     // counted from a start that moves on a whole second at a time, so no rounding accumulates.
     int64_t beatStartTicks_ = 0;

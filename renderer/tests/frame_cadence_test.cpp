@@ -2,8 +2,10 @@
 // the swap waits for the retrace, never a pass that spins, nothing while the display sleeps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "renderer/frame_cadence.h"
 
@@ -30,12 +32,23 @@ struct Outcome {
     long passes = 0;          // passes that found no message: each draws or waits
     long waitsForMessage = 0; // passes told to wait with no time limit
     long restarts = 0;
+    std::vector<int64_t> frameTicks;  // when each frame was presented
+
+    // Frames presented a second, over [from, until) in seconds.
+    double RateBetween(double from, double until) const {
+        const auto inside = std::count_if(frameTicks.begin(), frameTicks.end(), [&](int64_t t) {
+            return t >= static_cast<int64_t>(from * kRate) && t < static_cast<int64_t>(until * kRate);
+        });
+        return inside / (until - from);
+    }
 };
 
 // Runs the loop's use of the cadence over simulated time: a wait lasts its full time (no
 // message comes), a swap that waits returns at the next retrace. The display sleeps from
-// sleepFrom to sleepUntil (seconds); its waking is a message that ends any wait.
-Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, double sleepUntil = -1) {
+// sleepFrom to sleepUntil (seconds); its waking is a message that ends any wait. The computer
+// spares power from spareFrom to spareUntil; the notifications are messages too.
+Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, double sleepUntil = -1,
+            double spareFrom = -1, double spareUntil = -1) {
     const int64_t reported = display.reportedHz >= 0 ? display.reportedHz : display.refreshHz;
     FrameCadence cadence(kRate, static_cast<uint32_t>(reported), display.swap != Swap::NotOffered);
     const int64_t retrace = kRate / display.refreshHz;
@@ -45,7 +58,8 @@ Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, doubl
     int64_t now = 1234;
     while (now < end) {
         const bool asleep = now >= at(sleepFrom) && now < at(sleepUntil);
-        const FrameCue cue = cadence.Next(now, asleep);
+        const bool sparing = now >= at(spareFrom) && now < at(spareUntil);
+        const FrameCue cue = cadence.Next(now, asleep, sparing);
         ++out.passes;
         if (cue.restartsPace) ++out.restarts;
         if (!cue.drawNow) {
@@ -57,7 +71,12 @@ Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, doubl
                     ADD_FAILURE() << "a pass that neither draws nor waits: the loop would spin";
                     break;
                 }
-                now += cue.waitMs * kMs;
+                int64_t wokeAt = now + cue.waitMs * kMs;
+                // A power notice is a message: it ends the wait when it comes.
+                for (const int64_t notice : {at(spareFrom), at(spareUntil)}) {
+                    if (notice > now && notice < wokeAt) wokeAt = notice;
+                }
+                now = wokeAt;
             }
             continue;
         }
@@ -68,6 +87,7 @@ Outcome Fly(const Display& display, double seconds, double sleepFrom = -1, doubl
         if (waits) now = (now / retrace + 1) * retrace;
         cadence.FramePresented(now);
         ++out.frames;
+        out.frameTicks.push_back(now);
         if (now >= kRate) ++out.framesAfterFirstSecond;
     }
     return out;
@@ -129,6 +149,35 @@ TEST(Cadence, AStallIsNotCaughtUpWithABurst) {
     }
     EXPECT_LE(quickFrames, 1);
 }
+
+// On battery or with a saver on, at most 30 pictures a second whatever the display and the
+// swap do, never more than the display shows, and the refresh again once on mains.
+struct SparingCase {
+    const char* name;
+    Display display;
+    double sparingPerSecond;
+};
+
+class SparingPower : public testing::TestWithParam<SparingCase> {};
+
+TEST_P(SparingPower, HoldsFramesToThirtyThenTheRefreshAgain) {
+    const SparingCase& c = GetParam();
+    const Outcome out = Fly(c.display, 9, -1, -1, 3, 6);
+    EXPECT_NEAR(out.RateBetween(1, 3), c.display.refreshHz, c.display.refreshHz * 0.03) << "on mains";
+    EXPECT_NEAR(out.RateBetween(3.5, 6), c.sparingPerSecond, 1) << "sparing";
+    EXPECT_LE(out.RateBetween(3, 6), c.sparingPerSecond + 1) << "not a frame more, even as it starts";
+    EXPECT_NEAR(out.RateBetween(6.5, 9), c.display.refreshHz, c.display.refreshHz * 0.03) << "back on mains";
+    EXPECT_LE(out.passes, out.frames * 2 + 4) << "a held frame costs one wait, a notice one more pass";
+    EXPECT_EQ(out.restarts, 0) << "the flight's pace goes on: no restart, no jump";
+}
+
+INSTANTIATE_TEST_SUITE_P(Displays, SparingPower, testing::Values(
+    SparingCase{"SwapWaitsAtSixty", {60, Swap::WaitsForRetrace, 3 * kMs}, 30},
+    SparingCase{"SwapWaitsAt144", {144, Swap::WaitsForRetrace, 2 * kMs}, 30},
+    SparingCase{"NoSwapControlAt120", {120, Swap::NotOffered, kMs}, 30},
+    SparingCase{"SwapIgnoredAt75", {75, Swap::OfferedIgnored, kMs}, 30},
+    SparingCase{"ADisplayOfTwentyFour", {24, Swap::WaitsForRetrace, kMs}, 24}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Cadence, SleepsWhileTheDisplayIsOffAndWakesOnce) {
     const Outcome out = Fly({60, Swap::NotOffered, kMs}, 10, 2, 7);
