@@ -1,27 +1,12 @@
 // DPI of windows and monitors; see display_dpi_win32.h.
 #include "host/display_dpi_win32.h"
 
-#include "common/gdi_objects_win32.h"
+#include "common/monitor_dpi_win32.h"
 #include "host/dpi_scale.h"
 
 namespace host {
 
-namespace {
-
-// NOTE: looked up by name so the program still starts on systems older than the calls.
-template <typename Function>
-Function SystemCall(const char* module, const char* name) {
-    HMODULE loaded = GetModuleHandleA(module);
-    if (!loaded) loaded = LoadLibraryA(module);
-    return loaded ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(loaded, name))) : nullptr;
-}
-
-int ScreenDpi() {
-    common::ScreenDc screen;
-    return UsableDpi(screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0);
-}
-
-}  // namespace
+using common::SystemCall;
 
 int WindowDpi(HWND window) {
     using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
@@ -29,20 +14,10 @@ int WindowDpi(HWND window) {
         const UINT dpi = window ? call(window) : 0;
         if (dpi != 0) return UsableDpi(static_cast<int>(dpi));
     }
-    return ScreenDpi();
+    return UsableDpi(common::ScreenDpi());
 }
 
-int PrimaryMonitorDpi() {
-    // MDT_EFFECTIVE_DPI: the DPI the user's scaling gives the monitor.
-    using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    if (const auto call = SystemCall<GetDpiForMonitorCall>("shcore.dll", "GetDpiForMonitor")) {
-        UINT x = 0, y = 0;
-        if (SUCCEEDED(call(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), 0, &x, &y)) && y != 0) {
-            return UsableDpi(static_cast<int>(y));
-        }
-    }
-    return ScreenDpi();
-}
+int PrimaryMonitorDpi() { return UsableDpi(common::MonitorDpiAt(POINT{0, 0})); }
 
 SIZE FrameSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
     RECT frame{0, 0, clientWidth, clientHeight};

@@ -4,6 +4,7 @@
 
 #include <mmsystem.h>
 
+#include "common/monitor_dpi_win32.h"
 #include "renderer/queued_message_win32.h"
 
 namespace renderer {
@@ -34,15 +35,22 @@ FrameLoop::FrameLoop(RenderWindow& window, TunnelScene& scene, uint32_t reported
     : window_(window),
       scene_(scene),
       pacer_(clock_),
-      cadence_(clock_.TicksPerSecond(), reportedRefreshHz, window.swapWaitsOffered()),
-      startCursor_(CursorPosition({0, 0})) {}
+      cadence_(clock_.TicksPerSecond(), reportedRefreshHz, window.swapWaitsOffered()) {
+    TakeStartPosition();
+}
+
+void FrameLoop::TakeStartPosition() {
+    startCursor_ = CursorPosition(startCursor_);
+    startMonitorDpi_ = common::MonitorDpiAt(POINT{startCursor_.x, startCursor_.y});
+}
 
 bool FrameLoop::InputEndsRun() {
     if (window_.keys().IsDown(VK_ESCAPE)) return true;
     // The system moves the hidden pointer when the monitors change, at times before the window
     // has heard of the change; only a hand on the mouse ends the run.
-    if (window_.PointerSettling()) startCursor_ = CursorPosition(startCursor_);
-    return PointerEndsRun(startCursor_, CursorPosition(startCursor_)) && !window_.CatchUpWithTheMonitors();
+    if (window_.PointerSettling()) TakeStartPosition();
+    return PointerEndsRun(startCursor_, CursorPosition(startCursor_), startMonitorDpi_) &&
+           !window_.CatchUpWithTheMonitors();
 }
 
 bool FrameLoop::RunPass() {
@@ -51,7 +59,7 @@ bool FrameLoop::RunPass() {
         case QueuedMessage::Handled: return true;
         case QueuedMessage::None: break;
     }
-    const FrameCue cue = cadence_.Next(clock_.NowTicks(), window_.displayAsleep());
+    const FrameCue cue = cadence_.Next(clock_.NowTicks(), window_.displayAsleep(), window_.sparesPower());
     if (!cue.drawNow) {
         // NOTE: with no frames while the display sleeps, the run's end is looked for on every
         // pass, so input still ends it even if the display's waking were never announced.

@@ -45,6 +45,8 @@ class FrameLoop {
 
   private:
     bool InputEndsRun();
+    // The pointer's start position, and the DPI of the monitor it is on, taken anew.
+    void TakeStartPosition();
 
     RenderWindow& window_;
     TunnelScene& scene_;
@@ -53,6 +55,7 @@ class FrameLoop {
     FrameCadence cadence_;
     FineTimerResolution timerResolution_;
     ScreenPoint startCursor_;
+    int startMonitorDpi_ = 0;  // the DPI of the monitor the pointer started on
     long framesDrawn_ = 0;
 };
 

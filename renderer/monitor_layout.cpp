@@ -32,6 +32,8 @@ bool operator==(const WindowLayout& a, const WindowLayout& b) {
     return a.window == b.window && a.viewports == b.viewports && a.isTopmost == b.isTopmost;
 }
 
+bool SameMonitors(const Desk& a, const Desk& b) { return a.monitors == b.monitors; }
+
 bool ViewportsOverlap(const GlViewport& a, const GlViewport& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }

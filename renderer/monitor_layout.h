@@ -51,6 +51,11 @@ bool operator==(const WindowLayout& a, const WindowLayout& b);
 // True when the two share at least one pixel; viewports that only touch do not.
 bool ViewportsOverlap(const GlViewport& a, const GlViewport& b);
 
+// Whether two readings of the desk show the same monitors. Only a change of them re-lays the
+// window at once: the one-screen size follows the work area, which the taskbar moves (or hides)
+// with no change of monitors and no display change notice.
+bool SameMonitors(const Desk& a, const Desk& b);
+
 // With one monitor (mirrored copies count once, empty ones not at all) the window is the
 // one-screen window at that monitor's corner, one picture filling it. With several, the window
 // is their bounding rectangle, each gets exactly its own area, and the window stays on top.

@@ -45,8 +45,12 @@ bool RenderWindow::Open() {
     // One frame per vertical retrace where the driver offers it; where it does not, or does
     // not honour it, the frame loop holds frames to the refresh itself.
     swapWaitsOffered_ = SetSwapInterval(1);
-    // Skipped by design: without the notification the flight never sleeps with the display.
-    displayNotice_.Register(window_.get());
+    // Skipped by design: without a notification the flight never sleeps with the display, or
+    // never spares power; a system that knows no battery or energy saver refuses theirs.
+    displayNotice_.RegisterForDisplayState(window_.get());
+    powerSourceNotice_.Register(window_.get(), common::PowerSetting::PowerSource);
+    batterySaverNotice_.Register(window_.get(), common::PowerSetting::BatterySaver);
+    energySaverNotice_.Register(window_.get(), common::PowerSetting::EnergySaver);
     // Skipped by design: without the timer a title changed by someone else stays changed.
     titleTimer_.Start(window_.get(), kTitleTimerId, kTitleTimerIntervalMs);
     ShowWindow(window_.get(), SW_SHOW);
@@ -56,8 +60,9 @@ bool RenderWindow::Open() {
 }
 
 bool RenderWindow::CatchUpWithTheMonitors() {
+    // A pointer that moved with the work area alone (the taskbar) moved by a hand.
     const Desk desk = CurrentDesk();
-    if (LayOutWindow(desk) == LayOutWindow(desk_)) return false;
+    if (SameMonitors(desk, desk_)) return false;
     LayOver(desk);
     return true;
 }
@@ -82,6 +87,9 @@ void RenderWindow::Close() {
     context_.Reset();
     dc_.Reset();
     displayNotice_.Reset();
+    powerSourceNotice_.Reset();
+    batterySaverNotice_.Reset();
+    energySaverNotice_.Reset();
     titleTimer_.Reset();
     window_.Reset();
     class_.Reset();
@@ -128,8 +136,8 @@ LRESULT RenderWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
             keys_.Set(wParam, false);
             return 0;
         case WM_POWERBROADCAST:
-            if (const auto run = DisplayRunForBroadcast(wParam, lParam)) {
-                displayAsleep_ = *run == DisplayRun::Sleep;
+            if (const auto change = common::ReadPowerBroadcast(wParam, lParam)) {
+                power_ = common::AfterPowerSetting(power_, change->setting, change->data, change->dataLength);
                 return TRUE;
             }
             return DefWindowProcA(window, message, wParam, lParam);

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "common/gdi_objects_win32.h"
-#include "renderer/display_power_win32.h"
+#include "common/power_notice_win32.h"
+#include "common/power_state.h"
 #include "renderer/gl_context_win32.h"
 #include "renderer/monitor_layout.h"
 #include "renderer/run_rules.h"
@@ -36,7 +37,9 @@ class RenderWindow {
     // The driver accepted one retrace per swap (which it may still not honour).
     bool swapWaitsOffered() const { return swapWaitsOffered_; }
     // The display is off, as the system's display state notification last said.
-    bool displayAsleep() const { return displayAsleep_; }
+    bool displayAsleep() const { return !common::DisplayShows(power_); }
+    // On battery, or a battery or energy saver on, as the power notifications last said.
+    bool sparesPower() const { return common::SparesPower(power_); }
     // True for a moment after the window has followed a change of the monitors
     // (WM_DISPLAYCHANGE), while the system may still move the hidden pointer: off a monitor
     // that went, or along with the screen's coordinates. Such a move is no user's.
@@ -56,7 +59,7 @@ class RenderWindow {
 
     KeyTable keys_;
     bool swapWaitsOffered_ = false;
-    bool displayAsleep_ = false;
+    common::PowerState power_;
     Desk desk_;                                 // as the system reported it when last laid over
     WindowLayout layout_;                       // laid over desk_, then following the window's size
     std::optional<DWORD> displaysChangedAtMs_;  // GetTickCount when it was last laid anew
@@ -64,7 +67,11 @@ class RenderWindow {
     RegisteredClass class_;
     OwnedWindow window_;
     WindowTimer titleTimer_;            // TitleTimer
-    DisplayPowerNotice displayNotice_;  // gone before the window it names
+    // Gone before the window they name.
+    common::PowerSettingRegistration displayNotice_;
+    common::PowerSettingRegistration powerSourceNotice_;
+    common::PowerSettingRegistration batterySaverNotice_;
+    common::PowerSettingRegistration energySaverNotice_;
     common::WindowDc dc_;
     CurrentGlContext context_;
 };

@@ -3,12 +3,14 @@
 //            ends the run with 1 once its message is dismissed, the window closing after it)
 //   loop     one queued message per pass; otherwise a frame when the display's next refresh is
 //            due (first the animation steps, 60 a second of real time), else a wait that any
-//            message ends; no frames at all while the display is off (FrameLoop)
+//            message ends; at most 30 frames a second on battery or with a saver on, none at all
+//            while the display is off (FrameLoop)
 //   timer    TitleTimer restores the window title once a second
-//   displays a change of the monitors re-lays the window; the pointer's start follows the
-//            pointer for a moment after it
-//   end      WM_QUIT (WM_CLOSE, Alt+F4), Escape down after a frame, or the pointer moved
-//            more than 30 px on both axes; then the cursor returns and the window closes
+//   displays a change of the monitors (not of the work area) re-lays the window; the pointer's
+//            start follows the pointer for a moment after it
+//   end      WM_QUIT (WM_CLOSE, Alt+F4), Escape down after a frame, or the pointer moved more
+//            than 30 px of a 96-DPI screen on both axes; then the cursor returns and the window
+//            closes
 #include "renderer/renderer_run_win32.h"
 
 #include <windows.h>

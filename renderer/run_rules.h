@@ -26,6 +26,9 @@ struct ScreenPoint {
 
 // The pointer ends the run only once it is more than 30 pixels from where it was when the
 // flight began on both axes at once: a nudge of the desk or a slide along one edge does not.
-bool PointerEndsRun(ScreenPoint start, ScreenPoint now);
+// The pixels are those of a 96-DPI screen on the monitor where the pointer started, so the
+// hand moves as far at any scaling: more than 45 device pixels at 144 DPI, 60 at 192. A DPI
+// that is not known (0 or less) counts as 96.
+bool PointerEndsRun(ScreenPoint start, ScreenPoint now, int startMonitorDpi = 96);
 
 }  // namespace renderer

@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, PowerNotices, testing::Values(
     StateCase{"UnknownDisplayValueShows", {{PowerSetting::ConsoleDisplayState, 0}, {PowerSetting::ConsoleDisplayState, 7}}, true, false},
     StateCase{"MonitorPowerOff", {{PowerSetting::MonitorPower, 0}}, false, false},
     StateCase{"ShortDataSaysNothing", {{PowerSetting::ConsoleDisplayState, 0, 3}}, true, false},
+    StateCase{"LongerDataReadsItsFirstValue", {{PowerSetting::ConsoleDisplayState, 0, 8}}, false, false},
+    StateCase{"AHighByteSetIsNotOff", {{PowerSetting::ConsoleDisplayState, 0x01000000}}, true, false},
     StateCase{"OnBattery", {{PowerSetting::PowerSource, 1}}, true, true},
     StateCase{"OnAUps", {{PowerSetting::PowerSource, 2}}, true, true},
     StateCase{"BackOnMains", {{PowerSetting::PowerSource, 1}, {PowerSetting::PowerSource, 0}}, true, false},

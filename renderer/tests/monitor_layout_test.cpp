@@ -95,4 +95,13 @@ INSTANTIATE_TEST_SUITE_P(Pairs, ViewportOverlap, testing::Values(
     OverlapCase{"DiagonalNeighbours", {0, 0, 1920, 1080}, {1920, 1080, 1280, 1024}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The taskbar moved or hid: the work area and with it the one-screen size change, the monitors
+// do not, and the window is not laid anew for a pointer that moved.
+TEST(SameMonitors, ARunFollowsTheMonitorsNotTheWorkArea) {
+    const renderer::Desk desk{{{0, 0, 1280, 1024}}, kSingleWidth, kSingleHeight};
+    EXPECT_TRUE(renderer::SameMonitors(desk, {{{0, 0, 1280, 1024}}, kSingleWidth, kSingleHeight - 40}));
+    EXPECT_FALSE(renderer::SameMonitors(desk, {{{0, 0, 1920, 1080}}, kSingleWidth, kSingleHeight}));
+    EXPECT_FALSE(renderer::SameMonitors(desk, {{{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}}, kSingleWidth, kSingleHeight}));
+}
+
 }  // namespace

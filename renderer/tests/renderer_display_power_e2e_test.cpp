@@ -1,10 +1,13 @@
-// The renderer asleep with the display: after the console display state notification says the
-// display is off it draws no frame, and when the display is on again it flies on. Frames are
-// counted in Wine's relay trace of the renderer's buffer swaps (FrameWatch).
+// The renderer with the power notifications: after the console display state says the display is
+// off it draws no frame, and when the display is on again it flies on; on battery it presents at
+// most 30 frames a second, on mains a frame per refresh again. Frames are counted in Wine's relay
+// trace of the renderer's buffer swaps (FrameWatch).
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "common/power_notice_win32.h"
 #include "renderer/tests/renderer_e2e.h"
 
 namespace {
@@ -12,29 +15,17 @@ namespace {
 using namespace renderer_e2e;
 
 constexpr size_t kFramesToSee = 10;
-constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 constexpr DWORD kDisplayOff = 0;
 constexpr DWORD kDisplayOn = 1;
+constexpr DWORD kOnMains = 0;
+constexpr DWORD kOnBattery = 1;
 
-// Sends the window the notification the system sends: WM_POWERBROADCAST with the setting in
-// the renderer's own memory, as a pointer from here would mean nothing there.
-bool SendDisplayState(const wintest::ChildProcess& renderer, HWND window, DWORD state) {
-    BYTE notice[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
-    const DWORD length = sizeof(state);
-    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, PowerSetting), &kConsoleDisplayState, sizeof(GUID));
-    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, DataLength), &length, sizeof(length));
-    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, Data), &state, sizeof(state));
-    void* remote = VirtualAllocEx(renderer.handle(), nullptr, sizeof(notice), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!remote) return false;
-    DWORD_PTR result = 0;
-    const bool sent = WriteProcessMemory(renderer.handle(), remote, notice, sizeof(notice), nullptr) &&
-                      SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-                                          reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, kWindowTimeoutMs, &result);
-    VirtualFreeEx(renderer.handle(), remote, 0, MEM_RELEASE);
-    return sent && result == TRUE;
+// WINE: Wine delivers no power notifications; the test sends the window the one the system would.
+bool SendPowerSetting(const wintest::ChildProcess& renderer, HWND window, const GUID& setting, DWORD value) {
+    return wintest::SendPowerSetting(renderer.handle(), window, setting, value);
 }
 
-// Which values mean off, on or dimmed is display_power_test's table; here one sleep and waking.
+// Which values mean off, on or dimmed is power_state_test's table; here one sleep and waking.
 TEST(RendererDisplayPower, DrawsNothingWhileTheDisplayIsOff) {
     // WINE: frames are counted in Wine's relay trace, which Windows does not have. Wine does
     // not send the display state notification itself, so the test sends the window the
@@ -53,7 +44,7 @@ TEST(RendererDisplayPower, DrawsNothingWhileTheDisplayIsOff) {
     const auto frames = [&] { return watch.Frames(*renderer); };
     ASSERT_TRUE(watch.WaitForMoreFrames(*renderer, window, kFramesToSee)) << "no frames seen in the trace";
 
-    ASSERT_TRUE(SendDisplayState(*renderer, window, kDisplayOff));
+    ASSERT_TRUE(SendPowerSetting(*renderer, window, common::kConsoleDisplayStateGuid, kDisplayOff));
     ASSERT_TRUE(WaitForPasses(window, 2));  // the pass that took the notification is over
     const size_t framesWhenOff = frames();
     // A second of the run with the display off, witnessed by the title timer putting the title
@@ -64,8 +55,65 @@ TEST(RendererDisplayPower, DrawsNothingWhileTheDisplayIsOff) {
     EXPECT_EQ(frames(), framesWhenOff) << "frames drawn while the display was off";
     EXPECT_TRUE(renderer->IsRunning());
 
-    ASSERT_TRUE(SendDisplayState(*renderer, window, kDisplayOn));
+    ASSERT_TRUE(SendPowerSetting(*renderer, window, common::kConsoleDisplayStateGuid, kDisplayOn));
     EXPECT_TRUE(watch.WaitForMoreFrames(*renderer, window, kFramesToSee)) << "no frames once the display showed again";
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(renderer->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
+}
+
+// Frames presented a second while the next `frames` are drawn, timed by the test's clock from the
+// first count it sees to the last: the frames come from the trace, the seconds from here.
+double PresentedPerSecond(const FrameWatch& watch, const wintest::ChildProcess& renderer, size_t frames) {
+    LARGE_INTEGER rate{}, start{}, end{};
+    QueryPerformanceFrequency(&rate);
+    const size_t from = watch.Frames(renderer);
+    wintest::PumpUntil([&] { return watch.Frames(renderer) > from; }, kWindowTimeoutMs);
+    const size_t first = watch.Frames(renderer);
+    QueryPerformanceCounter(&start);
+    wintest::PumpUntil([&] { return watch.Frames(renderer) >= first + frames || !renderer.IsRunning(); },
+                       kWindowTimeoutMs);
+    QueryPerformanceCounter(&end);
+    const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / rate.QuadPart;
+    return seconds > 0 ? (watch.Frames(renderer) - first) / seconds : 0;
+}
+
+// The rule's table (30 at most, never above the refresh, back on mains) is frame_cadence_test's;
+// here the notification reaching the loop, and leaving it.
+TEST(RendererPower, PresentsAtMostThirtyFramesASecondOnBattery) {
+    const FrameWatch watch;
+    if (!watch.counts()) GTEST_SKIP() << "needs Wine's trace through wine_exec_traced.sh";
+    ExpectNoRendererLeft();
+    ASSERT_TRUE(PutTexture(CloudBytes()));
+    auto renderer = watch.Start();
+    ASSERT_TRUE(renderer.has_value());
+    HWND window = WaitForFlyingWindow(*renderer);
+    ASSERT_NE(window, nullptr);
+    // A small window draws quickly even on a loaded machine, so the refresh, not the drawing,
+    // sets the pace on mains.
+    ASSERT_TRUE(SetWindowPos(window, nullptr, 0, 0, 320, 240, SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(WaitForPasses(window, 2));
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    const double refresh = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) && mode.dmDisplayFrequency > 1
+                               ? mode.dmDisplayFrequency
+                               : 60.0;
+    ASSERT_GT(refresh, 40) << "the world's display must refresh faster than the battery's pace";
+    constexpr size_t kFrames = 60;
+
+    const double onMains = PresentedPerSecond(watch, *renderer, kFrames);
+    ASSERT_TRUE(SendPowerSetting(*renderer, window, common::kPowerSourceGuid, kOnBattery));
+    ASSERT_TRUE(WaitForPasses(window, 2));
+    const double onBattery = PresentedPerSecond(watch, *renderer, kFrames);
+    ASSERT_TRUE(SendPowerSetting(*renderer, window, common::kPowerSourceGuid, kOnMains));
+    ASSERT_TRUE(WaitForPasses(window, 2));
+    const double backOnMains = PresentedPerSecond(watch, *renderer, kFrames);
+    std::printf("frames a second at a %.0f Hz refresh: %.1f on mains, %.1f on battery, %.1f on mains again\n",
+                refresh, onMains, onBattery, backOnMains);
+
+    EXPECT_LE(onBattery, 31.0) << "on battery";
+    EXPECT_GT(onBattery, 20.0) << "on battery the flight goes on";
+    for (const double mains : {onMains, backOnMains}) EXPECT_GT(mains, 0.75 * refresh) << "on mains";
+    EXPECT_LE(onMains, refresh * 1.05);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(renderer->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }

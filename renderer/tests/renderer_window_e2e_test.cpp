@@ -112,16 +112,24 @@ INSTANTIATE_TEST_SUITE_P(Requests, RendererEnds, testing::Values(
 
 // The pointer rule's cases are run_rules_test's; here its wiring. Each move below lies along
 // one axis from the start position (640, 512), though the step between the two is 200 px on
-// both axes: a rule measured from the previous frame would end the run. The last move is 31 px
-// from the start on both axes.
-TEST_F(RendererWindow, PointerEndsTheRunPastThirtyPixelsFromWhereItStarted) {
-    for (const POINT offset : {POINT{-200, 0}, POINT{0, 200}}) {
+// both axes: a rule measured from the previous frame would end the run. Then the move to the
+// rule's edge on both axes keeps the flight, one pixel more ends it. The edge is 30 pixels of a
+// 96-DPI screen in the world's pixels: 30 at 96 DPI, 45 in the world of 144 (the test runs in
+// both; WINE: LogPixels gives every monitor that DPI, the renderer's start monitor too).
+TEST_F(RendererWindow, PointerEndsTheRunPastThirty96DpiPixelsFromWhereItStarted) {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const int edgePx = 30 * dpi / 96;
+    RecordProperty("pointer_edge_px", edgePx);
+    for (const POINT offset : {POINT{-200, 0}, POINT{0, 200}, POINT{edgePx, edgePx}}) {
         ASSERT_TRUE(SetCursorPos(640 + offset.x, 512 + offset.y));
         // Frames with the pointer here, each of which reads it: a move that ends the run ends
         // it after the frame in progress, and the window stops answering.
-        ASSERT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, kSomeFrames)) << "the run ended";
+        ASSERT_TRUE(frames_.WaitForMoreFrames(*renderer_, window_, kSomeFrames))
+            << "the run ended at " << offset.x << ", " << offset.y << " (" << dpi << " DPI)";
     }
-    ASSERT_TRUE(SetCursorPos(640 + 31, 512 + 31));
+    ASSERT_TRUE(SetCursorPos(640 + edgePx + 1, 512 + edgePx + 1));
     EXPECT_EQ(renderer_->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }
 

@@ -11,12 +11,13 @@ struct PointerCase {
     const char* name;
     ScreenPoint now;
     bool ends;
+    int dpi = 96;
 };
 
 class PointerRule : public testing::TestWithParam<PointerCase> {};
 
-TEST_P(PointerRule, EndsOnlyPastThirtyOnBothAxes) {
-    EXPECT_EQ(renderer::PointerEndsRun({640, 512}, GetParam().now), GetParam().ends);
+TEST_P(PointerRule, EndsOnlyPastThirty96DpiPixelsOnBothAxes) {
+    EXPECT_EQ(renderer::PointerEndsRun({640, 512}, GetParam().now, GetParam().dpi), GetParam().ends);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moves, PointerRule, testing::Values(
@@ -27,7 +28,15 @@ INSTANTIATE_TEST_SUITE_P(Moves, PointerRule, testing::Values(
     PointerCase{"ThirtyOneAndThirty", {671, 542}, false},
     PointerCase{"ThirtyOneAndThirtyOne", {671, 543}, true},
     PointerCase{"BackUpAndLeft", {609, 481}, true},
-    PointerCase{"ExtremeCoordinates", {INT32_MIN, INT32_MAX}, true}),
+    PointerCase{"ExtremeCoordinates", {INT32_MIN, INT32_MAX}, true},
+    // At 150 % the same hand moves 1.5 times the device pixels; at 125 %, 37.5.
+    PointerCase{"FortyFiveAt144", {685, 557}, false, 144},
+    PointerCase{"FortySixAt144", {686, 558}, true, 144},
+    PointerCase{"SixtyAt192", {700, 572}, false, 192},
+    PointerCase{"SixtyOneAt192", {701, 573}, true, 192},
+    PointerCase{"ThirtySevenAt120", {677, 549}, false, 120},
+    PointerCase{"ThirtyEightAt120", {678, 550}, true, 120},
+    PointerCase{"UnknownDpiIs96", {671, 543}, true, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeyTable, RemembersCodesInRangeAndIgnoresOthers) {
