@@ -21,8 +21,10 @@ renderer_pid=
 server_pid=
 cleanup() {
   if [ -n "$renderer_pid" ] && kill -0 "$renderer_pid" 2>/dev/null; then kill "$renderer_pid" 2>/dev/null || true; fi
-  if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then kill "$server_pid" 2>/dev/null || true; fi
+  # NOTE: the world goes down through its running server first, which ends every process of the
+  # prefix (the device services too, which would otherwise hold this script's output open).
   "$root/tools/wine_env.sh" down "$state"
+  if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then kill "$server_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 # shellcheck disable=SC1091

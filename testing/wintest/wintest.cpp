@@ -1,7 +1,6 @@
 // Win32 side of the end-to-end test helpers; see wintest.h.
 #include "testing/wintest/wintest.h"
 
-#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
@@ -438,21 +437,5 @@ std::string Narrow(const std::wstring& text, UINT codePage) {
 }
 
 std::string Utf8(const std::wstring& text) { return Narrow(text, CP_UTF8); }
-
-bool SendPowerSetting(HANDLE process, HWND window, const GUID& setting, DWORD value) {
-    BYTE notice[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
-    const DWORD length = sizeof(value);
-    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, PowerSetting), &setting, sizeof(GUID));
-    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, DataLength), &length, sizeof(length));
-    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, Data), &value, sizeof(value));
-    void* remote = VirtualAllocEx(process, nullptr, sizeof(notice), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!remote) return false;
-    DWORD_PTR result = 0;
-    const bool sent = WriteProcessMemory(process, remote, notice, sizeof(notice), nullptr) &&
-                      SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-                                          reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 30000, &result);
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return sent && result == TRUE;
-}
 
 }  // namespace wintest

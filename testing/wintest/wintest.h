@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "testing/wintest/power_setting_sender.h"
+
 namespace wintest {
 
 // A program started by a test. The destructor ends it (TerminateProcess by its handle)
@@ -117,13 +119,6 @@ std::string Narrow(const std::wstring& text, UINT codePage = CP_ACP);
 std::string Utf8(const std::wstring& text);
 
 void SleepMs(DWORD ms);
-
-// Sends a window of another process the power setting notification the system would send
-// (WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE) for a setting and its 32-bit value, with the
-// setting block written into that process, where a pointer from here would mean nothing.
-// WINE: Wine delivers no power setting notifications of its own. True when the window
-// answered TRUE.
-bool SendPowerSetting(HANDLE process, HWND window, const GUID& setting, DWORD value);
 
 // Runs a message loop for the test's own windows, as a program does, until done() holds
 // or the time is up; false when it never held.
