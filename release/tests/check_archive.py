@@ -28,6 +28,7 @@ SYSTEM_DLLS = {
     "kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll",
     "winmm.dll", "opengl32.dll", "glu32.dll", "comdlg32.dll", "shell32.dll", "msimg32.dll",
     "ole32.dll", "oleaut32.dll",  # the system's picture loader, for the preview's JPEG
+    "oleacc.dll",  # Active Accessibility, through which the dialog answers screen readers
 }
 
 AMD64 = 0x8664
