@@ -3,7 +3,6 @@
 // trace of this process and its children), its renderer watches (Wine's relay trace of the
 // saver's window lookups), and its end when the renderer goes.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -40,52 +39,17 @@ const char* const kTracedCalls =
     "user32.FindWindowA;gdi32.SwapBuffers;SetThreadExecutionState;PowerCreateRequest;PowerSetRequest;"
     "SendInput;keybd_event;mouse_event";
 
-// A process the saver started, ended by the test if it still runs.
-class FoundProcess {
-  public:
-    explicit FoundProcess(DWORD processId)
-        : process_(processId ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
-                                           processId)
-                             : nullptr) {}
-    explicit FoundProcess(HWND window) : FoundProcess(wintest::WindowProcessId(window)) {}
-    ~FoundProcess() {
-        if (!process_) return;
-        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_, 0xDEAD);
-            WaitForSingleObject(process_, 10000);
-        }
-        CloseHandle(process_);
-    }
-    FoundProcess(const FoundProcess&) = delete;
-    FoundProcess& operator=(const FoundProcess&) = delete;
-    bool found() const { return process_ != nullptr; }
-    bool WaitExit(DWORD timeoutMs) const {
-        return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
-    }
-
-  private:
-    HANDLE process_;
-};
+using FoundProcess = wintest::OpenedProcess;
 
 // The first process found whose parent is parentId; 0 when none appeared within the time.
 DWORD WaitForChildProcess(DWORD parentId, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-        if (snapshot != INVALID_HANDLE_VALUE) {
-            PROCESSENTRY32 entry{};
-            entry.dwSize = sizeof(entry);
-            DWORD childId = 0;
-            for (BOOL more = Process32First(snapshot, &entry); more && !childId;
-                 more = Process32Next(snapshot, &entry)) {
-                if (entry.th32ParentProcessID == parentId) childId = entry.th32ProcessID;
-            }
-            CloseHandle(snapshot);
-            if (childId) return childId;
-        }
-        if (GetTickCount() - start >= timeoutMs) return 0;
-        Sleep(20);
-    }
+    DWORD childId = 0;
+    wintest::PumpUntil([&] {
+        const std::vector<DWORD> children = wintest::ChildrenOf(parentId);
+        childId = children.empty() ? 0 : children.front();
+        return childId != 0;
+    }, timeoutMs);
+    return childId;
 }
 
 // The MCI commands the trace shows from now on, once `enough` holds for them or the bound is up.

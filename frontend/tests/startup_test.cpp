@@ -83,8 +83,4 @@ INSTANTIATE_TEST_SUITE_P(Titles, AnotherInstance, testing::Values(
     OpenCase{true, false, L""}, OpenCase{false, true, L"/s"}, OpenCase{false, true, L"/p 1234"},
     OpenCase{false, true, L"/c:1234"}, OpenCase{true, true, L"/a"}));
 
-TEST(RendererMissingMessage, NamesTheFileAsTheProgramLooksForIt) {
-    EXPECT_EQ(frontend::RendererMissingMessage(), L"Vaporquill.dll が同じﾌｫﾙﾀﾞに見つかりません！");
-}
-
 }  // namespace

@@ -1,6 +1,8 @@
 // Win32 side of the end-to-end test helpers; see wintest.h.
 #include "testing/wintest/wintest.h"
 
+#include <tlhelp32.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -437,5 +439,44 @@ std::string Narrow(const std::wstring& text, UINT codePage) {
 }
 
 std::string Utf8(const std::wstring& text) { return Narrow(text, CP_UTF8); }
+
+OpenedProcess::OpenedProcess(DWORD processId)
+    : process_(processId ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                       processId)
+                         : nullptr) {}
+
+OpenedProcess::OpenedProcess(HWND window) : OpenedProcess(WindowProcessId(window)) {}
+
+OpenedProcess::~OpenedProcess() {
+    if (!process_) return;
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_, 0xDEAD);
+        WaitForSingleObject(process_, 10000);
+    }
+    CloseHandle(process_);
+}
+
+bool OpenedProcess::WaitExit(DWORD timeoutMs) const {
+    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+}
+
+std::wstring OpenedProcess::ImagePath() const {
+    wchar_t path[MAX_PATH * 2] = {};
+    DWORD size = MAX_PATH * 2;
+    return process_ && QueryFullProcessImageNameW(process_, 0, path, &size) ? path : L"";
+}
+
+std::vector<DWORD> ChildrenOf(DWORD parentId) {
+    std::vector<DWORD> children;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return children;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID == parentId) children.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return children;
+}
 
 }  // namespace wintest

@@ -40,6 +40,26 @@ class ChildProcess {
     PROCESS_INFORMATION info_{};
 };
 
+// A program the test did not start itself (the renderer a saver starts, a panel setup opens),
+// opened by its id and ended by the test, if it still runs, when the test is done with it.
+class OpenedProcess {
+  public:
+    explicit OpenedProcess(DWORD processId);
+    explicit OpenedProcess(HWND window);
+    ~OpenedProcess();
+    OpenedProcess(const OpenedProcess&) = delete;
+    OpenedProcess& operator=(const OpenedProcess&) = delete;
+    bool found() const { return process_ != nullptr; }
+    bool WaitExit(DWORD timeoutMs) const;
+    std::wstring ImagePath() const;
+
+  private:
+    HANDLE process_;
+};
+
+// The processes a process started, by their parent's id.
+std::vector<DWORD> ChildrenOf(DWORD parentId);
+
 // Polls FindWindowA (top-level windows, hidden ones included) until the title appears.
 HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className = nullptr);
 // Polls until no top-level window has the title; true when it went within the time.
