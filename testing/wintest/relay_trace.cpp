@@ -10,15 +10,35 @@ namespace {
 
 constexpr char kWineDebugKey[] = "Software\\Wine\\Debug";
 
-// With +pid a trace line begins "<pid>:<tid>:", both four hex digits or more.
-bool SplitThread(const std::string& line, DWORD& processId, std::string& thread, size_t& rest) {
-    const size_t first = line.find(':');
-    const size_t second = first == std::string::npos ? first : line.find(':', first + 1);
-    if (second == std::string::npos) return false;
-    processId = static_cast<DWORD>(std::strtoul(line.substr(0, first).c_str(), nullptr, 16));
-    thread = line.substr(first + 1, second - first - 1);
-    rest = second + 1;
-    return true;
+struct LineHead {
+    std::optional<uint32_t> tickMs;
+    DWORD processId = 0;
+    std::string thread;
+    size_t rest = 0;  // where the call's own text begins
+};
+
+// With +timestamp,+pid a trace line begins "<seconds>.<ms>:<pid>:<tid>:", the ids four hex
+// digits or more; the stamp is the system's tick count when the line was written.
+std::optional<LineHead> ReadHead(const std::string& line) {
+    LineHead head;
+    size_t at = 0;
+    size_t colon = line.find(':');
+    if (colon == std::string::npos) return std::nullopt;
+    const size_t dot = line.find('.');
+    if (dot < colon) {
+        const unsigned long seconds = std::strtoul(line.c_str(), nullptr, 10);
+        const unsigned long ms = std::strtoul(line.c_str() + dot + 1, nullptr, 10);
+        head.tickMs = static_cast<uint32_t>(seconds * 1000 + ms);
+        at = colon + 1;
+        colon = line.find(':', at);
+        if (colon == std::string::npos) return std::nullopt;
+    }
+    const size_t second = line.find(':', colon + 1);
+    if (second == std::string::npos) return std::nullopt;
+    head.processId = static_cast<DWORD>(std::strtoul(line.substr(at, colon - at).c_str(), nullptr, 16));
+    head.thread = line.substr(colon + 1, second - colon - 1);
+    head.rest = second + 1;
+    return head;
 }
 
 }  // namespace
@@ -49,7 +69,7 @@ std::optional<ChildProcess> RelayTrace::Start(const std::string& commandLine, co
     char own[256] = {};
     const DWORD ownLength = GetEnvironmentVariableA("WINEDEBUG", own, sizeof(own));
     const bool hasOwn = ownLength > 0 && ownLength < sizeof(own);
-    SetEnvironmentVariableA("WINEDEBUG", ((hasOwn ? std::string(own) + "," : std::string()) + "+pid,+relay").c_str());
+    SetEnvironmentVariableA("WINEDEBUG", ((hasOwn ? std::string(own) + "," : std::string()) + "+timestamp,+pid,+relay").c_str());
     auto program = ChildProcess::Start(commandLine, workDir);
     SetEnvironmentVariableA("WINEDEBUG", hasOwn ? own : nullptr);
     return program;
@@ -70,17 +90,17 @@ std::vector<RelayCall> RelayTrace::Calls(DWORD processId, const std::string& fun
         if (lineEnd == std::string::npos) break;  // a line still being written
         const std::string line = trace.substr(lineStart, lineEnd - lineStart);
         lineStart = lineEnd + 1;
-        DWORD linePid = 0;
-        std::string thread;
-        size_t rest = 0;
-        if (!SplitThread(line, linePid, thread, rest) || linePid != processId) continue;
+        const std::optional<LineHead> head = ReadHead(line);
+        if (!head || head->processId != processId) continue;
+        const size_t rest = head->rest;
         if (line.compare(rest, call.size(), call) == 0) {
             const size_t close = line.rfind(") ret=");
             const size_t begin = rest + call.size();
-            calls.push_back(RelayCall{line.substr(begin, close == std::string::npos ? 0 : close - begin), std::nullopt});
-            openCallOfThread[thread] = calls.size() - 1;
+            calls.push_back(RelayCall{line.substr(begin, close == std::string::npos ? 0 : close - begin), std::nullopt,
+                                      head->tickMs});
+            openCallOfThread[head->thread] = calls.size() - 1;
         } else if (line.compare(rest, ret.size(), ret) == 0) {
-            const auto open = openCallOfThread.find(thread);
+            const auto open = openCallOfThread.find(head->thread);
             const size_t value = line.find("retval=", rest);
             if (open == openCallOfThread.end() || value == std::string::npos) continue;
             calls[open->second].result = static_cast<uint32_t>(std::strtoul(line.c_str() + value + 7, nullptr, 16));

@@ -18,6 +18,7 @@ namespace wintest {
 struct RelayCall {
     std::string arguments;          // as Wine prints them: strings quoted, the rest in hex
     std::optional<uint32_t> result;  // none while the call has not returned
+    std::optional<uint32_t> tickMs;  // the program's tick count at the call, as Wine stamped it
 };
 
 class RelayTrace {
