@@ -101,15 +101,12 @@ class BlockInDialog {
 };
 
 TEST(FrontEndManifest, DeclaresAwarenessOfEachMonitorsDpi) {
-    const std::string program = wintest::DistDir() + "\\Vaporquill.scr";
+    const wintest::DpiDeclaration declared = wintest::DeclaredDpiAwareness(wintest::DistDir() + "\\Vaporquill.scr");
     // Windows 10 from 1703 takes the first value it knows; 1607 skips the v2 it does not know.
-    const std::optional<std::wstring> awareness =
-        wintest::ManifestSetting(program, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness");
-    ASSERT_TRUE(awareness.has_value()) << "no manifest the system accepts, or no awareness in it";
-    EXPECT_EQ(*awareness, L"PerMonitorV2, PerMonitor");
+    ASSERT_TRUE(declared.dpiAwareness.has_value()) << "no manifest the system accepts, or no awareness in it";
+    EXPECT_EQ(*declared.dpiAwareness, L"PerMonitorV2, PerMonitor");
     // Windows 8.1 and older Windows 10 read only this one.
-    EXPECT_EQ(wintest::ManifestSetting(program, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"),
-              std::optional<std::wstring>(L"true/pm"));
+    EXPECT_EQ(declared.dpiAware, std::optional<std::wstring>(L"true/pm"));
 }
 
 class DialogScaling : public DialogUnderTest {};

@@ -7,7 +7,9 @@
 #include <cstring>
 
 namespace wintest {
+namespace {
 
+// A setting of a program's application manifest (its resource 1).
 std::optional<std::wstring> ManifestSetting(const std::string& program, const wchar_t* nameSpace, const wchar_t* name) {
     ACTCTXA request{};
     request.cbSize = sizeof(request);
@@ -22,6 +24,13 @@ std::optional<std::wstring> ManifestSetting(const std::string& program, const wc
     ReleaseActCtx(context);
     if (!read) return std::nullopt;
     return std::wstring(value);
+}
+
+}  // namespace
+
+DpiDeclaration DeclaredDpiAwareness(const std::string& program) {
+    return {ManifestSetting(program, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
+            ManifestSetting(program, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware")};
 }
 
 std::optional<ChildProcess> ChildProcess::Start(const std::string& commandLine,

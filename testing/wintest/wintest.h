@@ -93,11 +93,16 @@ std::string SourceDir();
 // and gives that folder, so each test has its own settings file beside its own copy.
 std::string InstallPairTo(const std::string& folderName, bool withRenderer = true);
 
-// A setting of a program's application manifest (its resource 1), read as the system reads it
-// when the program starts; nothing when the program has no manifest the system accepts or no
-// such setting. WINE: Wine 8 reports every window as aware of each monitor's DPI whatever its
-// program declares, so only the manifest shows the declaration.
-std::optional<std::wstring> ManifestSetting(const std::string& program, const wchar_t* nameSpace, const wchar_t* name);
+// What a program's application manifest declares of its DPI awareness, read as the system reads
+// it when the program starts, in the two settings Windows reads: dpiAwareness (Windows 10 from
+// 1607) and dpiAware (Windows 8.1 and older Windows 10); nothing where the program has no
+// manifest the system accepts or no such setting. WINE: Wine 8 reports every window as aware of
+// each monitor's DPI whatever its program declares, so only the manifest shows the declaration.
+struct DpiDeclaration {
+    std::optional<std::wstring> dpiAwareness;
+    std::optional<std::wstring> dpiAware;
+};
+DpiDeclaration DeclaredDpiAwareness(const std::string& program);
 
 // The screen as 24-bit BGR rows, top-down, read back through GDI.
 struct Screenshot {
